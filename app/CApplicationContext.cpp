@@ -1,0 +1,117 @@
+#include "app/CApplicationContext.h"
+
+#include "metadata/CCatalogRegistry.h"
+#include "storage/CBasePersistenceFacade.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+CApplicationContext *g_cInstance = nullptr;
+}
+
+CApplicationContext::CApplicationContext(const QString &sApplicationDirectory, const QString &sLocaleName)
+    : m_sApplicationDirectory(sApplicationDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                              : sApplicationDirectory)
+{
+    if (!m_sApplicationDirectory.isEmpty() && !m_sApplicationDirectory.endsWith(QLatin1Char('/')))
+        m_sApplicationDirectory += QLatin1Char('/');
+
+    m_facade = std::make_unique<CBasePersistenceFacade>();
+    m_registry = std::make_unique<CCatalogRegistry>(localesFilePath(), catalogsFilePath());
+
+    const QString sLocale = sLocaleName.isEmpty() ? QLocale::system().name() : sLocaleName;
+    const QString sLanguageFile = languageFileForLocale(sLocale);
+    if (!sLanguageFile.isEmpty())
+        installLanguageFile(sLanguageFile);
+}
+
+CApplicationContext::~CApplicationContext()
+{
+    m_facade.reset();   // closes every project still open
+    m_registry.reset();
+    removeTranslator();
+}
+
+CApplicationContext *CApplicationContext::instance()
+{
+    return g_cInstance;
+}
+
+void CApplicationContext::setInstance(CApplicationContext *cContext)
+{
+    g_cInstance = cContext;
+}
+
+void CApplicationContext::destroyInstance()
+{
+    delete g_cInstance;
+    g_cInstance = nullptr;
+}
+
+QString CApplicationContext::languageFileForLocale(const QString &sLocaleName) const
+{
+    const CLocaleRecord *cRecord = m_registry->findLocaleByCode(sLocaleName);
+    if (!cRecord)
+        cRecord = m_registry->findLocaleByLanguage(sLocaleName.left(2));
+    return cRecord ? cRecord->sLanguageFile : QString();
+}
+
+void CApplicationContext::installLanguageFile(const QString &sLanguageFile)
+{
+    removeTranslator();
+    m_translator = std::make_unique<QTranslator>();
+    // The result is deliberately not checked: a missing file leaves an
+    // installed translator that translates nothing.
+    (void)m_translator->load(sLanguageFile, languageFilesDirectory(), QString(), QString());
+    QCoreApplication::installTranslator(m_translator.get());
+}
+
+void CApplicationContext::removeTranslator()
+{
+    if (!m_translator)
+        return;
+    QCoreApplication::removeTranslator(m_translator.get());
+    m_translator.reset();
+}
+
+QString CApplicationContext::applicationVersion()
+{
+    return QStringLiteral("2.11.8");
+}
+
+QString CApplicationContext::applicationDirectory() const
+{
+    return m_sApplicationDirectory;
+}
+
+QString CApplicationContext::localesFilePath() const
+{
+    return m_sApplicationDirectory + QStringLiteral("Locales.dat");
+}
+
+QString CApplicationContext::catalogsFilePath() const
+{
+    return m_sApplicationDirectory + QStringLiteral("Catalogs.dat");
+}
+
+QString CApplicationContext::languageFilesDirectory() const
+{
+    return m_sApplicationDirectory + QStringLiteral("LanguageFiles/");
+}
+
+QString CApplicationContext::printoutLayoutsDirectory() const
+{
+    return m_sApplicationDirectory + QStringLiteral("PrintoutLayouts/");
+}
+
+QString CApplicationContext::catalogPrintoutDataDirectory() const
+{
+    return m_sApplicationDirectory + QStringLiteral("CatalogPrintoutData/");
+}
+
+QString CApplicationContext::catalogBaseDataDirectory() const
+{
+    return m_sApplicationDirectory + QStringLiteral("CatalogBaseData/");
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Paths the tests share: the source tree, the fixtures and the build's
+// installation directory (where Locales.dat and the catalogs are copied).
+namespace TestHelpers {
+inline QString sourceDir() { return QStringLiteral(CORVANE_SOURCE_DIR); }
+inline QString fixturesDir() { return QStringLiteral(CORVANE_FIXTURES_DIR); }
+inline QString installDir() { return QStringLiteral(CORVANE_BIN_DIR); }
+inline QString demoProjectDir() { return sourceDir() + QStringLiteral("/examples/demo-project"); }
+} // namespace TestHelpers

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CAppMainWindow</name>
+    <message>
+        <source>Ostrel Corvane Viewer</source>
+        <translation>Ostrel Corvane Viewer</translation>
+    </message>
+</context>
+</TS>
