@@ -1,0 +1,116 @@
+#include "app/CApplicationContext.h"
+#include "metadata/CCatalogRegistry.h"
+
+#include "TestHelpers.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+void writeFile(const QString &sPath, const QByteArray &data)
+{
+    QFile file(sPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+// en_US and de_DE in this order, as the installation ships them; the German
+// record points at the German language file built from translations/.
+QByteArray localesFile(const QByteArray &germanFile)
+{
+    return "[Locales]\n"
+           "Locale\\1\\Name=English\nLocale\\1\\LocaleCode=en_US\nLocale\\1\\LanguageFile=missing_en.qm\n"
+           "Locale\\2\\Name=Deutsch\nLocale\\2\\LocaleCode=de_DE\nLocale\\2\\LanguageFile=" + germanFile + "\n"
+           "Locale\\size=2\n";
+}
+} // namespace
+
+class TestAppContext : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void languageChoice_data();
+    void languageChoice();
+    void missingLanguageFileStillInstalls();
+    void paths();
+    void emptyInstallation();
+
+private:
+    QTemporaryDir m_installDir;
+};
+
+void TestAppContext::initTestCase()
+{
+    QVERIFY(m_installDir.isValid());
+    QDir().mkpath(m_installDir.filePath(QStringLiteral("LanguageFiles")));
+    const QString sGerman = TestHelpers::installDir() + QStringLiteral("/LanguageFiles/corvane_de.qm");
+    QVERIFY2(QFile::copy(sGerman, m_installDir.filePath(QStringLiteral("LanguageFiles/corvane_de.qm"))),
+             qPrintable(sGerman));
+    writeFile(m_installDir.filePath(QStringLiteral("Locales.dat")), localesFile("corvane_de.qm"));
+}
+
+void TestAppContext::languageChoice_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("languageFile");
+    QTest::addRow("exact German") << "de_DE" << "corvane_de.qm";
+    QTest::addRow("Austrian falls back to de_DE") << "de_AT" << "corvane_de.qm";
+    QTest::addRow("exact English") << "en_US" << "missing_en.qm";
+    QTest::addRow("no match at all") << "ja_JP" << "";
+}
+
+void TestAppContext::languageChoice()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, languageFile);
+    CApplicationContext context(m_installDir.path(), locale);
+    QCOMPARE(context.languageFileForLocale(locale), languageFile);
+    QCOMPARE(context.translator() != nullptr, !languageFile.isEmpty());
+    if (languageFile == QLatin1String("corvane_de.qm"))
+        QVERIFY(!context.translator()->isEmpty());
+}
+
+void TestAppContext::missingLanguageFileStillInstalls()
+{
+    auto *cContext = new CApplicationContext(m_installDir.path(), QStringLiteral("en_GB"));
+    QVERIFY(cContext->translator());
+    QVERIFY(cContext->translator()->isEmpty());
+    cContext->removeTranslator();
+    QVERIFY(!cContext->translator());
+    cContext->removeTranslator(); // a second removal is harmless
+    delete cContext;
+}
+
+void TestAppContext::paths()
+{
+    const QString sDir = m_installDir.path() + QLatin1Char('/');
+    CApplicationContext context(sDir, QStringLiteral("ja_JP"));
+    // A directory that already ends in "/" gets no second one.
+    QCOMPARE(context.applicationDirectory(), sDir);
+    QCOMPARE(context.localesFilePath(), sDir + QStringLiteral("Locales.dat"));
+    QCOMPARE(context.catalogsFilePath(), sDir + QStringLiteral("Catalogs.dat"));
+    QCOMPARE(context.languageFilesDirectory(), sDir + QStringLiteral("LanguageFiles/"));
+    QCOMPARE(context.printoutLayoutsDirectory(), sDir + QStringLiteral("PrintoutLayouts/"));
+    QCOMPARE(context.catalogPrintoutDataDirectory(), sDir + QStringLiteral("CatalogPrintoutData/"));
+    QCOMPARE(context.catalogBaseDataDirectory(), sDir + QStringLiteral("CatalogBaseData/"));
+    QCOMPARE(CApplicationContext::applicationVersion(), QStringLiteral("2.11.8"));
+    QVERIFY(context.persistenceFacade());
+    QVERIFY(context.catalogRegistry());
+}
+
+void TestAppContext::emptyInstallation()
+{
+    QTemporaryDir empty;
+    CApplicationContext context(empty.path(), QStringLiteral("de_DE"));
+    QVERIFY(!context.translator());
+    QVERIFY(context.catalogRegistry()->locales().empty());
+    QVERIFY(context.catalogRegistry()->catalogs().empty());
+}
+
+QTEST_GUILESS_MAIN(TestAppContext)
+#include "tst_appcontext.moc"
