@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class CBaseProject;
+
+// Access object of a project without inspection data: owns the project and
+// reads its master data from "project.dat". Deleting it deletes the project.
+class CDAOBaseProject
+{
+public:
+    // Creates a plain project (extended flag false).
+    CDAOBaseProject();
+    virtual ~CDAOBaseProject();
+    CDAOBaseProject(const CDAOBaseProject &) = delete;
+    CDAOBaseProject &operator=(const CDAOBaseProject &) = delete;
+
+    CBaseProject *project() const { return m_cProject.get(); }
+
+    // Reads the project directory into the project; a ProjectAccess result.
+    virtual int load(const QString &sProjectDirectory);
+
+protected:
+    explicit CDAOBaseProject(std::unique_ptr<CBaseProject> cProject);
+
+private:
+    std::unique_ptr<CBaseProject> m_cProject;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "storage/CDAOBaseProject.h"
+
+class CCorvaneProject;
+
+// Access object of a project with inspection data: its project is a
+// CCorvaneProject with three address blocks of ten empty properties, and
+// loading reads the address blocks, sections and events too.
+class CDAOCorvaneProject : public CDAOBaseProject
+{
+public:
+    CDAOCorvaneProject();
+    ~CDAOCorvaneProject() override;
+
+    CCorvaneProject *corvaneProject() const;
+
+    int load(const QString &sProjectDirectory) override;
+};

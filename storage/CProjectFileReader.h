@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class CBaseProject;
+class CCorvaneProject;
+class CIniReader;
+class CInspectionSegment;
+class CPropertyList;
+
+// Master data of "project.dat" as the checks and the loads need it.
+struct ProjectFileInfo
+{
+    int iVersion = 0;
+    QString sName;
+    QString sInspectionStandard;
+    bool bExtended = false;
+    QDate lastModified;
+    QDate created;
+};
+
+// Reads a project directory's files into the data objects. Only reads:
+// every file goes through CIniReader, which never writes back. Damaged
+// section and event files are tolerated; only a missing directory, an
+// unsupported version and a missing name are errors (ProjectAccess codes).
+class CProjectFileReader
+{
+public:
+    enum PropertyMode {
+        ReplaceProperties, // empty the list, then append every element
+        MergeProperties    // only fill properties whose id the list holds
+    };
+
+    explicit CProjectFileReader(const QString &sProjectDirectory);
+
+    // The project directory with a trailing "/".
+    QString projectDirectory() const { return m_sDirectory; }
+
+    // Checks and reads "project.dat"; a ProjectAccess result.
+    int readProjectFile(ProjectFileInfo &cInfo) const;
+    // Checks and reads "project.dat" into the project's master data.
+    int readProjectInto(CBaseProject *cProject) const;
+    // Address blocks, sections and events, then the sort.
+    void readInspectionData(CCorvaneProject *cProject) const;
+
+    void readAddressBlocks(CCorvaneProject *cProject) const;
+    void readSections(CCorvaneProject *cProject) const;
+    void readEvents(CInspectionSegment *cSection) const;
+
+    // The "property" array of the reader's current group.
+    static void readPropertyArray(CIniReader &cReader, CPropertyList *cList, PropertyMode eMode);
+    // Decimal id of a group name; anything else is 0.
+    static int idOfGroupName(const QString &sGroup);
+
+private:
+    QString m_sDirectory;
+};

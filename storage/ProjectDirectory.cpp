@@ -1,0 +1,56 @@
+#include "storage/ProjectDirectory.h"
+
+#include "storage/PathUtils.h"
+
+namespace {
+QString mediaDirectory(const QString &sProjectDirectory, const QString &sName)
+{
+    if (sProjectDirectory.isEmpty())
+        return QString();
+    QString sPath = sProjectDirectory;
+    ensureTrailingSlash(sPath);
+    return sPath + sName + PathUtils::separator();
+}
+} // namespace
+
+QString photosDirectory(const QString &sProjectDirectory)
+{
+    return mediaDirectory(sProjectDirectory, QStringLiteral("Photos"));
+}
+
+QString videosDirectory(const QString &sProjectDirectory)
+{
+    return mediaDirectory(sProjectDirectory, QStringLiteral("Videos"));
+}
+
+QString inclinationDirectory(const QString &sProjectDirectory)
+{
+    return mediaDirectory(sProjectDirectory, QStringLiteral("Inclination"));
+}
+
+QString mediaFilePath(const QString &sMediaDirectory, const QString &sName)
+{
+    if (sName.isEmpty() || sName == QLatin1String(".") || sName == QLatin1String("..")
+        || sName.contains(QLatin1Char('/')) || sName.contains(QLatin1Char('\\'))
+        || sName.contains(QChar(0)))
+        return QString();
+    if (sMediaDirectory.isEmpty())
+        return QString();
+    QString sPath = sMediaDirectory;
+    ensureTrailingSlash(sPath);
+    return sPath + sName;
+}
+
+QString segmentsFilePath(const QString &sProjectDirectory)
+{
+    QString sPath = sProjectDirectory;
+    ensureTrailingSlash(sPath);
+    return sPath + QStringLiteral("segments.dat");
+}
+
+QString eventFilePath(const QString &sProjectDirectory, int iSectionId)
+{
+    QString sPath = sProjectDirectory;
+    ensureTrailingSlash(sPath);
+    return sPath + QString::number(iSectionId) + QStringLiteral(".evtdat");
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The fixed entries of a project directory and the paths of its media
+// files. Each directory function takes the project directory (with or
+// without a trailing "/") and answers with a trailing "/", or empty for an
+// empty directory text.
+QString photosDirectory(const QString &sProjectDirectory);
+QString videosDirectory(const QString &sProjectDirectory);
+QString inclinationDirectory(const QString &sProjectDirectory);
+
+// The path of a media file named in the project data. Names come from the
+// project files and are bare file names; anything that could leave the
+// media directory ("/", "\\", ".", "..") or an empty name gives an empty
+// path, so no caller ever opens a file outside it.
+QString mediaFilePath(const QString &sMediaDirectory, const QString &sName);
+
+// File names inside the project directory.
+QString segmentsFilePath(const QString &sProjectDirectory);
+QString eventFilePath(const QString &sProjectDirectory, int iSectionId);
