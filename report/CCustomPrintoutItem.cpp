@@ -1,0 +1,10 @@
+#include "report/CCustomPrintoutItem.h"
+
+#include "report/CReportPainter.h"
+
+void CCustomPrintoutItem::applyPlacement(CReportPainter &cPainter) const
+{
+    cPainter.translate(m_cPosition);
+    if (m_iRotation != 0)
+        cPainter.rotate(m_iRotation);
+}

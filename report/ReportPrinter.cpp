@@ -1,0 +1,63 @@
+#include "report/ReportPrinter.h"
+
+#include "report/CReportPainter.h"
+#include "report/PageGeometry.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+namespace {
+const int kPrinterResolution = 1200;
+const QColor kDefaultPenColour(76, 76, 76);
+} // namespace
+
+std::unique_ptr<QPdfWriter> createReportPrinter(const QString &sFileName, const QString &sCreator,
+                                                const QString &sDocumentName)
+{
+    auto pPrinter = std::make_unique<QPdfWriter>(sFileName);
+    pPrinter->setResolution(kPrinterResolution);
+    pPrinter->setPageSize(QPageSize(usesLetterPaper() ? QPageSize::Letter : QPageSize::A4));
+    pPrinter->setPageOrientation(QPageLayout::Portrait);
+    pPrinter->setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+    pPrinter->setCreator(sCreator);
+    pPrinter->setTitle(sDocumentName);
+    return pPrinter;
+}
+
+bool beginReportPainter(CReportPainter &cPainter, QPdfWriter &cPrinter)
+{
+    if (!cPainter.begin(&cPrinter))
+        return false;
+    QFont cFont = cPainter.font();
+    cFont.setFamily(QStringLiteral("Arial"));
+    cPainter.setFont(cFont);
+    QPen cPen = cPainter.pen();
+    cPen.setColor(kDefaultPenColour);
+    cPainter.setPen(cPen);
+    // Whole millimetres, so Letter (215.9 x 279.4 mm) gives 21500 x 27900.
+    const QSizeF cPaper = cPrinter.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    cPainter.setWindow(0, 0, static_cast<int>(cPaper.width()) * 100, static_cast<int>(cPaper.height()) * 100);
+    return true;
+}
+
+bool printPages(CReportPainter &cPainter, QPdfWriter &cPrinter, PrintoutPageList &cPages)
+{
+    if (!cPainter.isActive()) {
+        cPages.clear();
+        return false;
+    }
+    bool bOk = true;
+    bool bFirst = true;
+    for (auto &pPage : cPages) {
+        if (!bFirst && !cPrinter.newPage())
+            bOk = false;
+        bFirst = false;
+        pPage->paint(cPainter);
+        pPage.reset();
+    }
+    cPages.clear();
+    if (!cPainter.end())
+        bOk = false;
+    return bOk;
+}
