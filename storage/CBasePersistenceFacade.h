@@ -2,12 +2,40 @@
 
 #include "storage/IPersistenceFacade.h"
 
-// Placeholder until the project readers land.
+#include <memory>
+#include <vector>
+
+class CDAOBaseProject;
+
+// Opens project directories into access objects and runtime data and keeps
+// the table of open projects, which it owns. Only reads project
+// directories; every failure is a storage error code.
 class CBasePersistenceFacade : public IPersistenceFacade
 {
 public:
-    CBasePersistenceFacade() = default;
-    ~CBasePersistenceFacade() override = default;
-    int openProject(const QString &, CProjectRuntimeData *&cRuntimeData) override { cRuntimeData = nullptr; return 2; }
-    int closeProject(CProjectRuntimeData *) override { return 1; }
+    CBasePersistenceFacade();
+    // Closes every project still open.
+    ~CBasePersistenceFacade() override;
+    CBasePersistenceFacade(const CBasePersistenceFacade &) = delete;
+    CBasePersistenceFacade &operator=(const CBasePersistenceFacade &) = delete;
+
+    // 0 and the new runtime data, or a code and null with nothing left
+    // allocated: 2 no directory, 3 no project name, 4 catalog files not
+    // loadable, 6 the directory text is open already, 8 unsupported or
+    // missing project file.
+    int openProject(const QString &sDirectory, CProjectRuntimeData *&cRuntimeData) override;
+    // 0 when the runtime data was open and is closed now, else 1 (and
+    // nothing is touched).
+    int closeProject(CProjectRuntimeData *cRuntimeData) override;
+
+    int openProjectCount() const { return static_cast<int>(m_openProjects.size()); }
+
+private:
+    struct OpenProject
+    {
+        std::unique_ptr<CProjectRuntimeData> cRuntimeData;
+        std::unique_ptr<CDAOBaseProject> cAccess;
+    };
+
+    std::vector<OpenProject> m_openProjects;
 };
