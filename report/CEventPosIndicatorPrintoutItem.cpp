@@ -1,6 +1,14 @@
 #include "report/CEventPosIndicatorPrintoutItem.h"
 
 #include "report/CReportPainter.h"
+#include "report/LayoutRecords.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+const int kPenWidth = 30;
+}
 
 CEventPosIndicatorPrintoutItem::CEventPosIndicatorPrintoutItem(const EventPosIndicatorLayout *pWidths,
                                                                const QList<Connector> &cConnectors)
@@ -10,9 +18,32 @@ CEventPosIndicatorPrintoutItem::CEventPosIndicatorPrintoutItem(const EventPosInd
 
 int CEventPosIndicatorPrintoutItem::height() const
 {
-    return 0;
+    if (m_cConnectors.isEmpty())
+        return 0;
+    if (m_cConnectors.size() == 1)
+        return std::abs(m_cConnectors.first().second - m_cConnectors.first().first);
+    const Connector &cFirst = m_cConnectors.first();
+    const Connector &cLast = m_cConnectors.last();
+    return std::abs(std::max(cLast.first, cLast.second) - std::min(cFirst.first, cFirst.second));
 }
 
-void CEventPosIndicatorPrintoutItem::paint(CReportPainter &) const
+void CEventPosIndicatorPrintoutItem::paint(CReportPainter &cPainter) const
 {
+    if (!m_pWidths || m_cConnectors.isEmpty())
+        return;
+    const int iX1 = m_pWidths->width1();
+    const int iX2 = iX1 + m_pWidths->width2();
+    const int iX3 = iX2 + m_pWidths->width3();
+    cPainter.save();
+    applyPlacement(cPainter);
+    QPen cPen = cPainter.pen();
+    cPen.setStyle(Qt::SolidLine);
+    cPen.setWidth(kPenWidth);
+    cPainter.setPen(cPen);
+    for (const Connector &cConnector : m_cConnectors) {
+        cPainter.drawLine(0, cConnector.first, iX1, cConnector.first);
+        cPainter.drawLine(iX1, cConnector.first, iX2, cConnector.second);
+        cPainter.drawLine(iX2, cConnector.second, iX3, cConnector.second);
+    }
+    cPainter.restore();
 }

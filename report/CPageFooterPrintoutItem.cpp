@@ -1,6 +1,12 @@
 #include "report/CPageFooterPrintoutItem.h"
 
 #include "report/CReportPainter.h"
+#include "report/LayoutRecords.h"
+
+namespace {
+const int kPenWidth = 30;
+const int kTextPointSize = 12;
+} // namespace
 
 CPageFooterPrintoutItem::CPageFooterPrintoutItem(const PageFooterLayout *pLayout, const QString &sText)
     : m_pLayout(pLayout), m_sText(sText)
@@ -9,9 +15,24 @@ CPageFooterPrintoutItem::CPageFooterPrintoutItem(const PageFooterLayout *pLayout
 
 int CPageFooterPrintoutItem::height() const
 {
-    return 0;
+    return m_pLayout ? m_pLayout->rect().height() : 0;
 }
 
-void CPageFooterPrintoutItem::paint(CReportPainter &) const
+void CPageFooterPrintoutItem::paint(CReportPainter &cPainter) const
 {
+    const QRect cRect = m_pLayout ? m_pLayout->rect() : QRect();
+    const QPoint cTextPosition = m_pLayout ? m_pLayout->textPosition() : QPoint();
+    cPainter.save();
+    applyPlacement(cPainter);
+    QPen cPen = cPainter.pen();
+    cPen.setStyle(Qt::SolidLine);
+    cPen.setWidth(kPenWidth);
+    cPainter.setPen(cPen);
+    if (cRect.width() > 0)
+        cPainter.drawLine(cRect.topLeft(), QPoint(cRect.x() + cRect.width(), cRect.y()));
+    QFont cFont = cPainter.font();
+    cFont.setPointSize(kTextPointSize);
+    cPainter.setFont(cFont);
+    cPainter.drawTextAt(cTextPosition, m_sText, 0);
+    cPainter.restore();
 }

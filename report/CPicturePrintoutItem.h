@@ -8,6 +8,7 @@
 #include <memory>
 
 class CInspectionEvent;
+class LayoutCellLinkRegistry;
 class PrintoutLayout;
 
 // A photo frame: a table with the photo drawn into its picture rectangle.
@@ -21,6 +22,11 @@ public:
     // The frame for one photo of the event: picture rectangle by the photo
     // mode, cells filled from the event, plus "Photo File" and the file name.
     // A file name that could leave the photo directory gives no photo.
+    static std::unique_ptr<CPicturePrintoutItem> create(const LayoutTable *pTable, const LayoutCellLinkRegistry &cRegistry,
+                                                        const CInspectionEvent *pEvent,
+                                                        const QString &sPhotoDirectory,
+                                                        const QString &sFileName, bool bThreePerPage);
+
     static std::unique_ptr<CPicturePrintoutItem> create(const LayoutTable *pTable, const PrintoutLayout &cLayout,
                                                         const CInspectionEvent *pEvent,
                                                         const QString &sPhotoDirectory,

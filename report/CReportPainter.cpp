@@ -6,10 +6,39 @@ namespace {
 const int kMinimumPointSize = 12;
 const int kLargestFittedPointSize = 25;
 const QLatin1String kEllipsis("...");
+// No rectangle of a page shows more; longer texts are cut before fitting so
+// that hostile input cannot make the fitting run for minutes.
+const qsizetype kMaxFittedLength = 65536;
 
 bool isLineBreak(QChar cChar)
 {
     return cChar == QLatin1Char('\r') || cChar == QLatin1Char('\n');
+}
+
+int measuredWidth(const QFontMetrics &cMetrics, QStringView sText)
+{
+    return cMetrics.size(0, sText.toString()).width();
+}
+
+// Length of the first line of the text within the width: the whole text
+// when every line of it fits; else up to and including a line break, or up
+// to the last space before the width is exceeded, or the characters that
+// fit (at least one). A prefix wider than the width means the whole text
+// cannot fit either, so the whole text is measured only when a line break
+// comes first; long texts are not measured once per line.
+int lineLength(const QFontMetrics &cMetrics, QStringView sText, int iWidth)
+{
+    int iLastSpace = 0;
+    for (int i = 1; i <= sText.size(); ++i) {
+        const QChar cChar = sText.at(i - 1);
+        if (isLineBreak(cChar))
+            return measuredWidth(cMetrics, sText) <= iWidth ? static_cast<int>(sText.size()) : i;
+        if (measuredWidth(cMetrics, sText.left(i)) > iWidth)
+            return iLastSpace > 0 ? iLastSpace : qMax(1, i - 1);
+        if (cChar == QLatin1Char(' '))
+            iLastSpace = i;
+    }
+    return static_cast<int>(sText.size());
 }
 } // namespace
 
@@ -95,36 +124,20 @@ int CReportPainter::lineHeight() const
 
 QString CReportPainter::takeLine(const QString &sText, int iWidth) const
 {
-    // Walk the characters first: a prefix wider than the width means the
-    // whole text cannot fit either, so the whole text is measured only when
-    // a line break comes first. This keeps long texts from being measured
-    // once per line.
-    const QFontMetrics cMetrics = fontMetrics();
-    int iLastSpace = 0;
-    for (int i = 1; i <= sText.size(); ++i) {
-        const QChar cChar = sText.at(i - 1);
-        if (isLineBreak(cChar))
-            return textWidth(sText) <= iWidth ? sText : sText.left(i);
-        if (cMetrics.size(0, sText.left(i)).width() > iWidth) {
-            // A line always keeps at least one character.
-            const int iLength = iLastSpace > 0 ? iLastSpace : qMax(1, i - 1);
-            return sText.left(iLength);
-        }
-        if (cChar == QLatin1Char(' '))
-            iLastSpace = i;
-    }
-    return sText;
+    return sText.left(lineLength(fontMetrics(), sText, iWidth));
 }
 
 QString CReportPainter::wrapText(const QString &sText, int iWidth) const
 {
+    const QFontMetrics cMetrics = fontMetrics();
     QString sResult;
-    QString sRest = sText;
-    while (!sRest.isEmpty()) {
-        const QString sLine = takeLine(sRest, iWidth);
-        sRest.remove(0, sLine.size());
-        sResult += sLine;
-        if (!sRest.isEmpty())
+    qsizetype iPos = 0;
+    while (iPos < sText.size()) {
+        const QStringView sRest = QStringView(sText).mid(iPos);
+        const int iLength = lineLength(cMetrics, sRest, iWidth);
+        sResult += sRest.left(iLength);
+        iPos += iLength;
+        if (iPos < sText.size())
             sResult += QLatin1Char('\n');
     }
     return sResult;
@@ -132,28 +145,48 @@ QString CReportPainter::wrapText(const QString &sText, int iWidth) const
 
 QString CReportPainter::truncateToHeight(const QString &sText, int iHeight) const
 {
-    QString sResult = sText;
-    while (textHeight(sResult) > iHeight) {
-        const int iBreak = sResult.lastIndexOf(QLatin1Char('\n'));
-        if (iBreak < 0)
-            break;
-        sResult.truncate(iBreak);
+    // Cutting at the last line feed until the text fits keeps the largest
+    // number of leading lines that fits (at least one line); heights grow
+    // with the number of lines, so that number is searched by halving
+    // instead of measuring the text once per line.
+    QList<qsizetype> cLineEnds;
+    for (qsizetype i = 0; i < sText.size(); ++i) {
+        if (sText.at(i) == QLatin1Char('\n'))
+            cLineEnds.append(i);
     }
+    cLineEnds.append(sText.size());
+    const auto prefixFits = [&](qsizetype iLines) {
+        return textHeight(sText.left(cLineEnds.at(iLines - 1))) <= iHeight;
+    };
+    qsizetype iLow = 1;
+    qsizetype iHigh = cLineEnds.size();
+    if (!prefixFits(iHigh)) {
+        while (iHigh - iLow > 1) {
+            const qsizetype iMiddle = (iLow + iHigh) / 2;
+            if (prefixFits(iMiddle))
+                iLow = iMiddle;
+            else
+                iHigh = iMiddle;
+        }
+        iHigh = iLow;
+    }
+    QString sResult = sText.left(cLineEnds.at(iHigh - 1));
     sResult.chop(3);
     return sResult + kEllipsis;
 }
 
 QString CReportPainter::fitText(const QString &sText, int iWidth, int iHeight, int *piPointSize)
 {
+    const QString sSource = sText.size() > kMaxFittedLength ? sText.left(kMaxFittedLength) : sText;
     const QFont cOriginal = font();
     int iPointSize = cOriginal.pointSize();
-    QString sResult = wrapText(sText, iWidth);
+    QString sResult = wrapText(sSource, iWidth);
     if (textHeight(sResult) > iHeight) {
         iPointSize = kMinimumPointSize;
         QFont cSmall = cOriginal;
         cSmall.setPointSize(iPointSize);
         setFont(cSmall);
-        sResult = wrapText(sText, iWidth);
+        sResult = wrapText(sSource, iWidth);
         if (textHeight(sResult) > iHeight)
             sResult = truncateToHeight(sResult, iHeight);
         setFont(cOriginal);

@@ -1,17 +1,23 @@
 #include "report/CTablePrintoutItemBase.h"
 
 #include "report/CReportPainter.h"
+#include "report/LayoutTable.h"
 
 CTablePrintoutItemBase::CTablePrintoutItemBase() = default;
 CTablePrintoutItemBase::~CTablePrintoutItemBase() = default;
 
 int CTablePrintoutItemBase::height() const
 {
-    return 0;
+    const LayoutTable *pTable = tableLayout();
+    return pTable ? pTable->height() : 0;
 }
 
-void CTablePrintoutItemBase::paint(CReportPainter &) const
+void CTablePrintoutItemBase::paint(CReportPainter &cPainter) const
 {
+    cPainter.save();
+    applyPlacement(cPainter);
+    paintCells(cPainter);
+    cPainter.restore();
 }
 
 void CTablePrintoutItemBase::addCellItem(std::unique_ptr<CTableCellItem> pItem)
@@ -27,6 +33,19 @@ const CTableCellItem *CTablePrintoutItemBase::cellItemAt(int iIndex) const
     return m_cCellItems[static_cast<size_t>(iIndex)].get();
 }
 
-void CTablePrintoutItemBase::paintCells(CReportPainter &) const
+void CTablePrintoutItemBase::paintCells(CReportPainter &cPainter) const
 {
+    const LayoutTable *pTable = tableLayout();
+    if (!pTable)
+        return;
+    for (const auto &pItem : m_cCellItems) {
+        // A cell item whose cell the table lacks is not drawn.
+        const LayoutRow *pRow = pTable->rowContaining(pItem->cell());
+        if (!pRow)
+            continue;
+        cPainter.save();
+        cPainter.translate(pRow->rect().topLeft());
+        pItem->paint(cPainter);
+        cPainter.restore();
+    }
 }

@@ -1,20 +1,76 @@
 #include "report/TableFilling.h"
 
-#include "report/CTableCellItem.h"
+#include "queries/CDataCoreObjectQuery.h"
+#include "report/CLabeledTableCellItem.h"
 #include "report/CTablePrintoutItemBase.h"
+#include "report/LayoutCellLinkRegistry.h"
+#include "report/LayoutTable.h"
+#include "report/PrintoutLayout.h"
 
-std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const PrintoutLayout &,
-                                               const CDataCoreObject *, bool)
+namespace {
+enum LinkType { LinkNone = 0, LinkValue = 1, LinkCode = 2, LinkCaption = 3 };
+
+QString withColon(const QString &sCaption)
 {
-    return std::make_unique<CTableCellItem>(pCell, std::make_unique<CTableCellData>());
+    return sCaption.isEmpty() ? QString() : sCaption + QLatin1Char(':');
+}
+} // namespace
+
+std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const LayoutCellLinkRegistry &cRegistry,
+                                               const CDataCoreObject *pObject, bool bLabeled)
+{
+    const LayoutCellLink cLink = cRegistry.lookup(pCell);
+    // The query is created for this cell only, as the object's texts may
+    // depend on state that changes between reports.
+    const std::unique_ptr<CDataCoreObjectQuery> pQuery = createQuery(pObject);
+    if (bLabeled) {
+        QString sLabel;
+        QString sValue;
+        if (pQuery) {
+            sLabel = withColon(pQuery->fieldCaption(cLink.iFieldId).toUpper());
+            sValue = pQuery->fieldValue(cLink.iFieldId);
+        }
+        return std::make_unique<CLabeledTableCellItem>(pCell, std::make_unique<CLabeledTableCellData>(sValue, sLabel));
+    }
+    QString sText;
+    if (pQuery) {
+        switch (cLink.iLinkType) {
+        case LinkValue:
+            sText = pQuery->fieldValue(cLink.iFieldId);
+            break;
+        case LinkCode:
+            sText = pQuery->fieldCode(cLink.iFieldId);
+            break;
+        case LinkCaption:
+            sText = withColon(pQuery->fieldCaption(cLink.iFieldId));
+            break;
+        default:
+            break;
+        }
+    }
+    return std::make_unique<CTableCellItem>(pCell, std::make_unique<CTableCellData>(sText));
 }
 
-void fillFromObject(CTablePrintoutItemBase &, const LayoutTable *, const PrintoutLayout &, const CDataCoreObject *,
-                    bool)
+void fillFromObject(CTablePrintoutItemBase &cItem, const LayoutTable *pTable, const LayoutCellLinkRegistry &cRegistry,
+                    const CDataCoreObject *pObject, bool bLabeled)
 {
+    if (!pTable)
+        return;
+    for (int iRow = 0; iRow < pTable->rowCount(); ++iRow) {
+        const LayoutRow *pRow = pTable->rowAt(iRow);
+        for (int iCell = 0; iCell < pRow->cellCount(); ++iCell)
+            cItem.addCellItem(createCellItem(pRow->cellAt(iCell), cRegistry, pObject, bLabeled));
+    }
 }
 
-const LayoutCell *layoutCellAt(const LayoutTable *, int, int)
+std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const PrintoutLayout &cLayout,
+                                               const CDataCoreObject *pObject, bool bLabeled)
 {
-    return nullptr;
+    return createCellItem(pCell, cLayout.cellLinks(), pObject, bLabeled);
+}
+
+void fillFromObject(CTablePrintoutItemBase &cItem, const LayoutTable *pTable, const PrintoutLayout &cLayout,
+                    const CDataCoreObject *pObject, bool bLabeled)
+{
+    fillFromObject(cItem, pTable, cLayout.cellLinks(), pObject, bLabeled);
 }
