@@ -1,0 +1,193 @@
+#include "cli/ExportCommand.h"
+
+#include "app/CApplicationContext.h"
+#include "cli/CliOutput.h"
+#include "model/CCorvaneProject.h"
+#include "model/CInspectionEvent.h"
+#include "model/CInspectionSegment.h"
+#include "queries/CDataCoreObjectQuery.h"
+#include "queries/CSharedTranslations.h"
+#include "storage/CProjectRuntimeData.h"
+#include "storage/CurrentProject.h"
+#include "storage/IPersistenceFacade.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <memory>
+
+namespace {
+
+enum ExitCode { ExitOk = 0, ExitUsage = 1, ExitOpenFailed = 2, ExitUnsupported = 3 };
+
+struct ExportOptions
+{
+    QString sProjectDirectory;
+    QString sInstallDirectory;
+    bool bHelp = false;
+};
+
+// Fills cOptions from the arguments; an error text on a usage error.
+QString parseArguments(const QStringList &args, ExportOptions &cOptions)
+{
+    bool bHaveProject = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &sArg = args.at(i);
+        if (sArg == QLatin1String("--help") || sArg == QLatin1String("-h")) {
+            cOptions.bHelp = true;
+        } else if (sArg == QLatin1String("--install-dir")) {
+            if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
+                return QStringLiteral("--install-dir needs a directory");
+            cOptions.sInstallDirectory = args.at(++i);
+        } else if (sArg.startsWith(QLatin1String("--install-dir="))) {
+            cOptions.sInstallDirectory = sArg.mid(int(qstrlen("--install-dir=")));
+            if (cOptions.sInstallDirectory.isEmpty())
+                return QStringLiteral("--install-dir needs a directory");
+        } else if (sArg.startsWith(QLatin1Char('-')) && sArg != QLatin1String("-")) {
+            return QStringLiteral("unknown option %1").arg(sArg);
+        } else if (bHaveProject) {
+            return QStringLiteral("unexpected argument %1").arg(sArg);
+        } else {
+            cOptions.sProjectDirectory = sArg;
+            bHaveProject = true;
+        }
+    }
+    if (!cOptions.bHelp && cOptions.sProjectDirectory.isEmpty())
+        return QStringLiteral("no project directory given");
+    return QString();
+}
+
+QJsonArray fieldsOf(const CDataCoreObject *cObject)
+{
+    QJsonArray fields;
+    const std::unique_ptr<CDataCoreObjectQuery> cQuery = createQuery(cObject);
+    if (!cQuery)
+        return fields;
+    const QList<int> ids = cQuery->fieldIds();
+    for (int iId : ids) {
+        QJsonObject field;
+        field.insert(QStringLiteral("id"), iId);
+        field.insert(QStringLiteral("caption"), cQuery->fieldCaption(iId));
+        field.insert(QStringLiteral("value"), cQuery->fieldValue(iId));
+        field.insert(QStringLiteral("code"), cQuery->fieldCode(iId));
+        fields.append(field);
+    }
+    return fields;
+}
+
+QJsonObject exportProject(const CCorvaneProject &cProject)
+{
+    QJsonObject project;
+    project.insert(QStringLiteral("fields"), fieldsOf(&cProject));
+
+    QJsonArray sections;
+    for (int iSection = 0; iSection < cProject.sectionCount(); ++iSection) {
+        const CInspectionSegment *cSection = cProject.sectionAt(iSection);
+        if (!cSection)
+            continue;
+        QJsonObject section;
+        section.insert(QStringLiteral("id"), cSection->id());
+        section.insert(QStringLiteral("name"), cSection->name());
+        section.insert(QStringLiteral("fields"), fieldsOf(cSection));
+
+        QJsonArray events;
+        const CEventList *cEvents = cSection->events();
+        for (int iEvent = 0; iEvent < cEvents->count(); ++iEvent) {
+            const CInspectionEvent *cEvent = cEvents->at(iEvent);
+            if (!cEvent)
+                continue;
+            QJsonObject event;
+            event.insert(QStringLiteral("id"), cEvent->id());
+            event.insert(QStringLiteral("fields"), fieldsOf(cEvent));
+            events.append(event);
+        }
+        section.insert(QStringLiteral("events"), events);
+        sections.append(section);
+    }
+
+    QJsonObject document;
+    document.insert(QStringLiteral("project"), project);
+    document.insert(QStringLiteral("sections"), sections);
+    return document;
+}
+
+// Opens the project, writes the document and closes the project again. The
+// application context must be live.
+int exportOpenProject(const QString &sProjectDirectory)
+{
+    IPersistenceFacade *cFacade = CApplicationContext::instance()->persistenceFacade();
+    CProjectRuntimeData *cRuntimeData = nullptr;
+    const int iCode = cFacade->openProject(sProjectDirectory, cRuntimeData);
+    if (iCode != 0 || !cRuntimeData) {
+        const CSharedTranslations *cTranslations = CSharedTranslations::instance();
+        // A facade that reports success without runtime data is an internal error.
+        const quint32 uiCode = iCode != 0 ? quint32(iCode) : 1u;
+        writeToStderr(QStringLiteral("%1\n\n%2\n")
+                          .arg(cTranslations->errorMessage(uiCode), cTranslations->errorCodeText(uiCode)));
+        return ExitOpenFailed;
+    }
+
+    const CCorvaneProject *cProject = cRuntimeData->hasInspectionData() ? cRuntimeData->corvaneProject() : nullptr;
+    if (!cProject) {
+        writeToStderr(QCoreApplication::translate("CAppMainWindow",
+                                                  "The specified project is a project without inspection data, "
+                                                  "thus it cannot be opened with this Viewer.")
+                      + QLatin1Char('\n'));
+        cFacade->closeProject(cRuntimeData);
+        return ExitUnsupported;
+    }
+
+    setCurrentRuntimeData(cRuntimeData);
+    const QByteArray json = QJsonDocument(exportProject(*cProject)).toJson(QJsonDocument::Indented);
+    setCurrentRuntimeData(nullptr);
+    cFacade->closeProject(cRuntimeData);
+
+    writeToStdout(json);
+    return ExitOk;
+}
+
+} // namespace
+
+QString exportUsage()
+{
+    return QStringLiteral(
+        "Usage: corvane-cli export PROJECT_DIR [--install-dir DIR]\n"
+        "\n"
+        "Writes every field of the project, its sections and their events as one\n"
+        "UTF-8 JSON document to standard output.\n"
+        "\n"
+        "  --install-dir DIR  installation directory with Locales.dat, Catalogs.dat\n"
+        "                     and the catalog files (default: the program's directory)\n"
+        "\n"
+        "Exit codes: 0 success, 1 usage error, 2 the project could not be opened,\n"
+        "3 the project has no inspection data.\n");
+}
+
+int runExportCommand(const QStringList &args)
+{
+    ExportOptions cOptions;
+    const QString sError = parseArguments(args, cOptions);
+    if (cOptions.bHelp && sError.isEmpty()) {
+        writeToStdout(exportUsage());
+        return ExitOk;
+    }
+    if (!sError.isEmpty()) {
+        writeToStderr(QStringLiteral("corvane-cli export: %1\n\n").arg(sError) + exportUsage());
+        return ExitUsage;
+    }
+
+    const QString sInstallDirectory = cOptions.sInstallDirectory.isEmpty()
+                                          ? QCoreApplication::applicationDirPath()
+                                          : QFileInfo(cOptions.sInstallDirectory).absoluteFilePath();
+    QString sProjectDirectory = QFileInfo(cOptions.sProjectDirectory).absoluteFilePath();
+    if (cOptions.sProjectDirectory.endsWith(QLatin1Char('/')) && !sProjectDirectory.endsWith(QLatin1Char('/')))
+        sProjectDirectory += QLatin1Char('/');
+
+    CApplicationContext::setInstance(new CApplicationContext(sInstallDirectory));
+    const int iResult = exportOpenProject(sProjectDirectory);
+    CApplicationContext::destroyInstance();
+    return iResult;
+}
