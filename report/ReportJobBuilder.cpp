@@ -1,9 +1,6 @@
 #include "report/ReportJobBuilder.h"
 
-#if __has_include("metadata/CInspectionStandard.h")
 #include "metadata/CInspectionStandard.h"
-#define CORVANE_HAS_STANDARD 1
-#endif
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionSegment.h"
 
@@ -36,11 +33,7 @@ std::unique_ptr<ReportJob> buildReportJob(const ReportChoices &cChoices, const C
     cJob->cStandard = cStandard;
     cJob->cDamageClasses = cDamageClasses;
 
-#ifdef CORVANE_HAS_STANDARD
     const bool bHasDamageClasses = cStandard && cStandard->damageClassCount() > 0;
-#else
-    const bool bHasDamageClasses = cStandard != nullptr;
-#endif
     cJob->bDamageInformation = cChoices.bDamageInformation && bHasDamageClasses;
     cJob->bDamageClassLegend = cChoices.bDamageClassLegend && bHasDamageClasses;
     cJob->bProjectInformation = cChoices.bProjectInformation;

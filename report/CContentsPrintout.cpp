@@ -1,0 +1,92 @@
+#include "report/CContentsPrintout.h"
+
+#include "model/CInspectionSegment.h"
+#include "report/CCustomizedTablePrintoutItem.h"
+#include "report/CPrintoutTextTranslator.h"
+#include "report/FrontPage.h"
+#include "report/PageGeometry.h"
+#include "report/Pagination.h"
+#include "report/PartPageCounts.h"
+#include "report/PrintoutLayout.h"
+#include "report/ReportJob.h"
+
+#include <algorithm>
+
+CContentsPrintout::CContentsPrintout(const ReportJob &cJob, const ReportLogo &cLogo, PartPageCounts &cCounts)
+    : m_cJob(cJob), m_cLogo(cLogo), m_cCounts(cCounts), m_iRowsPerPage(rowsPerPage(cJob))
+{
+}
+
+int CContentsPrintout::rowsPerPage(const ReportJob &cJob)
+{
+    if (!cJob.cLayout)
+        return 1;
+    const LayoutTable *pTable = cJob.cLayout->tableOfContents();
+    const LayoutRow *pFirst = pTable ? pTable->rowAt(0) : nullptr;
+    const int iRows = pFirst ? listRowsPerPage(pageRectangle().height(), frontPageHeaderHeight(*cJob.cLayout),
+                                               pFirst->height())
+                             : 0;
+    return std::max(1, iRows);
+}
+
+QList<ContentsEntry> CContentsPrintout::entries(const ReportJob &cJob, PartPageCounts &cCounts, int iRowsPerPage)
+{
+    // The number of entries is known before any page number, so the
+    // contents can count exactly the pages it will produce, however many.
+    int iEntryCount = 1;
+    if (cCounts.iProjectInformation > 0)
+        ++iEntryCount;
+    if (cCounts.iSectionOverview > 0)
+        ++iEntryCount;
+    if (cCounts.iDamageClassLegend > 0)
+        ++iEntryCount;
+    for (int i = 0; i < cJob.sectionCount(); ++i) {
+        if (cCounts.sectionPages.value(i) > 0)
+            ++iEntryCount;
+    }
+    cCounts.iContents = static_cast<int>(contentsPageSizes(iEntryCount, iRowsPerPage).size());
+
+    QList<ContentsEntry> result;
+    int iPage = 1;
+    const auto add = [&result, &iPage](const QString &sTitle, int iPages) {
+        result.append(ContentsEntry{sTitle, iPage});
+        iPage += iPages;
+    };
+    if (cCounts.iProjectInformation > 0)
+        add(printoutText(CPrintoutTextTranslator::ProjectInformation), cCounts.iProjectInformation);
+    add(printoutText(CPrintoutTextTranslator::TableOfContents), cCounts.iContents);
+    if (cCounts.iSectionOverview > 0)
+        add(printoutText(CPrintoutTextTranslator::SectionList), cCounts.iSectionOverview);
+    if (cCounts.iDamageClassLegend > 0)
+        add(printoutText(CPrintoutTextTranslator::DamageClassLegend), cCounts.iDamageClassLegend);
+    const QString sSectionPrefix = printoutText(CPrintoutTextTranslator::SectionPrefix);
+    for (int i = 0; i < cJob.sectionCount(); ++i) {
+        const int iPages = cCounts.sectionPages.value(i);
+        if (iPages <= 0)
+            continue;
+        const CInspectionSegment *cSection = cJob.sectionAt(i)->cSection;
+        add(sSectionPrefix + (cSection ? cSection->name() : QString()), iPages);
+    }
+    return result;
+}
+
+void CContentsPrintout::buildPages()
+{
+    if (!m_cJob.cLayout)
+        return;
+    const PrintoutLayout &cLayout = *m_cJob.cLayout;
+    const QList<ContentsEntry> cEntries = entries(m_cJob, m_cCounts, m_iRowsPerPage);
+    QList<QStringList> cColumns(2);
+    const QString sPagePrefix = printoutText(CPrintoutTextTranslator::PagePrefix);
+    for (const ContentsEntry &cEntry : cEntries) {
+        cColumns[0] << cEntry.sTitle;
+        cColumns[1] << sPagePrefix + QString::number(cEntry.iPage);
+    }
+    const QString sTitle = printoutText(CPrintoutTextTranslator::TableOfContents);
+    int iDone = 0;
+    for (const int n : contentsPageSizes(static_cast<int>(cEntries.size()), m_iRowsPerPage)) {
+        auto pTable = createCustomizedTable(cLayout.tableOfContents(), 0, 0, 0, cColumns, iDone, iDone + n);
+        addPage(createFrontPage(cLayout, m_cLogo, m_cJob.cProject, sTitle, std::move(pTable)));
+        iDone += n;
+    }
+}

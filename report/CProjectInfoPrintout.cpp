@@ -1,0 +1,23 @@
+#include "report/CProjectInfoPrintout.h"
+
+#include "model/CCorvaneProject.h"
+#include "report/CPrintoutTextTranslator.h"
+#include "report/CTablePrintoutItem.h"
+#include "report/FrontPage.h"
+#include "report/PrintoutLayout.h"
+#include "report/TableFilling.h"
+
+CProjectInfoPrintout::CProjectInfoPrintout(const CCorvaneProject *cProject, const PrintoutLayout &cLayout,
+                                           const ReportLogo &cLogo)
+    : m_cProject(cProject), m_cLayout(cLayout), m_cLogo(cLogo)
+{
+}
+
+void CProjectInfoPrintout::buildPages()
+{
+    auto pBody = std::make_unique<CTablePrintoutItem>(m_cLayout.projectInfo());
+    if (m_cProject)
+        fillFromObject(*pBody, m_cLayout.projectInfo(), m_cLayout.cellLinks(), m_cProject, false);
+    addPage(createFrontPage(m_cLayout, m_cLogo, m_cProject,
+                            printoutText(CPrintoutTextTranslator::ProjectInformation), std::move(pBody)));
+}

@@ -1,0 +1,108 @@
+#include "report/CSectionListPrintout.h"
+
+#include "app/Units.h"
+#include "model/CInspectionSegment.h"
+#include "queries/CDataCoreObjectQuery.h"
+#include "report/CCustomizedTablePrintoutItem.h"
+#include "report/CPrintoutTextTranslator.h"
+#include "report/FrontPage.h"
+#include "report/PageGeometry.h"
+#include "report/Pagination.h"
+#include "report/PrintoutLayout.h"
+#include "report/ReportJob.h"
+
+#include <cmath>
+
+namespace {
+enum Column { ColumnNumber, ColumnSection, ColumnCity, ColumnStreet, ColumnLength, ColumnTotal, ColumnDate, ColumnCount };
+
+const int kFieldNumber = 1001105;
+const int kFieldName = 1001100;
+const int kFieldCity = 1001132;
+const int kFieldLocation = 1001115;
+const int kFieldStreet = 1001131;
+const int kFieldDate = 1001120;
+
+// Template rows of the "section-list" table.
+const int kCaptionRow = 0;
+const int kDataRow = 1;
+const int kTotalRow = 2;
+
+float finiteLength(float fValue)
+{
+    return std::isfinite(fValue) ? fValue : 0.0f;
+}
+} // namespace
+
+CSectionListPrintout::CSectionListPrintout(const ReportJob &cJob, const ReportLogo &cLogo)
+    : m_cJob(cJob), m_cLogo(cLogo)
+{
+}
+
+QList<QStringList> CSectionListPrintout::columns(const ReportJob &cJob)
+{
+    QList<QStringList> cColumns(ColumnCount);
+    cColumns[ColumnNumber] << printoutText(CPrintoutTextTranslator::ListNumber);
+    cColumns[ColumnSection] << printoutText(CPrintoutTextTranslator::ListSection);
+    cColumns[ColumnCity] << printoutText(CPrintoutTextTranslator::ListCity);
+    cColumns[ColumnStreet] << printoutText(CPrintoutTextTranslator::ListStreet);
+    cColumns[ColumnLength] << printoutText(CPrintoutTextTranslator::ListLength);
+    cColumns[ColumnTotal] << printoutText(CPrintoutTextTranslator::ListLengthTotal);
+    cColumns[ColumnDate] << printoutText(CPrintoutTextTranslator::ListDate);
+
+    float fTotal = 0.0f;
+    for (int i = 0; i < cJob.sectionCount(); ++i) {
+        const CInspectionSegment *cSection = cJob.sectionAt(i)->cSection;
+        const std::unique_ptr<CDataCoreObjectQuery> cQuery = createQuery(cSection);
+        const auto value = [&cQuery](int iId) { return cQuery ? cQuery->fieldValue(iId) : QString(); };
+        const float fLength = cSection ? finiteLength(cSection->calculatedLength()) : 0.0f;
+        fTotal = finiteLength(fTotal + fLength);
+        QString sCity = value(kFieldCity);
+        if (sCity.isEmpty())
+            sCity = value(kFieldLocation);
+        cColumns[ColumnNumber] << value(kFieldNumber);
+        cColumns[ColumnSection] << value(kFieldName);
+        cColumns[ColumnCity] << sCity;
+        cColumns[ColumnStreet] << value(kFieldStreet);
+        cColumns[ColumnLength] << formatLength(fLength);
+        cColumns[ColumnTotal] << formatLength(fTotal);
+        cColumns[ColumnDate] << value(kFieldDate);
+    }
+
+    for (int iColumn = 0; iColumn < ColumnCount; ++iColumn) {
+        const bool bLength = iColumn == ColumnLength || iColumn == ColumnTotal;
+        cColumns[iColumn] << (bLength ? formatLength(fTotal) : QString());
+    }
+    return cColumns;
+}
+
+int CSectionListPrintout::rowsPerPage(const ReportJob &cJob)
+{
+    if (!cJob.cLayout)
+        return 0;
+    const LayoutTable *pTable = cJob.cLayout->sectionList();
+    const LayoutRow *pFirst = pTable ? pTable->rowAt(0) : nullptr;
+    if (!pFirst)
+        return 0;
+    return listRowsPerPage(pageRectangle().height(), frontPageHeaderHeight(*cJob.cLayout), pFirst->height());
+}
+
+void CSectionListPrintout::buildPages()
+{
+    if (!m_cJob.cLayout)
+        return;
+    const PrintoutLayout &cLayout = *m_cJob.cLayout;
+    const QList<QStringList> cColumns = columns(m_cJob);
+    const int iEntries = static_cast<int>(cColumns.first().size());
+    const QList<int> sizes = overviewPageSizes(iEntries, rowsPerPage(m_cJob));
+    int iDone = 0;
+    for (int iPage = 0; iPage < sizes.size(); ++iPage) {
+        const int n = sizes.at(iPage);
+        const bool bLastPage = iPage == sizes.size() - 1;
+        auto pTable = createCustomizedTable(cLayout.sectionList(), iPage == 0 ? kCaptionRow : kDataRow, kDataRow,
+                                            bLastPage ? kTotalRow : kDataRow, cColumns, iDone, iDone + n);
+        addPage(createFrontPage(cLayout, m_cLogo, m_cJob.cProject, printoutText(CPrintoutTextTranslator::SectionList),
+                                std::move(pTable)));
+        iDone += n;
+    }
+}

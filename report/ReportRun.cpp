@@ -1,0 +1,160 @@
+#include "report/ReportRun.h"
+
+#include "model/CCorvaneProject.h"
+#include "model/CInspectionSegment.h"
+#include "queries/CDataCoreObjectQuery.h"
+#include "report/CContentsPrintout.h"
+#include "report/CDamageClassPrintout.h"
+#include "report/CPageFooterPrintoutItem.h"
+#include "report/CPrintoutTextTranslator.h"
+#include "report/CProjectInfoPrintout.h"
+#include "report/CReportPainter.h"
+#include "report/CSectionListPrintout.h"
+#include "report/PageGeometry.h"
+#include "report/PartPageCounts.h"
+#include "report/PrintoutLayout.h"
+#include "report/ReportJob.h"
+#include "report/ReportLogo.h"
+#include "report/ReportPrinter.h"
+#include "report/SectionPartFactory.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPdfWriter>
+
+namespace {
+const int kFieldContractor = 1000021;
+const int kFieldProjectName = 1000031;
+
+void notify(const ReportProgressCallback &progress, ReportProgress::Step eStep, const QString &sPart, int iCurrent,
+            int iCount)
+{
+    if (!progress)
+        return;
+    ReportProgress cStep;
+    cStep.eStep = eStep;
+    cStep.sPart = sPart;
+    cStep.iCurrent = iCurrent;
+    cStep.iCount = iCount;
+    progress(cStep);
+}
+
+// Takes the part's pages, appends them and answers how many there were.
+int appendPages(CPrintoutPart &cPart, PrintoutPageList &cPages)
+{
+    PrintoutPageList cNew = cPart.takePages();
+    const int iCount = static_cast<int>(cNew.size());
+    for (auto &pPage : cNew)
+        cPages.push_back(std::move(pPage));
+    return iCount;
+}
+
+void addFooters(const PrintoutLayout &cLayout, PrintoutPageList &cPages)
+{
+    const int n = static_cast<int>(cPages.size());
+    const QString sPrefix = printoutText(CPrintoutTextTranslator::PagePrefix);
+    for (int k = 1; k <= n; ++k) {
+        PrintoutPage &cPage = *cPages[static_cast<size_t>(k - 1)];
+        auto pFooter = std::make_unique<CPageFooterPrintoutItem>(
+            cLayout.pageFooter(), sPrefix + QString::number(k) + QLatin1Char('/') + QString::number(n));
+        pFooter->setPosition(QPoint(0, bodyArea(cPage).height()));
+        cPage.setFooter(std::move(pFooter));
+    }
+}
+
+// Prints page by page and frees every page right after it is painted.
+bool printAll(CReportPainter &cPainter, QPdfWriter &cPrinter, PrintoutPageList &cPages,
+              const ReportProgressCallback &progress)
+{
+    bool bOk = true;
+    const int n = static_cast<int>(cPages.size());
+    for (int k = 0; k < n; ++k) {
+        if (k > 0 && !cPrinter.newPage())
+            bOk = false;
+        cPages[static_cast<size_t>(k)]->paint(cPainter);
+        cPages[static_cast<size_t>(k)].reset();
+        notify(progress, ReportProgress::PagePrinted, QString(), k + 1, n);
+    }
+    cPages.clear();
+    return cPainter.end() && bOk;
+}
+} // namespace
+
+ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &progress)
+{
+    if (!cJob.cProject || !cJob.cLayout || cJob.sOutputFileName.isEmpty())
+        return ReportResult::IncompleteJob;
+    const PrintoutLayout &cLayout = *cJob.cLayout;
+
+    QString sCreator;
+    QString sDocumentName;
+    if (const std::unique_ptr<CDataCoreObjectQuery> cQuery = createQuery(cJob.cProject)) {
+        sCreator = cQuery->fieldValue(kFieldContractor);
+        sDocumentName = cQuery->fieldValue(kFieldProjectName);
+    }
+
+    // A directory in the file's place would make the writer fail late.
+    if (QFileInfo(cJob.sOutputFileName).isDir())
+        return ReportResult::CannotOpenOutput;
+    std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(cJob.sOutputFileName, sCreator, sDocumentName);
+    CReportPainter cPainter;
+    if (!beginReportPainter(cPainter, *pPrinter))
+        return ReportResult::CannotOpenOutput;
+
+    const ReportLogo cLogo = loadReportLogo(cJob.sLogoImagePath, cJob.sLogoTextPath);
+    PartPageCounts cCounts;
+    PrintoutPageList cPages;
+
+    if (cJob.bProjectInformation) {
+        CProjectInfoPrintout cPart(cJob.cProject, cLayout, cLogo);
+        cCounts.iProjectInformation = appendPages(cPart, cPages);
+        notify(progress, ReportProgress::PartBuilt, printoutText(CPrintoutTextTranslator::ProjectInformation), 0,
+               cCounts.iProjectInformation);
+    }
+    if (cJob.bSectionOverview) {
+        CSectionListPrintout cPart(cJob, cLogo);
+        cCounts.iSectionOverview = appendPages(cPart, cPages);
+        notify(progress, ReportProgress::PartBuilt, printoutText(CPrintoutTextTranslator::SectionList), 0,
+               cCounts.iSectionOverview);
+    }
+    if (cJob.bDamageClassLegend) {
+        CDamageClassPrintout cPart(cJob, cLogo);
+        cCounts.iDamageClassLegend = appendPages(cPart, cPages);
+        notify(progress, ReportProgress::PartBuilt, printoutText(CPrintoutTextTranslator::DamageClassLegend), 0,
+               cCounts.iDamageClassLegend);
+    }
+    const QString sSectionPrefix = printoutText(CPrintoutTextTranslator::SectionPrefix);
+    for (int i = 0; i < cJob.sectionCount(); ++i) {
+        const SectionEntry &cEntry = *cJob.sectionAt(i);
+        int iPages = 0;
+        if (std::unique_ptr<CPrintoutPart> pPart = createSectionPart(cEntry, cLayout, cLogo, cJob.cDamageClasses,
+                                                                     cJob.cStandard, cPainter,
+                                                                     cJob.bDamageInformation))
+            iPages = appendPages(*pPart, cPages);
+        cCounts.sectionPages.append(iPages);
+        notify(progress, ReportProgress::PartBuilt,
+               sSectionPrefix + (cEntry.cSection ? cEntry.cSection->name() : QString()), i + 1, iPages);
+    }
+    if (cJob.bTableOfContents) {
+        CContentsPrintout cPart(cJob, cLogo, cCounts);
+        PrintoutPageList cContents = cPart.takePages();
+        const int iCount = static_cast<int>(cContents.size());
+        // Right after the project information.
+        const auto itInsert = cPages.begin() + std::min<std::ptrdiff_t>(cCounts.iProjectInformation,
+                                                                       static_cast<std::ptrdiff_t>(cPages.size()));
+        cPages.insert(itInsert, std::make_move_iterator(cContents.begin()), std::make_move_iterator(cContents.end()));
+        notify(progress, ReportProgress::PartBuilt, printoutText(CPrintoutTextTranslator::TableOfContents), 0, iCount);
+    }
+
+    addFooters(cLayout, cPages);
+    if (!printAll(cPainter, *pPrinter, cPages, progress)) {
+        pPrinter.reset();
+        QFile::remove(cJob.sOutputFileName);
+        return ReportResult::WriteFailed;
+    }
+    pPrinter.reset();
+    const QFileInfo cWritten(cJob.sOutputFileName);
+    if (!cWritten.isFile() || cWritten.size() == 0)
+        return ReportResult::WriteFailed;
+    return ReportResult::Written;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+struct ReportJob;
+
+// A step of a running report, for a busy indication or a log.
+struct ReportProgress
+{
+    enum Step {
+        PartBuilt,   // sPart delivered iCount pages
+        PagePrinted  // page iCurrent of iCount was printed
+    };
+    Step eStep = PartBuilt;
+    QString sPart;
+    int iCurrent = 0;
+    int iCount = 0;
+};
+
+using ReportProgressCallback = std::function<void(const ReportProgress &)>;
+
+enum class ReportResult {
+    Written,          // the PDF file is complete
+    IncompleteJob,    // no project or no printout layout: nothing was written
+    CannotOpenOutput, // the output file could not be created
+    WriteFailed       // the PDF could not be completed; the partial file is removed
+};
+
+// Writes the job's report into its output file: project information,
+// contents, section overview, damage class legend and the chosen sections,
+// every page with its "Page k/n" footer. Tells the caller whether the file
+// was written.
+ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &progress = ReportProgressCallback());
