@@ -1,0 +1,407 @@
+#include "report/CSectionPrintout.h"
+
+#include "app/Units.h"
+#include "metadata/CInspectionStandard.h"
+#include "model/CBaseProject.h"
+#include "model/CInspectionEvent.h"
+#include "model/CInspectionSegment.h"
+#include "queries/CDataCoreObjectQuery.h"
+#include "report/CCustomizedTablePrintoutItem.h"
+#include "report/CDamageClassList.h"
+#include "report/CEventPosIndicatorPrintoutItem.h"
+#include "report/CHeaderPrintoutItem.h"
+#include "report/CInclinationChartPrintout.h"
+#include "report/CPicturePrintoutItem.h"
+#include "report/CPrintoutTextTranslator.h"
+#include "report/CReportPainter.h"
+#include "report/CSectionGraphicPrintoutItem.h"
+#include "report/CTablePrintoutItem.h"
+#include "report/PageGeometry.h"
+#include "report/PrintoutLayout.h"
+#include "report/ReportLogo.h"
+#include "report/SectionEntry.h"
+#include "report/TableFilling.h"
+#include "storage/ProjectDirectory.h"
+
+#include <QFont>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Field ids of the section and event queries.
+constexpr int kStartNodeField = 1001103;
+constexpr int kEndNodeField = 1001104;
+constexpr int kDamageClassField = 1202007;
+
+constexpr int kMeasuringPointSize = 16;
+constexpr int kRowPadding = 200;
+// Line height assumed when no active painter can measure.
+constexpr int kFallbackLineHeight = 300;
+constexpr int kPhotoGap = 1000;
+
+const QColor kDefaultTextColour(76, 76, 76);
+
+QString photoDirectoryOf(const CInspectionSegment *pSection)
+{
+    if (!pSection || !pSection->project())
+        return QString();
+    return photosDirectory(pSection->project()->directory());
+}
+} // namespace
+
+CSectionPrintout::CSectionPrintout(const SectionEntry *pEntry, const PrintoutLayout *pLayout, const ReportLogo *pLogo,
+                                   const CDamageClassList *pDamageClasses, const CInspectionStandard *pStandard,
+                                   CReportPainter *pPainter, bool bDamageInformation)
+    : m_pEntry(pEntry), m_pLayout(pLayout), m_pLogo(pLogo), m_pDamageClasses(pDamageClasses),
+      m_pStandard(pStandard), m_pPainter(pPainter), m_bDamageInformation(bDamageInformation)
+{
+}
+
+CSectionPrintout::~CSectionPrintout() = default;
+
+const CInspectionSegment *CSectionPrintout::section() const
+{
+    return m_pEntry ? m_pEntry->cSection : nullptr;
+}
+
+void CSectionPrintout::buildPages()
+{
+    if (!section() || !m_pLayout)
+        return;
+    m_fUnitsPerLengthUnit = isMetricSystem() ? 100000.0f : 30480.0f;
+    if (m_pEntry->bSectionProtocol) {
+        buildEventRows();
+        chooseScale();
+        assignPages();
+        buildProtocolPages();
+    }
+    if (m_pEntry->bInclinationProtocol)
+        buildInclinationPages();
+    if (m_pEntry->iPhotosPerPage == 1 || m_pEntry->iPhotosPerPage == 3)
+        buildPhotoPages();
+}
+
+int CSectionPrintout::tableHeight(const LayoutTable *pTable) const
+{
+    return pTable ? pTable->height() : 0;
+}
+
+int CSectionPrintout::circleDiameter() const
+{
+    return std::max(m_pLayout->sectionGraphic()->circleDiameter(), 0);
+}
+
+int CSectionPrintout::captionHeight() const
+{
+    const LayoutTable *pEvent = m_pLayout->event();
+    const LayoutRow *pRow = pEvent ? pEvent->rowAt(0) : nullptr;
+    return pRow ? pRow->height() : 0;
+}
+
+int CSectionPrintout::lineHeight() const
+{
+    return m_pPainter && m_pPainter->isActive() ? m_pPainter->lineHeight() : kFallbackLineHeight;
+}
+
+int CSectionPrintout::availableHeight(int iPage) const
+{
+    const int iPageHeight = pageRectangle().height();
+    const int iHeader = tableHeight(m_pLayout->sectionPageHeader());
+    if (iPage <= 1)
+        return iPageHeight - iHeader - tableHeight(m_pLayout->sectionHeader()) - 1500;
+    return iPageHeight - iHeader - 1000;
+}
+
+SectionPageHeights CSectionPrintout::pageHeights() const
+{
+    const int iCircles = 2 * circleDiameter();
+    return SectionEventLayout::normalisedHeights(availableHeight(1) - iCircles - captionHeight(),
+                                                 availableHeight(2) - iCircles);
+}
+
+void CSectionPrintout::buildEventRows()
+{
+    m_eventRows.clear();
+    const CEventList *pEvents = section()->events();
+    const LayoutCell *pObservationCell = m_pLayout->event() ? m_pLayout->event()->cellAt(0, 4) : nullptr;
+    const int iObservationWidth = pObservationCell ? pObservationCell->width() : 0;
+    const bool bMeasure = m_pPainter && m_pPainter->isActive();
+    QFont cSavedFont;
+    if (bMeasure) {
+        cSavedFont = m_pPainter->font();
+        QFont cFont = cSavedFont;
+        cFont.setPointSize(kMeasuringPointSize);
+        m_pPainter->setFont(cFont);
+    }
+    const bool bMetric = isMetricSystem();
+    for (int i = 0; i < pEvents->count(); ++i) {
+        const CInspectionEvent *pEvent = pEvents->at(i);
+        if (!pEvent)
+            continue;
+        EventRow row;
+        if (bMeasure) {
+            row.sObservation = m_pPainter->wrapText(pEvent->text(), iObservationWidth);
+            row.iHeight = m_pPainter->textHeight(row.sObservation) + kRowPadding;
+        } else {
+            row.sObservation = pEvent->text();
+            row.iHeight = static_cast<int>(row.sObservation.count(QLatin1Char('\n')) + 1) * kFallbackLineHeight
+                          + kRowPadding;
+        }
+        const float fMetres = pEvent->meterValue();
+        row.fPosition = bMetric ? fMetres : metresToFeet(fMetres);
+        row.sPositionText = formatLength(fMetres);
+        row.sCode = pEvent->abbreviation();
+        row.sVideoPosition = formatTimeIndex(pEvent->videoHour(), pEvent->videoMinute(), pEvent->videoSecond());
+        row.sPhotoNumbers = SectionEventLayout::photoNumbers(pEvent->imageFile(), pEvent->imageFile2());
+        if (m_bDamageInformation) {
+            const auto pQuery = createQuery(pEvent);
+            if (pQuery) {
+                row.sDamageClass = pQuery->fieldCode(kDamageClassField);
+                if (row.sDamageClass.isEmpty())
+                    row.sDamageClass = pQuery->fieldValue(kDamageClassField);
+            }
+        }
+        m_eventRows.append(row);
+    }
+    if (bMeasure)
+        m_pPainter->setFont(cSavedFont);
+    SectionEventLayout::limitRowHeights(m_eventRows, pageHeights());
+}
+
+void CSectionPrintout::chooseScale()
+{
+    float fLength = section()->calculatedLength();
+    if (!isMetricSystem())
+        fLength = metresToFeet(fLength);
+    const double dScaleLength = static_cast<double>(fLength) * m_fUnitsPerLengthUnit;
+    qint64 iRows = 0;
+    for (const EventRow &row : m_eventRows)
+        iRows += row.iHeight;
+    m_fScale = static_cast<float>(SectionEventLayout::chooseScale(dScaleLength, iRows));
+}
+
+void CSectionPrintout::assignPages()
+{
+    const SectionEventLayout::AssignResult result = SectionEventLayout::assignPages(
+        m_eventRows, static_cast<int>(m_fScale), m_fUnitsPerLengthUnit, pageHeights());
+    m_fScale = static_cast<float>(result.iScale);
+    m_iProtocolPageCount = m_eventRows.isEmpty() ? 1 : result.iPageCount;
+}
+
+QString CSectionPrintout::nodeText(bool bStart) const
+{
+    // The nodes swap places for a section inspected against the flow under
+    // the "U-D" naming convention.
+    bool bSwap = false;
+    if (m_pStandard)
+        bSwap = m_pStandard->usesDefaultNodeConvention() == 0
+                && m_pStandard->inspectionDirection(section()) == CInspectionStandard::DirectionAgainst;
+    const auto pQuery = createQuery(section());
+    if (!pQuery)
+        return QString();
+    const bool bStartField = bStart != bSwap;
+    return pQuery->fieldValue(bStartField ? kStartNodeField : kEndNodeField);
+}
+
+std::unique_ptr<PrintoutPage> CSectionPrintout::createSectionPage() const
+{
+    static const QString kNoText;
+    static const QImage kNoImage;
+    auto pPage = std::make_unique<PrintoutPage>();
+    auto pHeader = std::make_unique<CHeaderPrintoutItem>(m_pLayout->sectionPageHeader(),
+                                                         m_pLogo ? m_pLogo->sText : kNoText,
+                                                         m_pLogo ? m_pLogo->image : kNoImage,
+                                                         printoutText(CPrintoutTextTranslator::SectionProtocol));
+    fillFromObject(*pHeader, m_pLayout->sectionPageHeader(), *m_pLayout, section(), true);
+    pPage->setHeader(std::move(pHeader));
+    return pPage;
+}
+
+void CSectionPrintout::buildProtocolPages()
+{
+    using SectionEventLayout::PageRows;
+    const LayoutTable *pEventLayout = m_pLayout->event();
+    const LayoutRow *pTemplate = pEventLayout ? pEventLayout->rowAt(0) : nullptr;
+    const int iD = circleDiameter();
+    const int iLineHeight = lineHeight();
+    const int iCaptionHeight = captionHeight();
+    const bool bNoEvents = section()->events()->count() == 0;
+
+    QList<PageRows> pages = SectionEventLayout::rowsByPage(m_eventRows);
+    if (pages.isEmpty() || pages.first().iPage != 1)
+        pages.prepend({1, 0, 0});
+    const int iLastRowPage = m_eventRows.isEmpty() ? 1 : m_eventRows.last().iPage;
+    const int iLastProtocolPage = pages.last().iPage;
+
+    SectionGraphicData graphic;
+    graphic.sStartNode = nodeText(true);
+    graphic.sEndNode = nodeText(false);
+    if (m_pStandard) {
+        const int iDirection = m_pStandard->inspectionDirection(section());
+        if (iDirection == CInspectionStandard::DirectionIn)
+            graphic.cDirectionImage = QImage(QStringLiteral(":/printing/in_flow_direction.bmp"));
+        else if (iDirection == CInspectionStandard::DirectionAgainst)
+            graphic.cDirectionImage = QImage(QStringLiteral(":/printing/against_flow_direction.bmp"));
+    }
+
+    for (const PageRows &pageRows : pages) {
+        const int iPage = pageRows.iPage;
+        const bool bFirstPage = iPage == 1;
+        const bool bHasRows = pageRows.iEnd > pageRows.iFirst;
+        std::unique_ptr<PrintoutPage> pPage = createSectionPage();
+        if (bFirstPage) {
+            auto pSectionHeader = std::make_unique<CTablePrintoutItem>(m_pLayout->sectionHeader());
+            fillFromObject(*pSectionHeader, m_pLayout->sectionHeader(), *m_pLayout, section(), true);
+            pSectionHeader->setPosition(bodyArea(*pPage).topLeft());
+            pPage->addItem(std::move(pSectionHeader));
+        }
+
+        // The event table: caption (page 1), spacer, one row per event.
+        auto pTable = std::make_unique<CCustomizedTablePrintoutItem>(pEventLayout);
+        if (bFirstPage) {
+            const LayoutRow *pCaption = pTable->appendRowCopy(pTemplate);
+            pTable->addRowTexts(pCaption,
+                                {formatScale(static_cast<int>(m_fScale)),
+                                 printoutText(CPrintoutTextTranslator::CaptionPosition),
+                                 m_bDamageInformation ? printoutText(CPrintoutTextTranslator::CaptionDamageClass)
+                                                      : QString(),
+                                 printoutText(CPrintoutTextTranslator::CaptionCode),
+                                 printoutText(CPrintoutTextTranslator::CaptionObservation),
+                                 printoutText(CPrintoutTextTranslator::CaptionVideoPosition),
+                                 printoutText(CPrintoutTextTranslator::CaptionPhoto)});
+        }
+        if (bHasRows) {
+            int iSpacer = m_eventRows.at(pageRows.iFirst).iRowPosition;
+            if (bFirstPage)
+                iSpacer += iD - (iLineHeight + 100);
+            pTable->appendRowCopy(pTemplate, std::max(iSpacer, 0));
+        }
+        QList<CEventPosIndicatorPrintoutItem::Connector> connectors;
+        for (int i = pageRows.iFirst; i < pageRows.iEnd; ++i) {
+            const EventRow &row = m_eventRows.at(i);
+            LayoutRow *pRow = pTable->appendRowCopy(pTemplate, row.iSpacing);
+            QColor cColour = kDefaultTextColour;
+            if (m_bDamageInformation && m_pDamageClasses) {
+                QColor cClassColour;
+                if (m_pDamageClasses->damageClassColour(row.sDamageClass, &cClassColour))
+                    cColour = cClassColour;
+            }
+            if (pRow) {
+                for (int iCell = 0; iCell < pRow->cellCount(); ++iCell)
+                    pRow->cellAt(iCell)->setColor(cColour);
+            }
+            pTable->addRowTexts(pRow, {QString(), row.sPositionText, row.sDamageClass, row.sCode, row.sObservation,
+                                       row.sVideoPosition, row.sPhotoNumbers});
+            if (!row.bPushed)
+                connectors.append({row.iScalePosition < 0 ? row.iRowPosition : row.iScalePosition,
+                                   row.iRowPosition});
+        }
+
+        const int y0 = pageRectangle().height() - availableHeight(iPage) - 500;
+        const int iGraphicY = bFirstPage ? y0 + iCaptionHeight : y0;
+
+        std::unique_ptr<CTablePrintoutItem> pNoEvents;
+        if (bNoEvents) {
+            pNoEvents = std::make_unique<CTablePrintoutItem>(m_pLayout->noEvents());
+            if (const LayoutCell *pCell = m_pLayout->noEvents()->cellAt(0, 1))
+                pNoEvents->addCellItem(std::make_unique<CTableCellItem>(
+                    pCell, std::make_unique<CTableCellData>(printoutText(CPrintoutTextTranslator::NoDataAvailable))));
+            pNoEvents->setPosition(QPoint(0, iGraphicY));
+        }
+
+        // Length of the section graphic.
+        qint64 iLength = bNoEvents ? pNoEvents->height() : pTable->height();
+        if (iPage == iLastProtocolPage && bHasRows) {
+            int iFirstPlaced = -1;
+            int iLastPlaced = -1;
+            for (int i = pageRows.iFirst; i < pageRows.iEnd; ++i) {
+                if (!m_eventRows.at(i).bPushed) {
+                    if (iFirstPlaced < 0)
+                        iFirstPlaced = i;
+                    iLastPlaced = i;
+                }
+            }
+            if (iLastPlaced >= 0) {
+                const EventRow &last = m_eventRows.at(iLastPlaced);
+                qint64 iScaled = 0;
+                if (bFirstPage)
+                    iScaled = qint64(last.iScalePosition) + iD - m_eventRows.at(iFirstPlaced).iScalePosition;
+                else
+                    iScaled = qint64(pTable->height()) + last.iScalePosition - last.iRowPosition;
+                if (iScaled > 0)
+                    iLength = iScaled;
+            }
+        }
+        graphic.bDrawStartNode = bFirstPage;
+        graphic.bDrawEndNode = iPage == iLastRowPage;
+        if (bFirstPage) {
+            iLength += iD;
+            if (m_iProtocolPageCount == 2)
+                iLength += tableHeight(pEventLayout);
+        }
+        if (graphic.bDrawEndNode)
+            iLength += iD;
+        auto pGraphic = std::make_unique<CSectionGraphicPrintoutItem>(
+            m_pLayout->sectionGraphic(), graphic, static_cast<int>(std::clamp<qint64>(iLength, 0, 1000000000)));
+        pGraphic->setPosition(QPoint(0, iGraphicY));
+
+        auto pIndicator = std::make_unique<CEventPosIndicatorPrintoutItem>(m_pLayout->eventPosIndicator(), connectors);
+        pIndicator->setPosition(QPoint(iD, bFirstPage ? iGraphicY + iD : iGraphicY + iLineHeight + 100));
+
+        pTable->setPosition(QPoint(0, y0));
+        pPage->addItem(std::move(pTable));
+        if (pNoEvents)
+            pPage->addItem(std::move(pNoEvents));
+        pPage->addItem(std::move(pGraphic));
+        pPage->addItem(std::move(pIndicator));
+        addPage(std::move(pPage));
+    }
+}
+
+void CSectionPrintout::buildInclinationPages()
+{
+    CInclinationChartPrintout chart(m_pStandard, m_pEntry, m_pLayout);
+    PrintoutPageList chartPages = chart.takePages();
+    for (auto &pPage : chartPages)
+        addPage(std::move(pPage));
+}
+
+void CSectionPrintout::buildPhotoPages()
+{
+    const bool bThree = m_pEntry->iPhotosPerPage == 3;
+    const LayoutTable *pFrame = bThree ? m_pLayout->smallPicture() : m_pLayout->bigPicture();
+    const QString sPhotoDirectory = photoDirectoryOf(section());
+    const CEventList *pEvents = section()->events();
+
+    std::unique_ptr<PrintoutPage> pPage;
+    int iOnPage = 0;
+    int iNextY = 0;
+    const int iPerPage = bThree ? 3 : 1;
+    for (int i = 0; i < pEvents->count(); ++i) {
+        const CInspectionEvent *pEvent = pEvents->at(i);
+        if (!pEvent)
+            continue;
+        for (const QString &sName : {pEvent->imageFile(), pEvent->imageFile2()}) {
+            if (sName.isEmpty())
+                continue;
+            if (!pPage || iOnPage == iPerPage) {
+                if (pPage)
+                    addPage(std::move(pPage));
+                pPage = createSectionPage();
+                iOnPage = 0;
+                iNextY = bodyArea(*pPage).top();
+            }
+            // Only the path is kept: the photo is read when the page is painted.
+            auto pPicture = CPicturePrintoutItem::create(pFrame, *m_pLayout, pEvent, sPhotoDirectory, sName, bThree);
+            if (!pPicture)
+                continue;
+            pPicture->setPosition(QPoint(0, iNextY));
+            iNextY += pPicture->height() + kPhotoGap;
+            pPage->addItem(std::move(pPicture));
+            ++iOnPage;
+        }
+    }
+    if (pPage)
+        addPage(std::move(pPage));
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "report/CPrintoutPart.h"
+#include "report/SectionEventLayout.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+class CDamageClassList;
+class CInspectionSegment;
+class CInspectionStandard;
+class CReportPainter;
+class CTablePrintoutItem;
+class PrintoutLayout;
+struct ReportLogo;
+struct SectionEntry;
+
+// All pages of one section: the protocol (section data and the events drawn
+// against a scale drawing of the pipe), the inclination chart and the photo
+// pages. Nothing given to it is owned; everything must outlive the part.
+// The painter must be active: the event rows are measured with it.
+class CSectionPrintout : public CPrintoutPart
+{
+public:
+    CSectionPrintout(const SectionEntry *pEntry, const PrintoutLayout *pLayout, const ReportLogo *pLogo,
+                     const CDamageClassList *pDamageClasses, const CInspectionStandard *pStandard,
+                     CReportPainter *pPainter, bool bDamageInformation);
+    ~CSectionPrintout() override;
+
+    // The event rows, drawing scale divisor and protocol page count of the
+    // last build.
+    const QList<EventRow> &eventRows() const { return m_eventRows; }
+    float scale() const { return m_fScale; }
+    int protocolPageCount() const { return m_iProtocolPageCount; }
+    // Logical units per metre (metric) or per foot at 1 : 1.
+    float unitsPerLengthUnit() const { return m_fUnitsPerLengthUnit; }
+    // Usable heights of the event area on page 1 and on later pages.
+    SectionPageHeights pageHeights() const;
+
+protected:
+    void buildPages() override;
+
+private:
+    const CInspectionSegment *section() const;
+    void buildEventRows();
+    void chooseScale();
+    void assignPages();
+    void buildProtocolPages();
+    void buildInclinationPages();
+    void buildPhotoPages();
+
+    // A new page with the section page header.
+    std::unique_ptr<PrintoutPage> createSectionPage() const;
+    int tableHeight(const LayoutTable *pTable) const;
+    int circleDiameter() const;
+    int captionHeight() const;
+    int lineHeight() const;
+    // Available height A(p) of protocol page p before the node circles.
+    int availableHeight(int iPage) const;
+    QString nodeText(bool bStart) const;
+
+    const SectionEntry *m_pEntry;
+    const PrintoutLayout *m_pLayout;
+    const ReportLogo *m_pLogo;
+    const CDamageClassList *m_pDamageClasses;
+    const CInspectionStandard *m_pStandard;
+    CReportPainter *m_pPainter;
+    bool m_bDamageInformation;
+
+    QList<EventRow> m_eventRows;
+    float m_fScale = 0.0f;
+    float m_fUnitsPerLengthUnit = 100000.0f;
+    int m_iProtocolPageCount = 1;
+};
