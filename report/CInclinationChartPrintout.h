@@ -1,7 +1,12 @@
 #pragma once
 
 #include "report/CPrintoutPart.h"
+#include "report/InclinationChartInput.h"
+#include "report/InclinationChartTexts.h"
 
+#include <memory>
+
+class CInspectionSegment;
 class CInspectionStandard;
 class PrintoutLayout;
 struct SectionEntry;
@@ -15,6 +20,17 @@ public:
     CInclinationChartPrintout(const CInspectionStandard *pStandard, const SectionEntry *pEntry,
                               const PrintoutLayout *pLayout);
     ~CInclinationChartPrintout() override;
+
+    // The chart page for a computed profile: header table, grid with the
+    // curves, and legend, all turned to read in landscape.
+    static std::unique_ptr<PrintoutPage> createChartPage(const InclinationChartInput &cInput,
+                                                         const CInspectionStandard *pStandard,
+                                                         const CInspectionSegment *pSection,
+                                                         const PrintoutLayout &cLayout, bool bInclinationGraph);
+
+    // The path of the section's measurement file, empty when it has none or
+    // its name could leave the project's "Inclination" directory.
+    static QString inclinationFilePath(const CInspectionSegment *pSection);
 
 protected:
     void buildPages() override;
