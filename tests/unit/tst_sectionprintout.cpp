@@ -1,6 +1,28 @@
+#include "metadata/CInspectionStandard.h"
+#include "model/CCorvaneProject.h"
+#include "model/CInspectionEvent.h"
+#include "model/CInspectionSegment.h"
+#include "model/CProperty.h"
+#include "model/CPropertyList.h"
+#include "report/CCustomizedTablePrintoutItem.h"
+#include "report/CDamageClassList.h"
+#include "report/CEventPosIndicatorPrintoutItem.h"
+#include "report/CPicturePrintoutItem.h"
+#include "report/CReportPainter.h"
+#include "report/CSectionGraphicPrintoutItem.h"
+#include "report/CSectionPrintout.h"
+#include "report/CTablePrintoutItem.h"
+#include "report/LayoutTable.h"
+#include "report/PrintoutLayout.h"
+#include "report/ReportLogo.h"
+#include "report/ReportPrinter.h"
+#include "report/SectionEntry.h"
 #include "report/SectionEventLayout.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -68,6 +90,132 @@ void checkLayout(const QList<EventRow> &rows, const SectionPageHeights &heights)
         iPreviousPage = row.iPage;
     }
 }
+void addProperty(CPropertyList *pList, int iId, const QString &sValue, const QString &sCode = QString())
+{
+    auto pProperty = std::make_unique<CProperty>(iId);
+    pProperty->setValue(sValue);
+    pProperty->setCode(sCode);
+    pList->add(std::move(pProperty));
+}
+
+// A table of the given width with rows of the given heights, each row cut
+// into cells of the given widths.
+std::unique_ptr<LayoutTable> makeTable(int iWidth, const QList<int> &rowHeights, const QList<int> &cellWidths)
+{
+    auto pTable = std::make_unique<LayoutTable>(iWidth);
+    for (const int iHeight : rowHeights) {
+        LayoutRow *pRow = pTable->appendRow(iHeight);
+        for (const int iCell : cellWidths)
+            pRow->appendCell(iCell);
+    }
+    return pTable;
+}
+
+// A layout shaped like the demo catalog's: 30 mm page header, 20 mm
+// section header, 6 mm event rows in seven columns.
+std::unique_ptr<PrintoutLayout> makeLayout()
+{
+    auto pLayout = std::make_unique<PrintoutLayout>();
+    pLayout->setTable(PrintoutLayout::SectionPageHeader, makeTable(18000, {3000}, {18000}));
+    pLayout->setTable(PrintoutLayout::SectionHeader, makeTable(18000, {1000, 1000}, {6000, 6000, 6000}));
+    pLayout->setTable(PrintoutLayout::Event, makeTable(18000, {600}, {2500, 2000, 800, 1500, 7000, 2000, 2200}));
+    pLayout->setTable(PrintoutLayout::NoEvents, makeTable(18000, {600}, {2500, 15500}));
+    pLayout->setTable(PrintoutLayout::BigPicture, makeTable(18000, {12000, 800}, {9000, 9000}));
+    pLayout->setTable(PrintoutLayout::SmallPicture, makeTable(18000, {6000}, {9000, 3000, 3000, 3000}));
+    pLayout->sectionGraphic()->setCircleDiameter(600);
+    pLayout->sectionGraphic()->setLineDistance(400);
+    pLayout->sectionGraphic()->setMaxNodeTextWidth(2000);
+    pLayout->eventPosIndicator()->setWidths(300, 800, 300);
+    return pLayout;
+}
+
+// A project with one section ("S1" to "S2") whose events are added in
+// position order.
+struct SectionFixture
+{
+    SectionFixture()
+        : cProject(std::make_unique<CCorvaneProject>(new CPropertyList, new CPropertyList, new CPropertyList))
+    {
+        cProject->setDirectory(QStringLiteral("/nonexistent/project/"));
+        auto *pProperties = new CPropertyList;
+        addProperty(pProperties, 1, QStringLiteral("S1"));
+        addProperty(pProperties, 2, QStringLiteral("S2"));
+        addProperty(pProperties, 4, QStringLiteral("downstream"), QStringLiteral("D"));
+        pSection = new CInspectionSegment(cProject.get(), pProperties, 1);
+        pSection->setName(QStringLiteral("S1-S2"));
+        cProject->addSection(pSection);
+        cEntry.cSection = pSection;
+        cEntry.iPhotosPerPage = 0;
+        cEntry.bInclinationProtocol = false;
+        cStandard.setDirectionText(CInspectionStandard::InDirection, QStringLiteral("D"));
+        cStandard.setDirectionText(CInspectionStandard::AgainstDirection, QStringLiteral("U"));
+        cDamageClasses.append(DamageClassLegendEntry(QStringLiteral("4"), QColor(200, 0, 0), QStringLiteral("Severe")));
+    }
+
+    CInspectionEvent *addEvent(float fPosition, const QString &sText = QStringLiteral("Crack"),
+                               const QString &sDamageClass = QString(), const QString &sPhoto1 = QString(),
+                               const QString &sPhoto2 = QString())
+    {
+        auto *pProperties = new CPropertyList;
+        if (!sDamageClass.isEmpty())
+            addProperty(pProperties, 200001, sDamageClass);
+        auto *pEvent = new CInspectionEvent(pSection, pProperties, ++iNextId);
+        pEvent->setMeterValue(fPosition);
+        pEvent->setText(sText);
+        pEvent->setAbbreviation(QStringLiteral("BAB"));
+        pEvent->setImageFile(sPhoto1);
+        pEvent->setImageFile2(sPhoto2);
+        pEvent->setVideoTimeIndex(0, 1, 5);
+        pSection->addEvent(pEvent);
+        return pEvent;
+    }
+
+    std::unique_ptr<CCorvaneProject> cProject;
+    CInspectionSegment *pSection = nullptr;
+    SectionEntry cEntry;
+    CInspectionStandard cStandard;
+    CDamageClassList cDamageClasses;
+    ReportLogo cLogo;
+    int iNextId = 0;
+};
+
+// An active report painter on a throw-away PDF.
+struct PainterFixture
+{
+    PainterFixture()
+    {
+        pPrinter = createReportPrinter(cDir.filePath(QStringLiteral("t.pdf")), QString(), QString());
+        bActive = beginReportPainter(cPainter, *pPrinter);
+    }
+    ~PainterFixture()
+    {
+        if (cPainter.isActive())
+            cPainter.end();
+    }
+    QTemporaryDir cDir;
+    std::unique_ptr<QPdfWriter> pPrinter;
+    CReportPainter cPainter;
+    bool bActive = false;
+};
+
+template <typename T>
+QList<const T *> itemsOf(const PrintoutPage &cPage)
+{
+    QList<const T *> items;
+    for (int i = 0; i < cPage.itemCount(); ++i) {
+        if (const T *pItem = dynamic_cast<const T *>(cPage.itemAt(i)))
+            items.append(pItem);
+    }
+    return items;
+}
+
+QStringList cellTexts(const CTablePrintoutItemBase &cTable)
+{
+    QStringList texts;
+    for (int i = 0; i < cTable.cellItemCount(); ++i)
+        texts.append(cTable.cellItemAt(i)->text());
+    return texts;
+}
 } // namespace
 
 class TestSectionPrintout : public QObject
@@ -88,6 +236,19 @@ private slots:
     void photoNumbers();
     void photoPageSizes_data();
     void photoPageSizes();
+
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void sectionWithoutEvents();
+    void eventRowTexts();
+    void protocolPages_data();
+    void protocolPages();
+    void nodeOrder_data();
+    void nodeOrder();
+    void damageClassColours_data();
+    void damageClassColours();
+    void photoPages_data();
+    void photoPages();
 };
 
 void TestSectionPrintout::chooseScale_data()
@@ -334,5 +495,264 @@ void TestSectionPrintout::photoPageSizes()
     QCOMPARE(SectionEventLayout::photoPageSizes(photos, perPage), sizes);
 }
 
-QTEST_GUILESS_MAIN(TestSectionPrintout)
+void TestSectionPrintout::sectionWithoutEvents()
+{
+    PainterFixture painter;
+    QVERIFY(painter.bActive);
+    SectionFixture fixture;
+    const auto pLayout = makeLayout();
+    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
+                          &painter.cPainter, true);
+    const PrintoutPageList pages = part.takePages();
+    QCOMPARE(pages.size(), size_t(1));
+    const PrintoutPage &cPage = *pages.front();
+    QVERIFY(cPage.header());
+
+    const auto tables = itemsOf<CCustomizedTablePrintoutItem>(cPage);
+    QCOMPARE(tables.size(), 1);
+    QCOMPARE(tables.first()->tableLayout()->rowCount(), 1);
+    QCOMPARE(cellTexts(*tables.first()),
+             QStringList({"1 : 10", "POSITION", "DC", "CODE", "OBSERVATION", "VIDEO POS", "PHOTO"}));
+
+    bool bNoData = false;
+    for (const CTablePrintoutItem *pTable : itemsOf<CTablePrintoutItem>(cPage))
+        bNoData = bNoData || cellTexts(*pTable).contains(QStringLiteral("No data available"));
+    QVERIFY(bNoData);
+
+    const auto graphics = itemsOf<CSectionGraphicPrintoutItem>(cPage);
+    QCOMPARE(graphics.size(), 1);
+    QVERIFY(graphics.first()->data().bDrawStartNode);
+    QVERIFY(graphics.first()->data().bDrawEndNode);
+    QCOMPARE(graphics.first()->data().sStartNode, QStringLiteral("S1"));
+    QCOMPARE(graphics.first()->data().sEndNode, QStringLiteral("S2"));
+    // No-events row + start and end circle.
+    QCOMPARE(graphics.first()->height(), 600 + 2 * 600);
+    const auto indicators = itemsOf<CEventPosIndicatorPrintoutItem>(cPage);
+    QCOMPARE(indicators.size(), 1);
+    QVERIFY(indicators.first()->connectors().isEmpty());
+}
+
+void TestSectionPrintout::eventRowTexts()
+{
+    PainterFixture painter;
+    QVERIFY(painter.bActive);
+    SectionFixture fixture;
+    fixture.addEvent(0.0f, QStringLiteral("Start node"));
+    fixture.addEvent(12.5f, QStringLiteral("Crack, longitudinal"), QStringLiteral("4"), QStringLiteral("S01_0042.jpg"),
+                     QStringLiteral("S01_0043.jpg"));
+    const auto pLayout = makeLayout();
+    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
+                          &painter.cPainter, true);
+    const PrintoutPageList pages = part.takePages();
+    QCOMPARE(pages.size(), size_t(1));
+    const QList<EventRow> &rows = part.eventRows();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(1).sPositionText, QStringLiteral("12.50 m"));
+    QCOMPARE(rows.at(1).sCode, QStringLiteral("BAB"));
+    QCOMPARE(rows.at(1).sVideoPosition, QStringLiteral("00:01:05"));
+    QCOMPARE(rows.at(1).sPhotoNumbers, QStringLiteral("0042, 0043"));
+    QCOMPARE(rows.at(1).sDamageClass, QStringLiteral("4"));
+    QVERIFY(rows.at(1).iHeight > 200);
+
+    const auto tables = itemsOf<CCustomizedTablePrintoutItem>(*pages.front());
+    QCOMPARE(tables.size(), 1);
+    // Caption, spacer (no cells), two event rows.
+    QCOMPARE(tables.first()->tableLayout()->rowCount(), 4);
+    const QStringList texts = cellTexts(*tables.first());
+    QCOMPARE(texts.mid(7, 7), QStringList({"", "0.00 m", "", "BAB", rows.at(0).sObservation, "00:01:05", ""}));
+    QCOMPARE(texts.first(), QStringLiteral("1 : %1").arg(static_cast<int>(part.scale())));
+    const auto indicators = itemsOf<CEventPosIndicatorPrintoutItem>(*pages.front());
+    QCOMPARE(indicators.first()->connectors().size(), 2);
+}
+
+void TestSectionPrintout::protocolPages_data()
+{
+    QTest::addColumn<QList<float>>("positions");
+    QTest::addColumn<QString>("text");
+
+    const float fNaN = std::numeric_limits<float>::quiet_NaN();
+    QList<float> spread, clustered, far, hostile;
+    for (int i = 0; i < 10; ++i)
+        spread << static_cast<float>(i);
+    for (int i = 0; i < 3000; ++i)
+        clustered << 4.0f;
+    for (int i = 0; i < 200; ++i)
+        far << static_cast<float>(i) * 0.05f;
+    far << 1e7f;
+    for (int i = 0; i < 60; ++i)
+        hostile << (i % 3 == 0 ? fNaN : (i % 3 == 1 ? 1e30f : static_cast<float>(i)));
+    QTest::addRow("ten events a metre apart") << spread << "Deposits";
+    QTest::addRow("3000 events at one position") << clustered << "Root intrusion";
+    QTest::addRow("10,000 km section") << far << "Joint displaced";
+    QTest::addRow("NaN and 1e30 positions") << hostile << "Crack";
+    QTest::addRow("observation without spaces") << QList<float>{0.0f, 1.0f, 2.0f} << QString(3000, QLatin1Char('X'));
+}
+
+// Whatever the events, every row is printed once, the first page has the
+// start node, only the page of the last row the end node, and every item
+// stays on its page.
+void TestSectionPrintout::protocolPages()
+{
+    QFETCH(QList<float>, positions);
+    QFETCH(QString, text);
+    PainterFixture painter;
+    QVERIFY(painter.bActive);
+    SectionFixture fixture;
+    for (const float fPosition : positions)
+        fixture.addEvent(fPosition, text);
+    const auto pLayout = makeLayout();
+    QElapsedTimer timer;
+    timer.start();
+    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
+                          &painter.cPainter, false);
+    const PrintoutPageList pages = part.takePages();
+    QVERIFY2(timer.elapsed() < 60000, "building the protocol took too long");
+    QVERIFY(!pages.empty());
+
+    int iRowsPrinted = 0;
+    for (size_t p = 0; p < pages.size(); ++p) {
+        const PrintoutPage &cPage = *pages[p];
+        const auto graphics = itemsOf<CSectionGraphicPrintoutItem>(cPage);
+        QCOMPARE(graphics.size(), 1);
+        QCOMPARE(graphics.first()->data().bDrawStartNode, p == 0);
+        QCOMPARE(graphics.first()->data().bDrawEndNode, p + 1 == pages.size());
+        const auto tables = itemsOf<CCustomizedTablePrintoutItem>(cPage);
+        QCOMPARE(tables.size(), 1);
+        for (const CCustomPrintoutItem *pItem : {static_cast<const CCustomPrintoutItem *>(tables.first()),
+                                                 static_cast<const CCustomPrintoutItem *>(graphics.first())}) {
+            QVERIFY(pItem->position().y() >= 0);
+            QVERIFY2(pItem->position().y() + pItem->height() <= 27700 + 2000,
+                     qPrintable(QString("item of height %1 at %2 leaves page %3")
+                                    .arg(pItem->height()).arg(pItem->position().y()).arg(p + 1)));
+        }
+        // Data rows are those after the caption (page 1) and the spacer.
+        const int iSkipped = (p == 0 ? 1 : 0) + 1;
+        iRowsPrinted += tables.first()->tableLayout()->rowCount() - iSkipped;
+    }
+    QCOMPARE(iRowsPrinted, positions.size());
+    for (const EventRow &row : part.eventRows())
+        QCOMPARE(row.sObservation.isEmpty(), text.isEmpty());
+}
+
+void TestSectionPrintout::nodeOrder_data()
+{
+    QTest::addColumn<QString>("convention");
+    QTest::addColumn<QString>("directionCode");
+    QTest::addColumn<QString>("startNode");
+    QTest::addColumn<QString>("endNode");
+    QTest::addColumn<QString>("image");
+    QTest::addRow("in flow direction") << "" << "D" << "S1" << "S2" << "in";
+    QTest::addRow("against flow, empty convention counts as U-D") << "" << "U" << "S2" << "S1" << "against";
+    QTest::addRow("against flow, U-D") << "U-D" << "U" << "S2" << "S1" << "against";
+    QTest::addRow("against flow, other convention") << "D-U" << "U" << "S1" << "S2" << "against";
+    QTest::addRow("unknown direction") << "" << "X" << "S1" << "S2" << "";
+}
+
+void TestSectionPrintout::nodeOrder()
+{
+    QFETCH(QString, convention);
+    QFETCH(QString, directionCode);
+    QFETCH(QString, startNode);
+    QFETCH(QString, endNode);
+    QFETCH(QString, image);
+    PainterFixture painter;
+    SectionFixture fixture;
+    fixture.cStandard.setDirectionText(CInspectionStandard::NodeReferenceConvention, convention);
+    fixture.pSection->properties()->findProperty(4)->setCode(directionCode);
+    fixture.addEvent(1.0f);
+    const auto pLayout = makeLayout();
+    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
+                          &painter.cPainter, false);
+    const PrintoutPageList pages = part.takePages();
+    const auto graphics = itemsOf<CSectionGraphicPrintoutItem>(*pages.front());
+    QCOMPARE(graphics.first()->data().sStartNode, startNode);
+    QCOMPARE(graphics.first()->data().sEndNode, endNode);
+    const QImage cExpected = image.isEmpty() ? QImage()
+                                             : QImage(QStringLiteral(":/printing/%1_flow_direction.bmp").arg(image));
+    QCOMPARE(graphics.first()->data().cDirectionImage.isNull(), image.isEmpty());
+    QCOMPARE(graphics.first()->data().cDirectionImage, cExpected);
+}
+
+void TestSectionPrintout::damageClassColours_data()
+{
+    QTest::addColumn<bool>("damageInformation");
+    QTest::addColumn<QString>("damageClass");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QColor>("colour");
+    QTest::addRow("listed class") << true << "4" << "DC" << "4" << QColor(200, 0, 0);
+    QTest::addRow("unlisted class") << true << "9" << "DC" << "9" << QColor(76, 76, 76);
+    QTest::addRow("no damage information") << false << "4" << "" << "" << QColor(76, 76, 76);
+}
+
+void TestSectionPrintout::damageClassColours()
+{
+    QFETCH(bool, damageInformation);
+    QFETCH(QString, damageClass);
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    QFETCH(QColor, colour);
+    PainterFixture painter;
+    SectionFixture fixture;
+    fixture.addEvent(2.0f, QStringLiteral("Crack"), damageClass);
+    const auto pLayout = makeLayout();
+    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
+                          &painter.cPainter, damageInformation);
+    const PrintoutPageList pages = part.takePages();
+    const auto tables = itemsOf<CCustomizedTablePrintoutItem>(*pages.front());
+    const CCustomizedTablePrintoutItem &cTable = *tables.first();
+    QCOMPARE(cTable.cellItemAt(2)->text(), caption);
+    // Row 3 is the event row; its cells follow the caption's seven.
+    QCOMPARE(cTable.cellItemAt(7 + 2)->text(), shown);
+    for (int i = 7; i < 14; ++i)
+        QCOMPARE(cTable.cellItemAt(i)->cell()->color(), colour);
+}
+
+void TestSectionPrintout::photoPages_data()
+{
+    QTest::addColumn<int>("perPage");
+    QTest::addColumn<QStringList>("photos");
+    QTest::addColumn<QList<int>>("picturesPerPage");
+    const QStringList seven{"a_0001.jpg", "a_0002.jpg", "a_0003.jpg", "", "a_0004.jpg", "a_0005.jpg",
+                            "a_0006.jpg", "a_0007.jpg"};
+    QTest::addRow("seven photos at three per page") << 3 << seven << QList<int>{3, 3, 1};
+    QTest::addRow("seven photos at one per page") << 1 << seven << QList<int>{1, 1, 1, 1, 1, 1, 1};
+    QTest::addRow("no photo mode") << 0 << seven << QList<int>{};
+    QTest::addRow("no photos") << 3 << QStringList{"", ""} << QList<int>{};
+    QTest::addRow("hostile names still get a frame") << 3 << QStringList{"../../etc/passwd", "x/y.jpg"}
+                                                     << QList<int>{2};
+}
+
+void TestSectionPrintout::photoPages()
+{
+    QFETCH(int, perPage);
+    QFETCH(QStringList, photos);
+    QFETCH(QList<int>, picturesPerPage);
+    PainterFixture painter;
+    SectionFixture fixture;
+    fixture.cEntry.iPhotosPerPage = perPage;
+    fixture.cEntry.bSectionProtocol = false;
+    // Photos are handed out two per event.
+    for (int i = 0; i < photos.size(); i += 2)
+        fixture.addEvent(static_cast<float>(i), QStringLiteral("Crack"), QString(), photos.at(i),
+                         i + 1 < photos.size() ? photos.at(i + 1) : QString());
+    const auto pLayout = makeLayout();
+    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
+                          &painter.cPainter, false);
+    const PrintoutPageList pages = part.takePages();
+    QList<int> counts;
+    for (const auto &pPage : pages) {
+        QVERIFY(pPage->header());
+        const auto pictures = itemsOf<CPicturePrintoutItem>(*pPage);
+        counts.append(pictures.size());
+        for (int i = 1; i < pictures.size(); ++i)
+            QCOMPARE(pictures.at(i)->position().y(),
+                     pictures.at(i - 1)->position().y() + pictures.at(i - 1)->height() + 1000);
+        for (const CPicturePrintoutItem *pPicture : pictures)
+            QVERIFY(!pPicture->photoPath().contains(QStringLiteral("..")));
+    }
+    QCOMPARE(counts, picturesPerPage);
+}
+
+QTEST_MAIN(TestSectionPrintout)
 #include "tst_sectionprintout.moc"
