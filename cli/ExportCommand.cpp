@@ -12,6 +12,7 @@
 #include "storage/IPersistenceFacade.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -182,7 +183,7 @@ int runExportCommand(const QStringList &args)
     const QString sInstallDirectory = cOptions.sInstallDirectory.isEmpty()
                                           ? QCoreApplication::applicationDirPath()
                                           : QFileInfo(cOptions.sInstallDirectory).absoluteFilePath();
-    QString sProjectDirectory = QFileInfo(cOptions.sProjectDirectory).absoluteFilePath();
+    QString sProjectDirectory = QDir::cleanPath(QFileInfo(cOptions.sProjectDirectory).absoluteFilePath());
     if (cOptions.sProjectDirectory.endsWith(QLatin1Char('/')) && !sProjectDirectory.endsWith(QLatin1Char('/')))
         sProjectDirectory += QLatin1Char('/');
 
