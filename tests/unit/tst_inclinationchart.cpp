@@ -1,6 +1,23 @@
+#include "metadata/CInspectionStandard.h"
+#include "model/CCorvaneProject.h"
+#include "model/CInspectionSegment.h"
+#include "model/CProperty.h"
+#include "model/CPropertyList.h"
+#include "report/CInclinationChartPrintout.h"
+#include "report/CInclinationGridPrintoutItem.h"
+#include "report/CInclinationLegendPrintoutItem.h"
+#include "report/CReportPainter.h"
 #include "report/InclinationChartGeometry.h"
+#include "report/LayoutTable.h"
+#include "report/PrintoutLayout.h"
+#include "report/ReportPrinter.h"
+#include "report/SectionEntry.h"
+
+#include "PdfText.h"
 
 #include <QLocale>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -11,6 +28,108 @@ using namespace InclinationChartGeometry;
 namespace {
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInf = std::numeric_limits<float>::infinity();
+
+std::unique_ptr<PrintoutLayout> makeChartLayout()
+{
+    auto pLayout = std::make_unique<PrintoutLayout>();
+    auto pHeader = std::make_unique<LayoutTable>(27000);
+    pHeader->appendRow(1500)->appendCell(27000);
+    pLayout->setTable(PrintoutLayout::InclinationHeader, std::move(pHeader));
+    InclinationGridLayout *pGrid = pLayout->inclinationGrid();
+    pGrid->setRect(QRect(0, 0, 27000, 14000));
+    pGrid->setPlotRect(QRect(2500, 1500, 22000, 10000));
+    pGrid->setSections(15, 11);
+    pLayout->inclinationLegend()->setRect(QRect(0, 15000, 6000, 2000));
+    for (const int iGroup : {int(PrintoutLayout::InclinationGraph), int(PrintoutLayout::InclinationZeroGraph),
+                             int(PrintoutLayout::AltitudeGraph), int(PrintoutLayout::InclinationPipe)}) {
+        pLayout->graphPen(iGroup)->setStyle(1);
+        pLayout->graphPen(iGroup)->setWidth(30);
+    }
+    return pLayout;
+}
+
+struct ChartFixture
+{
+    ChartFixture()
+        : cProject(std::make_unique<CCorvaneProject>(new CPropertyList, new CPropertyList, new CPropertyList))
+    {
+        auto *pProperties = new CPropertyList;
+        for (const auto &property : {qMakePair(1, QStringLiteral("MH1")), qMakePair(2, QStringLiteral("MH2"))}) {
+            auto pProperty = std::make_unique<CProperty>(property.first);
+            pProperty->setValue(property.second);
+            pProperties->add(std::move(pProperty));
+        }
+        pSection = new CInspectionSegment(cProject.get(), pProperties, 1);
+        cProject->addSection(pSection);
+    }
+    std::unique_ptr<CCorvaneProject> cProject;
+    CInspectionSegment *pSection = nullptr;
+    CInspectionStandard cStandard;
+};
+
+// A profile through the given (position, inclination) points, integrated
+// from 0 cm as the measurement would be.
+InclinationChartInput profileOf(const QList<QPointF> &points)
+{
+    InclinationChartInput cInput;
+    float fAltitude = 0.0f;
+    for (int i = 0; i < points.size(); ++i) {
+        const QPointF cPoint = points.at(i);
+        if (i > 0)
+            fAltitude += float((points.at(i - 1).y() + cPoint.y()) * (cPoint.x() - points.at(i - 1).x()) / 2);
+        cInput.inclinationPoints.append(cPoint);
+        cInput.altitudePoints.append(QPointF(cPoint.x(), fAltitude));
+        const float fX = float(cPoint.x());
+        const float fY = float(cPoint.y());
+        if (i == 0) {
+            cInput.fMinPosition = cInput.fMaxPosition = fX;
+            cInput.fMinInclination = cInput.fMaxInclination = fY;
+            cInput.fMinAltitude = cInput.fMaxAltitude = fAltitude;
+            cInput.fStartPosition = fX;
+            cInput.fStartAltitude = fAltitude;
+        }
+        cInput.fMinPosition = std::min(cInput.fMinPosition, fX);
+        cInput.fMaxPosition = std::max(cInput.fMaxPosition, fX);
+        cInput.fMinInclination = std::min(cInput.fMinInclination, fY);
+        cInput.fMaxInclination = std::max(cInput.fMaxInclination, fY);
+        cInput.fMinAltitude = std::min(cInput.fMinAltitude, fAltitude);
+        cInput.fMaxAltitude = std::max(cInput.fMaxAltitude, fAltitude);
+        cInput.fEndPosition = fX;
+        cInput.fEndAltitude = fAltitude;
+    }
+    cInput.fLength = std::fabs(cInput.fEndPosition - cInput.fStartPosition);
+    cInput.fPipeDimension = 30.0f;
+    return cInput;
+}
+
+const CInclinationGridPrintoutItem *gridOf(const PrintoutPage &cPage)
+{
+    for (int i = 0; i < cPage.itemCount(); ++i) {
+        if (const auto *pGrid = dynamic_cast<const CInclinationGridPrintoutItem *>(cPage.itemAt(i)))
+            return pGrid;
+    }
+    return nullptr;
+}
+
+const CInclinationLegendPrintoutItem *legendOf(const PrintoutPage &cPage)
+{
+    for (int i = 0; i < cPage.itemCount(); ++i) {
+        if (const auto *pLegend = dynamic_cast<const CInclinationLegendPrintoutItem *>(cPage.itemAt(i)))
+            return pLegend;
+    }
+    return nullptr;
+}
+
+// Every point of the curve, moved by the graph's position, lies in the plot.
+void checkInsidePlot(const CCustomPrintoutItem &cGraph, const CGraphData &cData, const QRect &cPlot)
+{
+    for (const QPoint &cPoint : cData.points()) {
+        const QPoint cOnPlot = cPoint + cGraph.position();
+        QVERIFY2(cOnPlot.x() >= -1 && cOnPlot.x() <= cPlot.width() + 1 && cOnPlot.y() >= -1
+                     && cOnPlot.y() <= cPlot.height() + 1,
+                 qPrintable(QString("point %1, %2 outside the plot").arg(cOnPlot.x()).arg(cOnPlot.y())));
+    }
+}
 } // namespace
 
 class TestInclinationChart : public QObject
@@ -31,6 +150,14 @@ private slots:
     void measuredInclination();
     void gridLines_data();
     void gridLines();
+
+    void chartPage_data();
+    void chartPage();
+    void withoutInclinationGraph();
+    void zeroLine_data();
+    void zeroLine();
+    void noMeasurementFile_data();
+    void noMeasurementFile();
 };
 
 void TestInclinationChart::chartRange_data()
@@ -160,5 +287,151 @@ void TestInclinationChart::gridLines()
     QCOMPARE(gridLineOffsets(size, sections), offsets);
 }
 
-QTEST_GUILESS_MAIN(TestInclinationChart)
+using PointList = QList<QPointF>;
+
+void TestInclinationChart::chartPage_data()
+{
+    QTest::addColumn<PointList>("points");
+    QTest::addColumn<QString>("measured");
+    QTest::addColumn<QString>("positionScale");
+
+    QTest::addRow("rising pipe") << PointList{{0, 2}, {10, 2}, {20, 1.5}} << "Inclination measured [%]: 1.88 %"
+                                 << "1 : 90";
+    QTest::addRow("constant inclination") << PointList{{0, 1}, {10, 1}, {20, 1}}
+                                          << "Inclination measured [%]: 1.00 %" << "1 : 90";
+    QTest::addRow("level pipe: constant altitude") << PointList{{0, 0}, {5, 0}, {10, 0}}
+                                                    << "Inclination measured [%]: 0.00 %" << "1 : 45";
+    QTest::addRow("one position only") << PointList{{4, 1}, {4, 3}} << "Inclination measured [%]: ? %"
+                                       << "1 : 4";
+    QTest::addRow("single point") << PointList{{7, 0.5}} << "Inclination measured [%]: ? %" << "1 : 4";
+    QTest::addRow("no points") << PointList{} << "Inclination measured [%]: ? %" << "1 : 4";
+}
+
+// Zero spans are widened so that the page has finite labels and scales,
+// and every curve point lands inside the plot.
+void TestInclinationChart::chartPage()
+{
+    QFETCH(PointList, points);
+    QFETCH(QString, measured);
+    QFETCH(QString, positionScale);
+    ChartFixture fixture;
+    const auto pLayout = makeChartLayout();
+    const auto pPage = CInclinationChartPrintout::createChartPage(profileOf(points), &fixture.cStandard,
+                                                                  fixture.pSection, *pLayout, true);
+    QVERIFY(pPage);
+    QVERIFY(!pPage->header());
+    QCOMPARE(pPage->itemCount(), 3);
+    for (int i = 0; i < pPage->itemCount(); ++i)
+        QCOMPARE(pPage->itemAt(i)->rotation(), -90);
+    const CInclinationGridPrintoutItem *pGrid = gridOf(*pPage);
+    QVERIFY(pGrid);
+    const InclinationChartTexts &cTexts = pGrid->texts();
+    for (const float fValue : {cTexts.fXMin, cTexts.fXMax, cTexts.fAltitudeMin, cTexts.fAltitudeMax,
+                               cTexts.fInclinationMin, cTexts.fInclinationMax})
+        QVERIFY(std::isfinite(fValue));
+    QVERIFY(cTexts.fXMax > cTexts.fXMin);
+    QVERIFY(cTexts.fAltitudeMax > cTexts.fAltitudeMin);
+    QVERIFY(cTexts.fInclinationMax > cTexts.fInclinationMin);
+    QCOMPARE(cTexts.sMeasuredInclinationText, measured);
+    QCOMPARE(cTexts.sPositionScale, positionScale);
+    QVERIFY(!cTexts.sAltitudeScale.contains(QLatin1Char('?')));
+    QCOMPARE(cTexts.sLeftNode, QStringLiteral("MH1"));
+    QCOMPARE(cTexts.sRightNode, QStringLiteral("MH2"));
+
+    const QRect cPlot = pLayout->inclinationGrid()->plotRect();
+    QVERIFY(pGrid->inclinationGraph());
+    QVERIFY(pGrid->altitudeGraph());
+    QCOMPARE(pGrid->altitudeGraph()->data().points().size(), points.size());
+    checkInsidePlot(*pGrid->inclinationGraph(), pGrid->inclinationGraph()->data(), cPlot);
+    checkInsidePlot(*pGrid->altitudeGraph(), pGrid->altitudeGraph()->data(), cPlot);
+
+    // The page also paints: scale texts and the measured inclination land in the PDF.
+    QTemporaryDir cDir;
+    const QString sPdf = cDir.filePath(QStringLiteral("chart.pdf"));
+    {
+        auto pPrinter = createReportPrinter(sPdf, QString(), QString());
+        CReportPainter cPainter;
+        QVERIFY(beginReportPainter(cPainter, *pPrinter));
+        pPage->paint(cPainter);
+        cPainter.end();
+    }
+    const QString sText = PdfText::simplified(PdfText::text(sPdf));
+    if (sText.isEmpty())
+        QSKIP("pdftotext is not available");
+    // pdftotext closes up the blanks of short runs: compare without them.
+    QVERIFY2(QString(sText).remove(QLatin1Char(' ')).contains(QString(positionScale).remove(QLatin1Char(' '))),
+             qPrintable(sText));
+    QVERIFY2(sText.contains(QStringLiteral("? %")) == measured.contains(QStringLiteral("? %")), qPrintable(sText));
+}
+
+void TestInclinationChart::withoutInclinationGraph()
+{
+    ChartFixture fixture;
+    const auto pLayout = makeChartLayout();
+    const auto pPage = CInclinationChartPrintout::createChartPage(profileOf({{0, -1}, {10, 2}, {20, 1}}),
+                                                                  &fixture.cStandard, fixture.pSection, *pLayout,
+                                                                  false);
+    const CInclinationGridPrintoutItem *pGrid = gridOf(*pPage);
+    QVERIFY(!pGrid->inclinationGraph());
+    QVERIFY(pGrid->altitudeGraph());
+    QVERIFY(!pGrid->texts().bDrawInclination);
+    QVERIFY(pGrid->texts().sInclinationRangeText.isEmpty());
+    QVERIFY(pGrid->texts().sInclinationAxisLabel.isEmpty());
+    const CInclinationLegendPrintoutItem *pLegend = legendOf(*pPage);
+    QVERIFY(!pLegend->texts().bShowInclination);
+    QVERIFY(!pLegend->texts().bShowZeroLine);
+}
+
+void TestInclinationChart::zeroLine_data()
+{
+    QTest::addColumn<PointList>("points");
+    QTest::addColumn<bool>("curveZeroLine");
+    QTest::addColumn<bool>("legendZeroLine");
+    QTest::addColumn<QString>("range");
+    QTest::addRow("crosses zero") << PointList{{0, -1}, {10, 2}} << true << true << "Inclination [%] -1.00 - 2.00";
+    QTest::addRow("above zero everywhere") << PointList{{0, 0.5}, {10, 2}} << false << false
+                                          << "Inclination [%] 0.50 - 2.00";
+    // The widened range reaches below 0, the curve itself does not.
+    QTest::addRow("touches zero") << PointList{{0, 0}, {10, 2}} << false << true << "Inclination [%] 0.00 - 2.00";
+}
+
+void TestInclinationChart::zeroLine()
+{
+    QFETCH(PointList, points);
+    QFETCH(bool, curveZeroLine);
+    QFETCH(bool, legendZeroLine);
+    QFETCH(QString, range);
+    ChartFixture fixture;
+    const auto pLayout = makeChartLayout();
+    const auto pPage = CInclinationChartPrintout::createChartPage(profileOf(points), &fixture.cStandard,
+                                                                  fixture.pSection, *pLayout, true);
+    const CInclinationGridPrintoutItem *pGrid = gridOf(*pPage);
+    QCOMPARE(pGrid->inclinationGraph()->drawsZeroLine(), curveZeroLine);
+    QCOMPARE(legendOf(*pPage)->texts().bShowZeroLine, legendZeroLine);
+    QCOMPARE(pGrid->texts().sInclinationRangeText, range);
+}
+
+void TestInclinationChart::noMeasurementFile_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addRow("no file name") << "";
+    QTest::addRow("missing file") << "missing.txt";
+    QTest::addRow("name leaving the directory") << "../project.dat";
+}
+
+void TestInclinationChart::noMeasurementFile()
+{
+    QFETCH(QString, fileName);
+    ChartFixture fixture;
+    QTemporaryDir cDir;
+    fixture.cProject->setDirectory(cDir.path() + QLatin1Char('/'));
+    fixture.pSection->setInclinationFile(fileName);
+    const auto pLayout = makeChartLayout();
+    SectionEntry cEntry;
+    cEntry.cSection = fixture.pSection;
+    CInclinationChartPrintout cChart(&fixture.cStandard, &cEntry, pLayout.get());
+    QVERIFY(cChart.takePages().empty());
+}
+
+QTEST_MAIN(TestInclinationChart)
 #include "tst_inclinationchart.moc"
