@@ -1,0 +1,336 @@
+#include "ui/CPrintoutSettingsDialog.h"
+
+#include "app/CApplicationContext.h"
+#include "metadata/CInspectionStandard.h"
+#include "metadata/InspectionStandardLoader.h"
+#include "model/CCorvaneProject.h"
+#include "model/CInspectionSegment.h"
+#include "model/CPropertyList.h"
+#include "report/CDamageClassList.h"
+#include "report/PrintoutLayout.h"
+#include "storage/CProjectRuntimeData.h"
+#include "storage/IPersistenceFacade.h"
+
+#include "TestHelpers.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+std::unique_ptr<CCorvaneProject> makeProject(const QStringList &names)
+{
+    auto cProject = std::make_unique<CCorvaneProject>(CPropertyList::withIds(10).release(),
+                                                      CPropertyList::withIds(10).release(),
+                                                      CPropertyList::withIds(10).release());
+    cProject->setName(QStringLiteral(" my:report."));
+    cProject->setDirectory(QStringLiteral("/tmp/projects/"));
+    for (int i = 0; i < names.size(); ++i) {
+        auto *cSection = new CInspectionSegment(cProject.get(), new CPropertyList, 10 * (i + 1));
+        cSection->setName(names.at(i));
+        cProject->addSection(cSection);
+    }
+    return cProject;
+}
+
+QStringList rowTexts(const QListWidget *cList)
+{
+    QStringList texts;
+    for (int i = 0; i < cList->count(); ++i)
+        texts << cList->item(i)->text();
+    return texts;
+}
+
+// Closes the next message box that opens and remembers its text.
+class CMessageBoxCloser : public QObject
+{
+public:
+    CMessageBoxCloser()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this]() {
+            if (auto *cBox = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                m_sText = cBox->text();
+                cBox->accept();
+                m_timer.stop();
+            }
+        });
+        m_timer.start(20);
+    }
+    bool done() const { return !m_timer.isActive(); }
+    QString text() const { return m_sText; }
+
+private:
+    QTimer m_timer;
+    QString m_sText;
+};
+} // namespace
+
+class TestPrintoutSettingsDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void moveRows_data();
+    void moveRows();
+    void selectAllToggling();
+    void damageClassSwitches_data();
+    void damageClassSwitches();
+    void reopeningResets();
+    void uncheckedRowsGiveNoEntries();
+    void cancelledSaveDialogChangesNothing();
+    void unwritableOutputIsReported();
+    void showRunsModallyAndCloses();
+    void writesDemoReport();
+
+private:
+    QListWidget *list() { return m_cDialog->findChild<QListWidget *>(QStringLiteral("lwSections")); }
+    template<typename T> T *child(const char *pName) { return m_cDialog->findChild<T *>(QLatin1String(pName)); }
+    void open(const CCorvaneProject &cProject, const CInspectionStandard &cStandard);
+
+    std::unique_ptr<CInspectionStandard> m_cWithClasses;
+    std::unique_ptr<CInspectionStandard> m_cNoClasses;
+    PrintoutLayout m_layout;
+    CDamageClassList m_damageClasses;
+    std::unique_ptr<CPrintoutSettingsDialog> m_cDialog;
+};
+
+void TestPrintoutSettingsDialog::initTestCase()
+{
+    const QString sDir = TestHelpers::fixturesDir() + QStringLiteral("/dialog/");
+    m_cWithClasses = loadInspectionStandard(sDir + QStringLiteral("with_classes.std"));
+    m_cNoClasses = loadInspectionStandard(sDir + QStringLiteral("no_classes.std"));
+    QVERIFY(m_cWithClasses && m_cNoClasses);
+    QCOMPARE(m_cWithClasses->damageClassCount(), 2);
+    QCOMPARE(m_cNoClasses->damageClassCount(), 0);
+    m_cDialog = std::make_unique<CPrintoutSettingsDialog>();
+}
+
+void TestPrintoutSettingsDialog::open(const CCorvaneProject &cProject, const CInspectionStandard &cStandard)
+{
+    m_cDialog->setReportData(cProject, cStandard, m_layout, m_damageClasses, QString(), QString());
+    m_cDialog->prepare();
+}
+
+void TestPrintoutSettingsDialog::moveRows_data()
+{
+    QTest::addColumn<QStringList>("sections");
+    QTest::addColumn<int>("currentRow");
+    QTest::addColumn<bool>("down");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("expectedCurrent");
+    const QStringList abc{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    QTest::addRow("single section up") << QStringList{QStringLiteral("A")} << 0 << false << QStringList{QStringLiteral("A")} << 0;
+    QTest::addRow("single section down") << QStringList{QStringLiteral("A")} << 0 << true << QStringList{QStringLiteral("A")} << 0;
+    QTest::addRow("first up goes to the end") << abc << 0 << false << QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")} << 2;
+    QTest::addRow("last down goes to the top") << abc << 2 << true << QStringList{QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B")} << 0;
+    QTest::addRow("middle down") << abc << 1 << true << QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("B")} << 2;
+    QTest::addRow("middle up") << abc << 1 << false << QStringList{QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C")} << 0;
+    QTest::addRow("no current row, down") << abc << -1 << true << abc << -1;
+    QTest::addRow("no current row, up") << abc << -1 << false << abc << -1;
+}
+
+void TestPrintoutSettingsDialog::moveRows()
+{
+    QFETCH(QStringList, sections);
+    QFETCH(int, currentRow);
+    QFETCH(bool, down);
+    QFETCH(QStringList, expected);
+    QFETCH(int, expectedCurrent);
+    const auto cProject = makeProject(sections);
+    open(*cProject, *m_cWithClasses);
+    list()->setCurrentRow(currentRow);
+    QTest::mouseClick(child<QPushButton>(down ? "btnMoveSectionDown" : "btnMoveSectionUp"), Qt::LeftButton);
+    QCOMPARE(rowTexts(list()), expected);
+    QCOMPARE(list()->currentRow(), expectedCurrent);
+    // Each row still knows its section after the move.
+    for (int i = 0; i < list()->count(); ++i)
+        QCOMPARE(sections.at(list()->item(i)->data(Qt::UserRole).toInt()), list()->item(i)->text());
+}
+
+void TestPrintoutSettingsDialog::selectAllToggling()
+{
+    const auto cProject = makeProject({QStringLiteral("A"), QStringLiteral("B")});
+    open(*cProject, *m_cWithClasses);
+    auto *cSelectAll = child<QCheckBox>("cbSelectAllSections");
+    QVERIFY(cSelectAll->isChecked());
+    cSelectAll->click();
+    for (int i = 0; i < list()->count(); ++i)
+        QCOMPARE(list()->item(i)->checkState(), Qt::Unchecked);
+    list()->item(1)->setCheckState(Qt::Checked);
+    QVERIFY(!cSelectAll->isChecked());
+    QCOMPARE(m_cDialog->currentChoices().sectionKeys, QList<int>{1});
+    cSelectAll->click();
+    QCOMPARE(m_cDialog->currentChoices().sectionKeys, (QList<int>{0, 1}));
+}
+
+void TestPrintoutSettingsDialog::damageClassSwitches_data()
+{
+    QTest::addColumn<bool>("withClasses");
+    QTest::addRow("standard with damage classes") << true;
+    QTest::addRow("standard without damage classes") << false;
+}
+
+void TestPrintoutSettingsDialog::damageClassSwitches()
+{
+    QFETCH(bool, withClasses);
+    const auto cProject = makeProject({QStringLiteral("A")});
+    const CInspectionStandard &cStandard = withClasses ? *m_cWithClasses : *m_cNoClasses;
+    open(*cProject, cStandard);
+    for (const char *pName : {"cbDamageInfo", "cbLegendOfDamageClasses"}) {
+        QCOMPARE(child<QCheckBox>(pName)->isChecked(), withClasses);
+        QCOMPARE(child<QCheckBox>(pName)->isVisibleTo(m_cDialog.get()), withClasses);
+    }
+    const auto cJob = buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, &cStandard, &m_damageClasses);
+    QCOMPARE(cJob->bDamageInformation, withClasses);
+    QCOMPARE(cJob->bDamageClassLegend, withClasses);
+    QVERIFY(cJob->bProjectInformation && cJob->bTableOfContents && cJob->bSectionOverview);
+}
+
+void TestPrintoutSettingsDialog::reopeningResets()
+{
+    const QStringList names{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    const auto cProject = makeProject(names);
+    open(*cProject, *m_cWithClasses);
+    list()->setCurrentRow(0);
+    child<QPushButton>("btnMoveSectionDown")->click();
+    list()->item(2)->setCheckState(Qt::Unchecked);
+    child<QRadioButton>("rbThreePhotosPerPage")->setChecked(true);
+    child<QCheckBox>("cbSectionProtocol")->setChecked(false);
+    child<QCheckBox>("cbInclinationGraph")->setChecked(false);
+
+    m_cDialog->prepare();
+    QCOMPARE(rowTexts(list()), names);
+    for (int i = 0; i < list()->count(); ++i)
+        QCOMPARE(list()->item(i)->checkState(), Qt::Checked);
+    const ReportChoices cChoices = m_cDialog->currentChoices();
+    QCOMPARE(cChoices.iPhotosPerPage, 0);
+    QVERIFY(cChoices.bSectionProtocol && cChoices.bInclinationGraph);
+    QCOMPARE(cChoices.sectionKeys, (QList<int>{0, 1, 2}));
+    QVERIFY(m_cDialog->outputFileName().isEmpty());
+}
+
+void TestPrintoutSettingsDialog::uncheckedRowsGiveNoEntries()
+{
+    const auto cProject = makeProject({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    open(*cProject, *m_cWithClasses);
+    list()->setCurrentRow(2);
+    child<QPushButton>("btnMoveSectionUp")->click(); // A C B
+    list()->item(0)->setCheckState(Qt::Unchecked);
+    child<QRadioButton>("rbOnePhotoPerPage")->setChecked(true);
+    auto cJob = buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, m_cWithClasses.get(), &m_damageClasses);
+    QCOMPARE(cJob->sectionCount(), 2);
+    QCOMPARE(cJob->sectionAt(0)->cSection->name(), QStringLiteral("C"));
+    QCOMPARE(cJob->sectionAt(1)->cSection->name(), QStringLiteral("B"));
+    QCOMPARE(cJob->sectionAt(0)->iPhotosPerPage, 1);
+
+    child<QCheckBox>("cbSelectAllSections")->setChecked(false);
+    cJob = buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, m_cWithClasses.get(), &m_damageClasses);
+    QCOMPARE(cJob->sectionCount(), 0);
+}
+
+void TestPrintoutSettingsDialog::cancelledSaveDialogChangesNothing()
+{
+    const auto cProject = makeProject({QStringLiteral("A")});
+    open(*cProject, *m_cWithClasses);
+    QString sProposed;
+    QString sFilter;
+    m_cDialog->setSaveFileNameProvider([&](QWidget *, const QString &, const QString &sName, const QString &sF) {
+        sProposed = sName;
+        sFilter = sF;
+        return QString();
+    });
+    child<QPushButton>("btnCreateReport")->click();
+    QCOMPARE(sProposed, QStringLiteral("/tmp/projects/_my_report_.pdf"));
+    QCOMPARE(sFilter, QStringLiteral("PDF Documents (*.pdf)"));
+    QVERIFY(!m_cDialog->isBusy());
+    QVERIFY(m_cDialog->isEnabled());
+    QCOMPARE(m_cDialog->windowTitle(), QStringLiteral("Create Report"));
+}
+
+void TestPrintoutSettingsDialog::unwritableOutputIsReported()
+{
+    const auto cProject = makeProject({QStringLiteral("A")});
+    open(*cProject, *m_cWithClasses);
+    QTemporaryDir dir;
+    // A directory standing where the file should go cannot be written.
+    const QString sTarget = dir.filePath(QStringLiteral("taken.pdf"));
+    QVERIFY(QDir().mkpath(sTarget));
+    m_cDialog->setSaveFileNameProvider([&](QWidget *, const QString &, const QString &, const QString &) { return sTarget; });
+    CMessageBoxCloser closer;
+    child<QPushButton>("btnCreateReport")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(closer.done(), 10000);
+    const QString sMessage = closer.text();
+    QVERIFY2(sMessage.contains(QStringLiteral("taken.pdf")), qPrintable(sMessage));
+    QTRY_VERIFY(!m_cDialog->isBusy());
+    QVERIFY(m_cDialog->isEnabled());
+    QVERIFY(child<QPushButton>("btnCreateReport")->isEnabled());
+    QVERIFY(QFileInfo(sTarget).isDir());
+}
+
+void TestPrintoutSettingsDialog::showRunsModallyAndCloses()
+{
+    QWidget mainWindow;
+    IPrintoutSettingsDialog *cFirst = CPrintoutSettingsDialog::instance(&mainWindow);
+    QCOMPARE(CPrintoutSettingsDialog::instance(&mainWindow), cFirst);
+    CPrintoutSettingsDialog *cDialog = CPrintoutSettingsDialog::existingInstance();
+    QCOMPARE(cDialog->parentWidget(), &mainWindow);
+    const auto cProject = makeProject({QStringLiteral("A"), QStringLiteral("B")});
+    QTimer::singleShot(50, cDialog, [cDialog]() {
+        QCOMPARE(cDialog->findChild<QListWidget *>(QStringLiteral("lwSections"))->count(), 2);
+        cDialog->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
+    });
+    cFirst->showPrintoutSettings(*cProject, *m_cWithClasses, m_layout, m_damageClasses, QString(), QString());
+    QCOMPARE(cDialog->result(), int(QDialog::Accepted));
+}
+
+void TestPrintoutSettingsDialog::writesDemoReport()
+{
+    const QString sDemo = TestHelpers::demoProjectDir();
+    if (!QFile::exists(sDemo + QStringLiteral("/project.dat")))
+        QSKIP("the demo project is not there");
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    CApplicationContext::setInstance(new CApplicationContext(TestHelpers::installDir(), QStringLiteral("en_GB")));
+    CProjectRuntimeData *cData = nullptr;
+    const int iCode = CApplicationContext::instance()->persistenceFacade()->openProject(sDemo, cData);
+    QCOMPARE(iCode, 0);
+    QVERIFY(cData && cData->corvaneProject());
+
+    QTemporaryDir out;
+    const QString sPdf = out.filePath(QStringLiteral("demo report.pdf"));
+    CPrintoutSettingsDialog dialog;
+    dialog.setReportData(*cData->corvaneProject(), *cData->inspectionStandard(), *cData->printoutLayout(),
+                         *cData->damageClassList(), sDemo + QStringLiteral("/logo.bmp"),
+                         sDemo + QStringLiteral("/logo.txt"));
+    dialog.prepare();
+    // The user puts the last section first and leaves out the second.
+    auto *cList = dialog.findChild<QListWidget *>(QStringLiteral("lwSections"));
+    const QString sLast = cList->item(cList->count() - 1)->text();
+    cList->setCurrentRow(cList->count() - 1);
+    dialog.findChild<QPushButton *>(QStringLiteral("btnMoveSectionDown"))->click();
+    cList->item(1)->setCheckState(Qt::Unchecked);
+    dialog.setSaveFileNameProvider([&](QWidget *, const QString &, const QString &, const QString &) { return sPdf; });
+    dialog.findChild<QPushButton *>(QStringLiteral("btnCreateReport"))->click();
+    QVERIFY(!dialog.isBusy());
+    QVERIFY(QFileInfo(sPdf).size() > 0);
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), sPdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(60000));
+    const QString sText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY(sText.contains(QStringLiteral("Page 1/")));
+    QVERIFY2(sText.contains(sLast), qPrintable(sLast));
+
+    QCOMPARE(CApplicationContext::instance()->persistenceFacade()->closeProject(cData), 0);
+    CApplicationContext::destroyInstance();
+}
+
+QTEST_MAIN(TestPrintoutSettingsDialog)
+#include "tst_printoutsettingsdialog.moc"

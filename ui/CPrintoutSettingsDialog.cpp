@@ -1,0 +1,220 @@
+#include "ui/CPrintoutSettingsDialog.h"
+
+#include "metadata/CInspectionStandard.h"
+#include "model/CCorvaneProject.h"
+#include "model/CInspectionSegment.h"
+#include "report/ReportRun.h"
+#include "storage/PathUtils.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
+
+namespace {
+QPointer<CPrintoutSettingsDialog> g_cDialog;
+
+QString defaultSaveFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed,
+                            const QString &sFilter)
+{
+    return QFileDialog::getSaveFileName(cParent, sCaption, sProposed, sFilter);
+}
+} // namespace
+
+CPrintoutSettingsDialog::CPrintoutSettingsDialog(QWidget *parent)
+    : QDialog(parent), m_saveFileNameProvider(defaultSaveFileName)
+{
+    setupUi(this);
+    // The progress bar sits in the free space left of the two buttons and
+    // only shows while a report is written.
+    m_cProgressBar = new QProgressBar(this);
+    m_cProgressBar->setObjectName(QStringLiteral("pbReportProgress"));
+    m_cProgressBar->setGeometry(20, 414, 321, 23);
+    m_cProgressBar->setTextVisible(true);
+    m_cProgressBar->hide();
+
+    connect(cbSelectAllSections, &QCheckBox::toggled, this, &CPrintoutSettingsDialog::oncbSelectAllSectionsToggled);
+    connect(btnMoveSectionDown, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnMoveSectionDownClicked);
+    connect(btnMoveSectionUp, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnMoveSectionUpClicked);
+    connect(btnCreateReport, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnCreateReportClicked);
+    connect(btnClose, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnCloseClicked);
+}
+
+CPrintoutSettingsDialog::~CPrintoutSettingsDialog() = default;
+
+IPrintoutSettingsDialog *CPrintoutSettingsDialog::instance(QWidget *cMainWindow)
+{
+    if (!g_cDialog)
+        g_cDialog = new CPrintoutSettingsDialog(cMainWindow);
+    return g_cDialog.data();
+}
+
+CPrintoutSettingsDialog *CPrintoutSettingsDialog::existingInstance()
+{
+    return g_cDialog.data();
+}
+
+void CPrintoutSettingsDialog::showPrintoutSettings(const CCorvaneProject &cProject,
+                                                   const CInspectionStandard &cStandard,
+                                                   const PrintoutLayout &cLayout,
+                                                   const CDamageClassList &cDamageClasses,
+                                                   const QString &sLogoImagePath, const QString &sLogoTextPath)
+{
+    setReportData(cProject, cStandard, cLayout, cDamageClasses, sLogoImagePath, sLogoTextPath);
+    prepare();
+    exec();
+}
+
+void CPrintoutSettingsDialog::setReportData(const CCorvaneProject &cProject, const CInspectionStandard &cStandard,
+                                            const PrintoutLayout &cLayout, const CDamageClassList &cDamageClasses,
+                                            const QString &sLogoImagePath, const QString &sLogoTextPath)
+{
+    m_cProject = &cProject;
+    m_cStandard = &cStandard;
+    m_cLayout = &cLayout;
+    m_cDamageClasses = &cDamageClasses;
+    m_sLogoImagePath = sLogoImagePath;
+    m_sLogoTextPath = sLogoTextPath;
+}
+
+void CPrintoutSettingsDialog::prepare()
+{
+    m_sOutputFileName.clear();
+    lwSections->clear();
+    cbSelectAllSections->setChecked(true);
+
+    const int iCount = m_cProject ? m_cProject->sectionCount() : 0;
+    for (int i = 0; i < iCount; ++i) {
+        const CInspectionSegment *cSection = m_cProject->sectionAt(i);
+        auto *cItem = new QListWidgetItem(cSection ? cSection->name() : QString(), lwSections);
+        cItem->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        cItem->setCheckState(Qt::Checked);
+        cItem->setData(Qt::UserRole, i);
+    }
+
+    const bool bDamageClasses = m_cStandard && m_cStandard->damageClassCount() > 0;
+    for (QCheckBox *cBox : {cbDamageInfo, cbLegendOfDamageClasses}) {
+        cBox->setChecked(bDamageClasses);
+        cBox->setVisible(bDamageClasses);
+    }
+    for (QCheckBox *cBox : {cbProjectInfo, cbSectionOverview, cbTableOfContents, cbSectionProtocol,
+                            cbInclinationProtocol, cbInclinationGraph})
+        cBox->setChecked(true);
+    rbNoPhotos->setChecked(true);
+}
+
+ReportChoices CPrintoutSettingsDialog::currentChoices() const
+{
+    ReportChoices cChoices;
+    cChoices.eSelection = ReportChoices::SectionsByIndex;
+    for (int i = 0; i < lwSections->count(); ++i) {
+        const QListWidgetItem *cItem = lwSections->item(i);
+        if (cItem->checkState() == Qt::Checked)
+            cChoices.sectionKeys.append(cItem->data(Qt::UserRole).toInt());
+    }
+    cChoices.bDamageInformation = cbDamageInfo->isChecked();
+    cChoices.bDamageClassLegend = cbLegendOfDamageClasses->isChecked();
+    cChoices.bProjectInformation = cbProjectInfo->isChecked();
+    cChoices.bSectionOverview = cbSectionOverview->isChecked();
+    cChoices.bTableOfContents = cbTableOfContents->isChecked();
+    cChoices.iPhotosPerPage = rbOnePhotoPerPage->isChecked() ? 1 : (rbThreePhotosPerPage->isChecked() ? 3 : 0);
+    cChoices.bSectionProtocol = cbSectionProtocol->isChecked();
+    cChoices.bInclinationProtocol = cbInclinationProtocol->isChecked();
+    cChoices.bInclinationGraph = cbInclinationGraph->isChecked();
+    // The logo files always sit side by side in the start directory.
+    if (!m_sLogoImagePath.isEmpty())
+        cChoices.sLogoDirectory = directoryOfPath(m_sLogoImagePath);
+    cChoices.sOutputFileName = m_sOutputFileName;
+    return cChoices;
+}
+
+void CPrintoutSettingsDialog::oncbSelectAllSectionsToggled(bool bChecked)
+{
+    for (int i = 0; i < lwSections->count(); ++i)
+        lwSections->item(i)->setCheckState(bChecked ? Qt::Checked : Qt::Unchecked);
+}
+
+void CPrintoutSettingsDialog::moveCurrentRow(int iDelta)
+{
+    const int iRow = lwSections->currentRow();
+    const int iCount = lwSections->count();
+    if (iRow < 0 || iCount == 0)
+        return;
+    // Moving past either end wraps around to the other one.
+    const int iTarget = (iRow + iDelta + iCount) % iCount;
+    QListWidgetItem *cItem = lwSections->takeItem(iRow);
+    lwSections->insertItem(iTarget, cItem);
+    lwSections->setCurrentRow(iTarget);
+}
+
+void CPrintoutSettingsDialog::onbtnMoveSectionDownClicked(bool)
+{
+    moveCurrentRow(1);
+}
+
+void CPrintoutSettingsDialog::onbtnMoveSectionUpClicked(bool)
+{
+    moveCurrentRow(-1);
+}
+
+void CPrintoutSettingsDialog::onbtnCloseClicked(bool)
+{
+    accept();
+}
+
+void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
+{
+    if (!m_cProject)
+        return;
+    const QString sProposed = m_cProject->directory() + validFileName(m_cProject->name()) + QStringLiteral(".pdf");
+    m_sOutputFileName = m_saveFileNameProvider(this, tr("Save report"), sProposed,
+                                               QStringLiteral("PDF Documents (*.pdf)"));
+    if (m_sOutputFileName.isEmpty())
+        return;
+
+    setBusy(true);
+    const std::unique_ptr<ReportJob> cJob =
+        buildReportJob(currentChoices(), m_cProject, m_cLayout, m_cStandard, m_cDamageClasses);
+    const ReportResult eResult = runReport(*cJob, [this](const ReportProgress &cProgress) { showProgress(cProgress); });
+    setBusy(false);
+
+    // Never leave the user believing a report exists when it does not.
+    if (eResult != ReportResult::Written) {
+        QMessageBox::warning(this, tr("Create Report"),
+                             tr("The report could not be written to \"%1\".").arg(QDir::toNativeSeparators(m_sOutputFileName)));
+    }
+}
+
+void CPrintoutSettingsDialog::showProgress(const ReportProgress &cProgress)
+{
+    if (cProgress.eStep == ReportProgress::PagePrinted) {
+        m_cProgressBar->setRange(0, qMax(1, cProgress.iCount));
+        m_cProgressBar->setValue(cProgress.iCurrent);
+        m_cProgressBar->setFormat(tr("Printing page %1 of %2").arg(cProgress.iCurrent).arg(cProgress.iCount));
+    } else {
+        // While parts are built the total is not known yet: a busy bar.
+        m_cProgressBar->setRange(0, 0);
+        m_cProgressBar->setFormat(tr("Building %1").arg(cProgress.sPart));
+    }
+    // Repaint, but take no user input while the report is written.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CPrintoutSettingsDialog::setBusy(bool bBusy)
+{
+    m_bBusy = bBusy;
+    for (QWidget *cWidget : std::initializer_list<QWidget *>{
+             cbSelectAllSections, lwSections, btnMoveSectionDown, btnMoveSectionUp, btnClose, btnCreateReport,
+             gbPhotos, cbProjectInfo, cbTableOfContents, cbLegendOfDamageClasses, cbDamageInfo, cbSectionOverview})
+        cWidget->setEnabled(!bBusy);
+    setEnabled(!bBusy);
+    setWindowTitle(bBusy ? tr("Processing - Please Wait...") : tr("Create Report"));
+    m_cProgressBar->setVisible(bBusy);
+    if (bBusy) {
+        m_cProgressBar->setRange(0, 0);
+        m_cProgressBar->setFormat(QString());
+    }
+    QCoreApplication::processEvents(bBusy ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
+}
