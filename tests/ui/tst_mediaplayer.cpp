@@ -1,0 +1,478 @@
+#include "FakePlaybackControl.h"
+#include "TestHelpers.h"
+#include "ui/CMediaPlayer.h"
+#include "ui/CMultimediaPlaybackControl.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+// A widget of the player's form by its object name.
+template<class T> T *widget(QWidget &cParent, const char *pName)
+{
+    T *cWidget = cParent.findChild<T *>(QLatin1String(pName));
+    if (!cWidget)
+        qFatal("no widget %s", pName);
+    return cWidget;
+}
+} // namespace
+
+class tst_MediaPlayer : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A player with a fake control whose construction log is dropped.
+    struct Rig
+    {
+        CMediaPlayer cPlayer;
+        FakePlaybackControl *cFake = nullptr;
+        Rig()
+        {
+            auto cControl = std::make_unique<FakePlaybackControl>(&cPlayer);
+            cFake = cControl.get();
+            cPlayer.setPlaybackControl(std::move(cControl));
+            cFake->calls.clear();
+        }
+    };
+
+    static QString demoVideo()
+    {
+        const QString sOverride = qEnvironmentVariable("CORVANE_TEST_VIDEO");
+        if (!sOverride.isEmpty())
+            return sOverride;
+        const QDir cVideos(TestHelpers::demoProjectDir() + QStringLiteral("/Videos"));
+        const QStringList cFiles = cVideos.entryList(QDir::Files, QDir::Name);
+        return cFiles.isEmpty() ? QString() : cVideos.filePath(cFiles.first());
+    }
+
+private slots:
+    void constructionConfiguresControlAndShowsMessage()
+    {
+        CMediaPlayer cPlayer;
+        auto cControl = std::make_unique<FakePlaybackControl>(&cPlayer);
+        FakePlaybackControl *cFake = cControl.get();
+        cPlayer.setPlaybackControl(std::move(cControl));
+        QCOMPARE(cFake->calls, QStringList({"ShowControls=0", "AutoStart=0", "AutoSize=0",
+                                            "AllowChangeDisplaySize=1", "Display=4"}));
+        QWidget *cDisplay = cPlayer.findChild<QWidget *>(QStringLiteral("vwVideoDisplay"));
+        QVERIFY(cDisplay);
+        QCOMPARE(cDisplay->geometry(), QRect(10, 10, 352, 288));
+        QVERIFY(cDisplay->isHidden());
+        QVERIFY(!widget<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
+        QCOMPARE(widget<QLabel>(cPlayer, "lblPlayerMessage")->geometry(), cDisplay->geometry());
+        QVERIFY(!cPlayer.controlError());
+    }
+
+    void missingControlShowsErrorForTheWholeRun()
+    {
+        CMediaPlayer cPlayer;
+        cPlayer.setPlaybackControl(nullptr);
+        QVERIFY(cPlayer.controlError());
+        QCOMPARE(widget<QLabel>(cPlayer, "lblPlayerMessage")->text(), QStringLiteral("Windows Media Player Error"));
+        cPlayer.setPlaylist({"/v/a.mpg", "/v/b.mpg"});
+        cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 5);
+        cPlayer.onbtnSkipForwardClicked();
+        cPlayer.onbtnPlayPauseClicked();
+        cPlayer.onException(1, {}, {}, {});
+        cPlayer.pausePlayback();
+        cPlayer.resetPlayer();
+        QCOMPARE(widget<QLabel>(cPlayer, "lblPlayerMessage")->text(), QStringLiteral("Windows Media Player Error"));
+        QVERIFY(!widget<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
+        QVERIFY(cPlayer.videoDisplay()->isHidden());
+    }
+
+    void loadMedia_data()
+    {
+        QTest::addColumn<bool>("bResetBetween");
+        QTest::addColumn<QString>("sSecond");
+        QTest::addColumn<QStringList>("expectedCalls");
+        QTest::addColumn<int>("iFileSignals");
+
+        QTest::addRow("same file only seeks")
+            << false << "/v/a.mpg" << QStringList({"Position=65"}) << 1;
+        QTest::addRow("other file loads and plays")
+            << false << "/v/b.mpg"
+            << QStringList({"Stop", "FileName=" + QDir::toNativeSeparators("/v/b.mpg"), "ShowControls=0",
+                            "Play", "Position=65"})
+            << 2;
+        QTest::addRow("same file after reset loads anew")
+            << true << "/v/a.mpg"
+            << QStringList({"Stop", "FileName=" + QDir::toNativeSeparators("/v/a.mpg"), "ShowControls=0",
+                            "Play", "Position=65"})
+            << 2;
+    }
+
+    void loadMedia()
+    {
+        QFETCH(bool, bResetBetween);
+        QFETCH(QString, sSecond);
+        QFETCH(QStringList, expectedCalls);
+        QFETCH(int, iFileSignals);
+
+        Rig cRig;
+        QSignalSpy cFileSpy(&cRig.cPlayer, &CMediaPlayer::mediaFileChanged);
+        QSignalSpy cTimeSpy(&cRig.cPlayer, &CMediaPlayer::mediaTimeIndexChanged);
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 10);
+        if (bResetBetween)
+            cRig.cPlayer.resetPlayer();
+        cRig.cFake->calls.clear();
+        cTimeSpy.clear();
+        cRig.cPlayer.loadMedia(sSecond, 0, 1, 5);
+        QCOMPARE(cRig.cFake->calls, expectedCalls);
+        QCOMPARE(cFileSpy.count(), iFileSignals);
+        QCOMPARE(cFileSpy.last().at(0).toString(), sSecond);
+        QCOMPARE(cTimeSpy.count(), 1);
+        QCOMPARE(cTimeSpy.last(), QVariantList({0u, 1u, 5u}));
+        QCOMPARE(cRig.cPlayer.currentMediaFile(), sSecond);
+    }
+
+    void hugeTimeIndexDoesNotOverflow()
+    {
+        Rig cRig;
+        const uint uiMax = std::numeric_limits<uint>::max();
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), uiMax, uiMax, uiMax);
+        const double dExpected = double(uiMax) * 3600.0 + double(uiMax) * 60.0 + double(uiMax);
+        QCOMPARE(cRig.cFake->dPosition, dExpected);
+        cRig.cPlayer.onPositionChange(0.0, dExpected);
+        QCOMPARE(widget<QSlider>(cRig.cPlayer, "sslPosition")->value(), widget<QSlider>(cRig.cPlayer, "sslPosition")->maximum());
+    }
+
+    void readyStateSwapsMessageForPicture()
+    {
+        Rig cRig;
+        cRig.cPlayer.resetPlayer();
+        QVERIFY(!cRig.cPlayer.isEnabled());
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 0);
+        QVERIFY(!cRig.cPlayer.isEnabled());
+        QVERIFY(cRig.cPlayer.videoDisplay()->isHidden());
+
+        cRig.cFake->becomeReady(12.5, 3);
+        QVERIFY(!cRig.cPlayer.isEnabled());
+        QVERIFY(cRig.cPlayer.videoDisplay()->isHidden());
+
+        // The player's tab need not be the visible one.
+        cRig.cPlayer.hide();
+        cRig.cFake->becomeReady(12.5);
+        QVERIFY(cRig.cPlayer.isEnabled());
+        QCOMPARE(widget<QSlider>(cRig.cPlayer, "sslPosition")->maximum(), 750);
+        QVERIFY(!cRig.cPlayer.videoDisplay()->isHidden());
+        QVERIFY(widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
+
+        // Loading while ready leaves picture and enabled state as they are.
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/b.mpg"), 0, 0, 3);
+        QVERIFY(cRig.cPlayer.isEnabled());
+        QVERIFY(!cRig.cPlayer.videoDisplay()->isHidden());
+    }
+
+    void positionTimerFollowsPlayState()
+    {
+        Rig cRig;
+        QVERIFY(!cRig.cPlayer.positionTimerRunning());
+        cRig.cFake->Play();
+        QVERIFY(cRig.cPlayer.positionTimerRunning());
+        cRig.cFake->Pause();
+        QVERIFY(cRig.cPlayer.positionTimerRunning());
+        cRig.cFake->dPosition = 7.25;
+        QSignalSpy cTimeSpy(&cRig.cPlayer, &CMediaPlayer::mediaTimeIndexChanged);
+        QTRY_VERIFY_WITH_TIMEOUT(cTimeSpy.count() > 0, 2000);
+        QCOMPARE(widget<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), QStringLiteral("00:00:07"));
+        cRig.cFake->Stop();
+        QVERIFY(!cRig.cPlayer.positionTimerRunning());
+        cTimeSpy.clear();
+        QTest::qWait(700);
+        QCOMPARE(cTimeSpy.count(), 0);
+    }
+
+    void positionUpdate_data()
+    {
+        QTest::addColumn<double>("dPosition");
+        QTest::addColumn<QString>("sText");
+        QTest::addColumn<int>("iSlider");
+        QTest::addColumn<QVariantList>("signalArgs");
+
+        QTest::addRow("start") << 0.0 << "00:00:00" << 0 << QVariantList({0u, 0u, 0u});
+        QTest::addRow("one hour two minutes five")
+            << 3725.5 << "01:02:05" << 223530 << QVariantList({1u, 2u, 5u});
+        QTest::addRow("just below a minute") << 59.99 << "00:00:59" << 3599 << QVariantList({0u, 0u, 59u});
+        QTest::addRow("more than a day") << 90061.0 << "25:01:01" << 5403660 << QVariantList({25u, 1u, 1u});
+        QTest::addRow("negative") << -4.0 << "00:00:00" << 0 << QVariantList({0u, 0u, 0u});
+        QTest::addRow("not a number") << std::nan("") << "00:00:00" << 0 << QVariantList({0u, 0u, 0u});
+    }
+
+    void positionUpdate()
+    {
+        QFETCH(double, dPosition);
+        QFETCH(QString, sText);
+        QFETCH(int, iSlider);
+        QFETCH(QVariantList, signalArgs);
+
+        Rig cRig;
+        widget<QSlider>(cRig.cPlayer, "sslPosition")->setRange(0, std::numeric_limits<int>::max());
+        QSignalSpy cTimeSpy(&cRig.cPlayer, &CMediaPlayer::mediaTimeIndexChanged);
+        cRig.cFake->jumpTo(dPosition);
+        QCOMPARE(widget<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), sText);
+        QCOMPARE(widget<QSlider>(cRig.cPlayer, "sslPosition")->value(), iSlider);
+        QCOMPARE(cTimeSpy.count(), 1);
+        QCOMPARE(cTimeSpy.first(), signalArgs);
+        // Showing the position must not seek.
+        QCOMPARE(cRig.cFake->calls, QStringList());
+    }
+
+    void sliderSeeksAndPressPauses()
+    {
+        Rig cRig;
+        widget<QSlider>(cRig.cPlayer, "sslPosition")->setRange(0, 6000);
+        widget<QSlider>(cRig.cPlayer, "sslPosition")->setValue(1530);
+        QCOMPARE(cRig.cFake->calls, QStringList({"Position=25.5"}));
+        cRig.cFake->calls.clear();
+        widget<QSlider>(cRig.cPlayer, "sslPosition")->setSliderDown(true);
+        QCOMPARE(cRig.cFake->calls, QStringList({"Pause"}));
+    }
+
+    void playPauseButton_data()
+    {
+        QTest::addColumn<int>("iState");
+        QTest::addColumn<QStringList>("expectedCalls");
+        QTest::addRow("stopped plays") << 0 << QStringList({"Play"});
+        QTest::addRow("paused resumes") << 1 << QStringList({"Play"});
+        QTest::addRow("playing pauses") << 2 << QStringList({"Pause"});
+        QTest::addRow("negative state") << -1 << QStringList();
+        QTest::addRow("other state") << 3 << QStringList();
+    }
+
+    void playPauseButton()
+    {
+        QFETCH(int, iState);
+        QFETCH(QStringList, expectedCalls);
+        Rig cRig;
+        cRig.cFake->iPlayState = iState;
+        QTest::mouseClick(widget<QPushButton>(cRig.cPlayer, "btnPlayPause"), Qt::LeftButton);
+        QCOMPARE(cRig.cFake->calls, expectedCalls);
+        QCOMPARE(widget<QPushButton>(cRig.cPlayer, "btnPlayPause")->text(), QStringLiteral("Play"));
+    }
+
+    void skip_data()
+    {
+        QTest::addColumn<QStringList>("playlist");
+        QTest::addColumn<QString>("sCurrent");
+        QTest::addColumn<bool>("bForward");
+        QTest::addColumn<QString>("sExpected");
+
+        const QStringList cList({"/v/a.mpg", "/v/b.mpg", "/v/c.mpg"});
+        QTest::addRow("forward from middle") << cList << "/v/b.mpg" << true << "/v/c.mpg";
+        QTest::addRow("forward wraps after last") << cList << "/v/c.mpg" << true << "/v/a.mpg";
+        QTest::addRow("backward from middle") << cList << "/v/b.mpg" << false << "/v/a.mpg";
+        QTest::addRow("backward wraps before first") << cList << "/v/a.mpg" << false << "/v/c.mpg";
+        QTest::addRow("forward from unknown starts first") << cList << "/v/x.mpg" << true << "/v/a.mpg";
+        QTest::addRow("backward from unknown does nothing") << cList << "/v/x.mpg" << false << "/v/x.mpg";
+        QTest::addRow("forward on empty playlist") << QStringList() << "/v/x.mpg" << true << "/v/x.mpg";
+        QTest::addRow("backward on empty playlist") << QStringList() << "/v/x.mpg" << false << "/v/x.mpg";
+        QTest::addRow("single entry forward") << QStringList({"/v/a.mpg"}) << "/v/a.mpg" << true << "/v/a.mpg";
+    }
+
+    void skip()
+    {
+        QFETCH(QStringList, playlist);
+        QFETCH(QString, sCurrent);
+        QFETCH(bool, bForward);
+        QFETCH(QString, sExpected);
+
+        Rig cRig;
+        cRig.cPlayer.setPlaylist(playlist);
+        cRig.cPlayer.loadMedia(sCurrent, 0, 2, 0);
+        cRig.cFake->calls.clear();
+        QSignalSpy cTimeSpy(&cRig.cPlayer, &CMediaPlayer::mediaTimeIndexChanged);
+        QTest::mouseClick(bForward ? widget<QPushButton>(cRig.cPlayer, "btnSkipForward") : widget<QPushButton>(cRig.cPlayer, "btnSkipBackward"),
+                          Qt::LeftButton);
+        QCOMPARE(cRig.cPlayer.currentMediaFile(), sExpected);
+        const bool bMoved = sExpected != sCurrent || playlist.size() == 1;
+        QCOMPARE(cTimeSpy.count(), bMoved ? 1 : 0);
+        if (bMoved) {
+            QCOMPARE(cTimeSpy.first(), QVariantList({0u, 0u, 0u}));
+            QVERIFY(cRig.cFake->calls.contains(QStringLiteral("Position=0")));
+            QCOMPARE(cRig.cFake->iPlayState, 2);
+        } else {
+            QCOMPARE(cRig.cFake->calls, QStringList());
+        }
+    }
+
+    void endOfStreamAdvancesThroughRepeatedEntries()
+    {
+        Rig cRig;
+        const QStringList cList({"/v/a.mpg", "/v/a.mpg", "/v/b.mpg"});
+        cRig.cPlayer.setPlaylist(cList);
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 30);
+        QCOMPARE(cRig.cPlayer.currentPlaylistIndex(), 0);
+
+        cRig.cFake->Stop(); // the control stops at the end
+        cRig.cFake->calls.clear();
+        cRig.cFake->endOfStream(0);
+        QCOMPARE(cRig.cPlayer.currentPlaylistIndex(), 1);
+        QCOMPARE(cRig.cFake->calls, QStringList({"Position=0", "Play"}));
+
+        cRig.cFake->endOfStream(0);
+        QCOMPARE(cRig.cPlayer.currentPlaylistIndex(), 2);
+        QCOMPARE(cRig.cPlayer.currentMediaFile(), QStringLiteral("/v/b.mpg"));
+        cRig.cFake->endOfStream(0);
+        QCOMPARE(cRig.cPlayer.currentPlaylistIndex(), 0);
+        QCOMPARE(cRig.cPlayer.currentMediaFile(), QStringLiteral("/v/a.mpg"));
+
+        // Backward from the second entry goes to the first, not to the end.
+        cRig.cFake->endOfStream(0);
+        cRig.cPlayer.onbtnSkipBackwardClicked();
+        QCOMPARE(cRig.cPlayer.currentPlaylistIndex(), 0);
+
+        // Other results are ignored.
+        cRig.cFake->calls.clear();
+        cRig.cFake->endOfStream(1);
+        QCOMPARE(cRig.cFake->calls, QStringList());
+    }
+
+    void controlError_data()
+    {
+        QTest::addColumn<QString>("sDescription");
+        QTest::addColumn<bool>("bShown");
+        QTest::addRow("description is trimmed") << "  Resource not found.\n" << true;
+        QTest::addRow("blank description is ignored") << " \t " << false;
+        QTest::addRow("empty description is ignored") << "" << false;
+    }
+
+    void controlError()
+    {
+        QFETCH(QString, sDescription);
+        QFETCH(bool, bShown);
+        Rig cRig;
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 0);
+        cRig.cFake->becomeReady(10.0);
+        cRig.cFake->calls.clear();
+        cRig.cFake->fail(sDescription);
+        if (bShown) {
+            QCOMPARE(widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->text(), sDescription.trimmed());
+            QCOMPARE(cRig.cFake->calls, QStringList({"Stop"}));
+            QVERIFY(cRig.cPlayer.videoDisplay()->isHidden());
+            QVERIFY(!widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
+            // The next file that becomes ready brings the picture back.
+            cRig.cPlayer.loadMedia(QStringLiteral("/v/b.mpg"), 0, 0, 0);
+            cRig.cFake->becomeReady(10.0);
+            QVERIFY(!cRig.cPlayer.videoDisplay()->isHidden());
+            QVERIFY(widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->text().isEmpty());
+        } else {
+            QCOMPARE(cRig.cFake->calls, QStringList());
+            QVERIFY(!cRig.cPlayer.videoDisplay()->isHidden());
+        }
+    }
+
+    void setPlaylistForgetsCurrentFile()
+    {
+        Rig cRig;
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 0);
+        cRig.cFake->becomeReady(10.0);
+        cRig.cFake->calls.clear();
+        cRig.cPlayer.setPlaylist({"/v/a.mpg"});
+        QCOMPARE(cRig.cFake->calls, QStringList({"Stop", "FileName=", "ShowControls=0"}));
+        QVERIFY(cRig.cPlayer.currentMediaFile().isEmpty());
+        QVERIFY(cRig.cPlayer.isEnabled());
+        QSignalSpy cFileSpy(&cRig.cPlayer, &CMediaPlayer::mediaFileChanged);
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 0);
+        QCOMPARE(cFileSpy.count(), 1);
+    }
+
+    void resetPlayerEmptiesEverything()
+    {
+        Rig cRig;
+        cRig.cPlayer.setPlaylist({"/v/a.mpg"});
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 0);
+        cRig.cFake->becomeReady(10.0);
+        cRig.cFake->jumpTo(65.0);
+        cRig.cFake->calls.clear();
+        cRig.cPlayer.resetPlayer();
+        QCOMPARE(cRig.cFake->calls, QStringList({"Stop", "FileName=", "ShowControls=0"}));
+        QVERIFY(cRig.cPlayer.playlist().isEmpty());
+        QCOMPARE(widget<QSlider>(cRig.cPlayer, "sslPosition")->value(), 0);
+        QCOMPARE(widget<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), QStringLiteral("00:00:00"));
+        QVERIFY(!cRig.cPlayer.isEnabled());
+        QVERIFY(cRig.cPlayer.videoDisplay()->isHidden());
+        QVERIFY(!widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
+    }
+
+    // The Qt Multimedia back end with real files.
+    void realBackEndStartsAtTheTimeIndex()
+    {
+        const QString sVideo = demoVideo();
+        if (sVideo.isEmpty() || !QFile::exists(sVideo))
+            QSKIP("no demo video");
+        CMediaPlayer cPlayer;
+        if (cPlayer.controlError())
+            QSKIP("no multimedia back end");
+        cPlayer.resize(371, 373);
+        cPlayer.show();
+        cPlayer.loadMedia(sVideo, 0, 0, 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!cPlayer.videoDisplay()->isHidden()
+                                     || !widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
+        if (!widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty())
+            QSKIP(qPrintable("the back end cannot play the video: " + widget<QLabel>(cPlayer, "lblPlayerMessage")->text()));
+        IPlaybackControl *cControl = cPlayer.playbackControl();
+        QTRY_COMPARE_WITH_TIMEOUT(cControl->playState(), 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.positionTimerRunning(), 5000);
+        QTest::qWait(1200);
+        QVERIFY2(cControl->currentPosition() >= 2.0, qPrintable(QString::number(cControl->currentPosition())));
+        QVERIFY(widget<QLabel>(cPlayer, "lblTimeIndex")->text() >= QStringLiteral("00:00:02"));
+        QVERIFY(cPlayer.isEnabled());
+    }
+
+    void realBackEndReportsBadFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("bCreate");
+        QTest::addRow("missing file") << QByteArray() << false;
+        QTest::addRow("corrupt file") << QByteArray(4096, '\x5a') << true;
+    }
+
+    void realBackEndReportsBadFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, bCreate);
+        CMediaPlayer cPlayer;
+        if (cPlayer.controlError())
+            QSKIP("no multimedia back end");
+        QTemporaryDir cDir;
+        const QString sPath = cDir.filePath(QStringLiteral("video.mpg"));
+        if (bCreate) {
+            QFile cFile(sPath);
+            QVERIFY(cFile.open(QIODevice::WriteOnly));
+            cFile.write(content);
+        }
+        cPlayer.loadMedia(sPath, 0, 0, 4);
+        QTRY_VERIFY_WITH_TIMEOUT(!widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
+        QVERIFY(!widget<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
+        QVERIFY(cPlayer.videoDisplay()->isHidden());
+    }
+
+    void realBackEndClampsBeyondTheEnd()
+    {
+        const QString sVideo = demoVideo();
+        if (sVideo.isEmpty() || !QFile::exists(sVideo))
+            QSKIP("no demo video");
+        CMediaPlayer cPlayer;
+        if (cPlayer.controlError())
+            QSKIP("no multimedia back end");
+        cPlayer.loadMedia(sVideo, 5, 0, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.isEnabled() || !widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
+        QTest::qWait(500);
+        QVERIFY(cPlayer.playbackControl()->currentPosition()
+                <= cPlayer.playbackControl()->duration() + 0.5);
+    }
+};
+
+QTEST_MAIN(tst_MediaPlayer)
+#include "tst_mediaplayer.moc"

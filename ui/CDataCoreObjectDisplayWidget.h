@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QTableWidget>
+
+class CDataCoreObject;
+
+// Read-only table of caption and value of every field of one data object,
+// with the texts supplied by the data object queries.
+class CDataCoreObjectDisplayWidget : public QTableWidget
+{
+    Q_OBJECT
+public:
+    explicit CDataCoreObjectDisplayWidget(QWidget *parent = nullptr);
+
+    // Null empties the table. The object is not owned and must stay alive
+    // while it is shown.
+    void setObject(const CDataCoreObject *cObject);
+    const CDataCoreObject *object() const { return m_cObject; }
+    void refresh();
+
+private:
+    void setHeaderCaptions();
+
+    const CDataCoreObject *m_cObject = nullptr;
+};

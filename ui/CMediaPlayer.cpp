@@ -1,0 +1,330 @@
+#include "ui/CMediaPlayer.h"
+
+#include "app/Units.h"
+#include "ui/CMultimediaPlaybackControl.h"
+#include "ui/IPlaybackControl.h"
+#include "ui_MediaPlayer.h"
+
+#include <QDir>
+#include <QSignalBlocker>
+#include <QTimerEvent>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QRect g_cVideoDisplayGeometry(10, 10, 352, 288);
+const int g_iPositionTimerMs = 500;
+
+// Non-finite or negative positions count as the start.
+double finitePosition(double dSeconds)
+{
+    return (std::isfinite(dSeconds) && dSeconds > 0.0) ? dSeconds : 0.0;
+}
+
+// Sixtieths of a second on the slider, kept within the int range.
+int sliderValueOf(double dSeconds)
+{
+    const double dValue = std::trunc(finitePosition(dSeconds) * 60.0);
+    if (dValue >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(dValue);
+}
+
+} // namespace
+
+CMediaPlayer::CMediaPlayer(QWidget *parent) : QWidget(parent), m_cUi(std::make_unique<Ui_MediaPlayer>())
+{
+    m_cUi->setupUi(this);
+    m_iTimerId = 0;
+
+    connect(m_cUi->sslPosition, &QSlider::valueChanged, this, &CMediaPlayer::onSliderValueChanged);
+    connect(m_cUi->btnPlayPause, &QPushButton::clicked, this, &CMediaPlayer::onbtnPlayPauseClicked);
+    connect(m_cUi->btnSkipBackward, &QPushButton::clicked, this, &CMediaPlayer::onbtnSkipBackwardClicked);
+    connect(m_cUi->btnSkipForward, &QPushButton::clicked, this, &CMediaPlayer::onbtnSkipForwardClicked);
+
+    setPlaybackControl(CMultimediaPlaybackControl::create(this));
+}
+
+CMediaPlayer::~CMediaPlayer() = default;
+
+void CMediaPlayer::setPlaybackControl(std::unique_ptr<IPlaybackControl> cControl)
+{
+    stopTimer();
+    QWidget *cOldDisplay = m_cVideoDisplay;
+    m_cVideoDisplay = nullptr;
+    m_cControl = std::move(cControl);
+    if (cOldDisplay && (!m_cControl || m_cControl->videoWidget() != cOldDisplay))
+        delete cOldDisplay;
+
+    m_bControlError = !m_cControl;
+    if (m_cControl && m_cControl->videoWidget()) {
+        m_cVideoDisplay = m_cControl->videoWidget();
+        m_cVideoDisplay->setParent(this);
+    } else {
+        m_cVideoDisplay = new QWidget(this);
+    }
+    m_cVideoDisplay->setObjectName(QStringLiteral("vwVideoDisplay"));
+    m_cVideoDisplay->setGeometry(g_cVideoDisplayGeometry);
+
+    if (m_bControlError)
+        m_cUi->lblPlayerMessage->setText(QStringLiteral("Windows Media Player Error"));
+    else
+        m_cUi->lblPlayerMessage->clear();
+
+    if (m_cControl) {
+        m_cControl->setShowControls(false);
+        m_cControl->setAutoStart(false);
+        m_cControl->setAutoSize(false);
+        m_cControl->setAllowChangeDisplaySize(true);
+        m_cControl->setDisplay(4);
+    }
+
+    showMessageInsteadOfPicture();
+
+    if (m_cControl) {
+        IPlaybackControl *cControl = m_cControl.get();
+        connect(cControl, &IPlaybackControl::PlayStateChange, this, &CMediaPlayer::onPlayStateChange);
+        connect(cControl, &IPlaybackControl::ReadyStateChange, this, &CMediaPlayer::onReadyStateChange);
+        connect(cControl, &IPlaybackControl::PositionChange, this, &CMediaPlayer::onPositionChange);
+        connect(cControl, &IPlaybackControl::EndOfStream, this, &CMediaPlayer::onEndOfStream);
+        connect(cControl, &IPlaybackControl::exception, this, &CMediaPlayer::onException);
+        connect(m_cUi->sslPosition, &QSlider::sliderPressed, cControl, &IPlaybackControl::Pause);
+    }
+}
+
+void CMediaPlayer::showMessageInsteadOfPicture()
+{
+    m_cVideoDisplay->hide();
+    m_cUi->lblPlayerMessage->setGeometry(m_cVideoDisplay->geometry());
+    m_cUi->lblPlayerMessage->show();
+    m_bMessageShown = true;
+}
+
+void CMediaPlayer::controlStop()
+{
+    if (m_cControl)
+        m_cControl->Stop();
+}
+
+void CMediaPlayer::controlPlay()
+{
+    if (m_cControl)
+        m_cControl->Play();
+}
+
+void CMediaPlayer::controlPause()
+{
+    if (m_cControl)
+        m_cControl->Pause();
+}
+
+void CMediaPlayer::controlSetFileName(const QString &sFileName)
+{
+    if (m_cControl)
+        m_cControl->setFileName(sFileName);
+}
+
+void CMediaPlayer::controlSetShowControls(bool bShow)
+{
+    if (m_cControl)
+        m_cControl->setShowControls(bShow);
+}
+
+void CMediaPlayer::controlSetPosition(double dSeconds)
+{
+    if (m_cControl)
+        m_cControl->setCurrentPosition(dSeconds);
+}
+
+void CMediaPlayer::resetPlayer()
+{
+    m_playlist.clear();
+    m_sCurrentMediaFile.clear();
+    m_iPlaylistIndex = -1;
+    controlStop();
+    controlSetFileName(QString());
+    controlSetShowControls(false);
+    {
+        const QSignalBlocker cBlocker(m_cUi->sslPosition);
+        m_cUi->sslPosition->setValue(0);
+    }
+    m_cUi->lblTimeIndex->setText(formatTimeIndex(0, 0, 0));
+    if (!m_bControlError)
+        m_cUi->lblPlayerMessage->clear();
+    showMessageInsteadOfPicture();
+    setEnabled(false);
+}
+
+void CMediaPlayer::pausePlayback() { controlPause(); }
+
+void CMediaPlayer::setPlaylist(const QStringList &cPlaylist)
+{
+    m_playlist = cPlaylist;
+    m_sCurrentMediaFile.clear();
+    m_iPlaylistIndex = -1;
+    controlStop();
+    controlSetFileName(QString());
+    controlSetShowControls(false);
+}
+
+int CMediaPlayer::playlistIndexOfCurrent() const
+{
+    if (m_iPlaylistIndex >= 0 && m_iPlaylistIndex < m_playlist.size()
+        && m_playlist.at(m_iPlaylistIndex) == m_sCurrentMediaFile)
+        return m_iPlaylistIndex;
+    return m_playlist.indexOf(m_sCurrentMediaFile);
+}
+
+void CMediaPlayer::loadMedia(const QString &cMediaFile, uint uiHours, uint uiMinutes, uint uiSeconds)
+{
+    int iIndex = -1;
+    if (m_iPlaylistIndex >= 0 && m_iPlaylistIndex < m_playlist.size()
+        && m_playlist.at(m_iPlaylistIndex) == cMediaFile)
+        iIndex = m_iPlaylistIndex;
+    else
+        iIndex = m_playlist.indexOf(cMediaFile);
+    // In doubles: hours of a hostile project file must not overflow.
+    const double dSeconds = static_cast<double>(uiHours) * 3600.0
+        + static_cast<double>(uiMinutes) * 60.0 + static_cast<double>(uiSeconds);
+    loadMediaAt(cMediaFile, dSeconds, uiHours, uiMinutes, uiSeconds, iIndex);
+}
+
+void CMediaPlayer::loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours,
+                               uint uiMinutes, uint uiSeconds, int iPlaylistIndex)
+{
+    if (cMediaFile != m_sCurrentMediaFile) {
+        emit mediaFileChanged(cMediaFile);
+        m_sCurrentMediaFile = cMediaFile;
+        controlStop();
+        controlSetFileName(QDir::toNativeSeparators(cMediaFile));
+        controlSetShowControls(false);
+        controlPlay();
+    }
+    m_iPlaylistIndex = iPlaylistIndex;
+    controlSetPosition(dSeconds);
+    emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
+}
+
+void CMediaPlayer::onPlayStateChange(int /*iOldState*/, int iNewState)
+{
+    if (iNewState == 0)
+        stopTimer();
+    else if (iNewState == 2 && m_iTimerId == 0)
+        m_iTimerId = startTimer(g_iPositionTimerMs);
+}
+
+void CMediaPlayer::stopTimer()
+{
+    if (m_iTimerId != 0)
+        killTimer(m_iTimerId);
+    m_iTimerId = 0;
+}
+
+void CMediaPlayer::onReadyStateChange(int iReadyState)
+{
+    if (iReadyState != 4 || !m_cControl)
+        return;
+    const double dDuration = finitePosition(m_cControl->duration());
+    m_cUi->sslPosition->setRange(0, sliderValueOf(dDuration));
+    if (!isEnabled())
+        setEnabled(true);
+    if (m_bMessageShown) {
+        m_cUi->lblPlayerMessage->clear();
+        m_cUi->lblPlayerMessage->hide();
+        m_cVideoDisplay->show();
+        m_bMessageShown = false;
+    }
+}
+
+void CMediaPlayer::timerEvent(QTimerEvent *cEvent)
+{
+    if (m_iTimerId != 0 && cEvent->timerId() == m_iTimerId) {
+        if (m_cControl)
+            updatePosition(m_cControl->currentPosition());
+        return;
+    }
+    QWidget::timerEvent(cEvent);
+}
+
+void CMediaPlayer::onPositionChange(double /*dOldPos*/, double dNewPos) { updatePosition(dNewPos); }
+
+void CMediaPlayer::updatePosition(double dPosition)
+{
+    const double dSeconds = finitePosition(dPosition);
+    {
+        const QSignalBlocker cBlocker(m_cUi->sslPosition);
+        m_cUi->sslPosition->setValue(sliderValueOf(dSeconds));
+    }
+    const double dWhole = std::trunc(dSeconds);
+    const double dMaxHours = static_cast<double>(std::numeric_limits<uint>::max());
+    const uint uiHours = static_cast<uint>(std::min(std::floor(dWhole / 3600.0), dMaxHours));
+    const uint uiMinutes = static_cast<uint>(std::fmod(std::floor(dWhole / 60.0), 60.0));
+    const uint uiSeconds = static_cast<uint>(std::fmod(dWhole, 60.0));
+    m_cUi->lblTimeIndex->setText(formatTimeIndex(uiHours, uiMinutes, uiSeconds));
+    emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
+}
+
+void CMediaPlayer::onSliderValueChanged(int iNewValue)
+{
+    const QSignalBlocker cBlocker(m_cUi->sslPosition);
+    controlSetPosition(static_cast<double>(iNewValue) / 60.0);
+}
+
+void CMediaPlayer::onbtnPlayPauseClicked(bool /*bChecked*/)
+{
+    if (!m_cControl)
+        return;
+    const int iState = m_cControl->playState();
+    if (iState == 0 || iState == 1)
+        m_cControl->Play();
+    else if (iState == 2)
+        m_cControl->Pause();
+}
+
+void CMediaPlayer::skipTo(int iTarget)
+{
+    if (iTarget < 0 || iTarget >= m_playlist.size())
+        return;
+    const QString sTarget = m_playlist.at(iTarget);
+    const bool bSameFile = sTarget == m_sCurrentMediaFile;
+    loadMediaAt(sTarget, 0.0, 0, 0, 0, iTarget);
+    // The same file named again in the playlist only seeks; start it, too,
+    // so that the playlist plays on through that entry.
+    if (bSameFile)
+        controlPlay();
+}
+
+void CMediaPlayer::onbtnSkipBackwardClicked(bool /*bChecked*/)
+{
+    const int iIndex = playlistIndexOfCurrent();
+    const int iCount = static_cast<int>(m_playlist.size());
+    skipTo(iIndex != 0 ? iIndex - 1 : iCount - 1);
+}
+
+void CMediaPlayer::onbtnSkipForwardClicked(bool /*bChecked*/)
+{
+    const int iIndex = playlistIndexOfCurrent();
+    const int iCount = static_cast<int>(m_playlist.size());
+    skipTo(iIndex == iCount - 1 ? 0 : iIndex + 1);
+}
+
+void CMediaPlayer::onEndOfStream(int iResult)
+{
+    if (iResult == 0)
+        onbtnSkipForwardClicked();
+}
+
+void CMediaPlayer::onException(int /*iCode*/, const QString & /*cSource*/, const QString & /*cDisc*/,
+                               const QString & /*cHelp*/)
+{
+    if (!m_cControl)
+        return;
+    const QString sDescription = m_cControl->errorDescription().trimmed();
+    if (sDescription.isEmpty())
+        return;
+    m_cUi->lblPlayerMessage->setText(sDescription);
+    controlStop();
+    showMessageInsteadOfPicture();
+}

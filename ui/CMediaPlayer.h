@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class IPlaybackControl;
+class Ui_MediaPlayer;
+
+// The video tab: plays the project's videos through a playback control,
+// seeks to the time index of an event, shows the position as slider and
+// text, and steps through the project's playlist.
+class CMediaPlayer : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CMediaPlayer(QWidget *parent = nullptr);
+    ~CMediaPlayer() override;
+
+    void resetPlayer();
+    void pausePlayback();
+    void setPlaylist(const QStringList &cPlaylist);
+    void loadMedia(const QString &cMediaFile, uint uiHours, uint uiMinutes, uint uiSeconds);
+
+    // Replaces the playback control (null: as if it could not be created).
+    // The constructor installs the Qt Multimedia one; tests install a fake.
+    void setPlaybackControl(std::unique_ptr<IPlaybackControl> cControl);
+    IPlaybackControl *playbackControl() const { return m_cControl.get(); }
+    QWidget *videoDisplay() const { return m_cVideoDisplay; }
+    bool controlError() const { return m_bControlError; }
+    QString currentMediaFile() const { return m_sCurrentMediaFile; }
+    QStringList playlist() const { return m_playlist; }
+    int currentPlaylistIndex() const { return m_iPlaylistIndex; }
+    bool positionTimerRunning() const { return m_iTimerId != 0; }
+
+signals:
+    void mediaTimeIndexChanged(uint uiHours, uint uiMinutes, uint uiSeconds);
+    void mediaFileChanged(const QString &cMediaFile);
+
+public slots:
+    void onPlayStateChange(int iOldState, int iNewState);
+    void onReadyStateChange(int iReadyState);
+    void onPositionChange(double dOldPos, double dNewPos);
+    void onEndOfStream(int iResult);
+    void onException(int iCode, const QString &cSource, const QString &cDisc, const QString &cHelp);
+    void onSliderValueChanged(int iNewValue);
+    void onbtnPlayPauseClicked(bool bChecked = false);
+    void onbtnSkipBackwardClicked(bool bChecked = false);
+    void onbtnSkipForwardClicked(bool bChecked = false);
+
+protected:
+    void timerEvent(QTimerEvent *cEvent) override;
+
+private:
+    void showMessageInsteadOfPicture();
+    void updatePosition(double dPosition);
+    void stopTimer();
+    void skipTo(int iTarget);
+    void loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours, uint uiMinutes,
+                     uint uiSeconds, int iPlaylistIndex);
+    int playlistIndexOfCurrent() const;
+    // Calls into the control; without a control they have no effect.
+    void controlStop();
+    void controlPlay();
+    void controlPause();
+    void controlSetFileName(const QString &sFileName);
+    void controlSetShowControls(bool bShow);
+    void controlSetPosition(double dSeconds);
+
+    std::unique_ptr<Ui_MediaPlayer> m_cUi;
+    bool m_bControlError = false;
+    QString m_sCurrentMediaFile;
+    QStringList m_playlist;
+    int m_iTimerId = 0;
+    // Entry of the playlist that is loaded, so that a playlist naming the
+    // same file twice still advances through every entry; -1 when unknown.
+    int m_iPlaylistIndex = -1;
+    bool m_bMessageShown = true;
+    QWidget *m_cVideoDisplay = nullptr;
+    std::unique_ptr<IPlaybackControl> m_cControl;
+};

@@ -1,0 +1,190 @@
+#include "ui/CMultimediaPlaybackControl.h"
+
+#include <QAudioOutput>
+#include <QUrl>
+#include <QVideoWidget>
+
+#include <cmath>
+
+namespace {
+
+int playStateOf(QMediaPlayer::PlaybackState eState)
+{
+    switch (eState) {
+    case QMediaPlayer::PausedState:
+        return 1;
+    case QMediaPlayer::PlayingState:
+        return 2;
+    case QMediaPlayer::StoppedState:
+        break;
+    }
+    return 0;
+}
+
+// Seconds into a bounded, finite, non-negative value.
+double sanePosition(double dSeconds)
+{
+    if (!std::isfinite(dSeconds) || dSeconds < 0.0)
+        return 0.0;
+    return std::min(dSeconds, 1.0e9);
+}
+
+} // namespace
+
+std::unique_ptr<IPlaybackControl> CMultimediaPlaybackControl::create(QWidget *cDisplayParent)
+{
+    auto cPlayer = std::make_unique<QMediaPlayer>();
+    if (!cPlayer->isAvailable())
+        return nullptr;
+    return std::unique_ptr<IPlaybackControl>(
+        new CMultimediaPlaybackControl(cDisplayParent, std::move(cPlayer)));
+}
+
+CMultimediaPlaybackControl::CMultimediaPlaybackControl(QWidget *cDisplayParent,
+                                                       std::unique_ptr<QMediaPlayer> cPlayer)
+    : m_cPlayer(std::move(cPlayer))
+{
+    m_cAudioOutput = new QAudioOutput(m_cPlayer.get());
+    m_cPlayer->setAudioOutput(m_cAudioOutput);
+    m_cVideoWidget = new QVideoWidget(cDisplayParent);
+    m_cVideoWidget->setObjectName(QStringLiteral("vwVideoDisplay"));
+    m_cPlayer->setVideoOutput(m_cVideoWidget);
+
+    connect(m_cPlayer.get(), &QMediaPlayer::mediaStatusChanged, this,
+            &CMultimediaPlaybackControl::onMediaStatusChanged);
+    connect(m_cPlayer.get(), &QMediaPlayer::playbackStateChanged, this,
+            &CMultimediaPlaybackControl::onPlaybackStateChanged);
+    connect(m_cPlayer.get(), &QMediaPlayer::errorOccurred, this,
+            &CMultimediaPlaybackControl::onErrorOccurred);
+}
+
+CMultimediaPlaybackControl::~CMultimediaPlaybackControl()
+{
+    // The video widget belongs to its parent widget; detach it first.
+    if (m_cPlayer)
+        m_cPlayer->setVideoOutput(nullptr);
+}
+
+QWidget *CMultimediaPlaybackControl::videoWidget() const { return m_cVideoWidget; }
+
+void CMultimediaPlaybackControl::setFileName(const QString &sFileName)
+{
+    m_bReady = false;
+    m_dPendingPosition = -1.0;
+    m_sErrorDescription.clear();
+    m_cPlayer->setSource(sFileName.isEmpty() ? QUrl() : QUrl::fromLocalFile(sFileName));
+    if (m_bAutoStart && !sFileName.isEmpty())
+        m_cPlayer->play();
+}
+
+double CMultimediaPlaybackControl::currentPosition() const
+{
+    if (m_dPendingPosition >= 0.0)
+        return m_dPendingPosition;
+    return static_cast<double>(m_cPlayer->position()) / 1000.0;
+}
+
+double CMultimediaPlaybackControl::duration() const
+{
+    return static_cast<double>(m_cPlayer->duration()) / 1000.0;
+}
+
+bool CMultimediaPlaybackControl::canSeekNow() const
+{
+    const QMediaPlayer::MediaStatus eStatus = m_cPlayer->mediaStatus();
+    if (eStatus == QMediaPlayer::BufferedMedia)
+        return true;
+    return eStatus == QMediaPlayer::LoadedMedia
+        && m_cPlayer->playbackState() == QMediaPlayer::PausedState;
+}
+
+void CMultimediaPlaybackControl::setCurrentPosition(double dSeconds)
+{
+    double dTarget = sanePosition(dSeconds);
+    const double dDuration = duration();
+    if (m_bReady && dDuration > 0.0 && dTarget > dDuration)
+        dTarget = dDuration;
+    if (m_cPlayer->source().isEmpty())
+        return;
+    if (canSeekNow())
+        applyPosition(dTarget);
+    else
+        m_dPendingPosition = dTarget;
+}
+
+void CMultimediaPlaybackControl::applyPosition(double dSeconds)
+{
+    const double dOld = static_cast<double>(m_cPlayer->position()) / 1000.0;
+    m_dPendingPosition = -1.0;
+    m_cPlayer->setPosition(static_cast<qint64>(std::llround(dSeconds * 1000.0)));
+    emit PositionChange(dOld, dSeconds);
+}
+
+void CMultimediaPlaybackControl::applyPendingPosition()
+{
+    if (m_dPendingPosition < 0.0)
+        return;
+    double dTarget = m_dPendingPosition;
+    const double dDuration = duration();
+    if (dDuration > 0.0 && dTarget > dDuration)
+        dTarget = dDuration;
+    applyPosition(dTarget);
+}
+
+void CMultimediaPlaybackControl::onMediaStatusChanged(QMediaPlayer::MediaStatus eStatus)
+{
+    switch (eStatus) {
+    case QMediaPlayer::LoadedMedia:
+        if (!m_bReady) {
+            m_bReady = true;
+            emit ReadyStateChange(4);
+        }
+        if (m_cPlayer->playbackState() == QMediaPlayer::PausedState)
+            applyPendingPosition();
+        break;
+    case QMediaPlayer::BufferedMedia:
+        if (!m_bReady) {
+            m_bReady = true;
+            emit ReadyStateChange(4);
+        }
+        applyPendingPosition();
+        break;
+    case QMediaPlayer::EndOfMedia:
+        emit EndOfStream(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMultimediaPlaybackControl::onPlaybackStateChanged(QMediaPlayer::PlaybackState eState)
+{
+    const int iOld = m_iPlayState;
+    m_iPlayState = playStateOf(eState);
+    if (eState == QMediaPlayer::PausedState && m_cPlayer->mediaStatus() == QMediaPlayer::LoadedMedia)
+        applyPendingPosition();
+    if (iOld != m_iPlayState)
+        emit PlayStateChange(iOld, m_iPlayState);
+}
+
+void CMultimediaPlaybackControl::onErrorOccurred(QMediaPlayer::Error eError, const QString &sErrorString)
+{
+    if (eError == QMediaPlayer::NoError)
+        return;
+    m_sErrorDescription = sErrorString;
+    emit exception(static_cast<int>(eError), QStringLiteral("QMediaPlayer"), m_sErrorDescription, QString());
+}
+
+void CMultimediaPlaybackControl::Play()
+{
+    if (!m_cPlayer->source().isEmpty())
+        m_cPlayer->play();
+}
+
+void CMultimediaPlaybackControl::Pause()
+{
+    if (!m_cPlayer->source().isEmpty())
+        m_cPlayer->pause();
+}
+
+void CMultimediaPlaybackControl::Stop() { m_cPlayer->stop(); }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/IPlaybackControl.h"
+
+#include <QMediaPlayer>
+
+#include <memory>
+
+class QAudioOutput;
+class QVideoWidget;
+
+// Playback on Qt Multimedia. Seeks before the pipeline has settled are lost
+// by the back end, so a position written too early is kept and applied once
+// the media is buffered (or paused while loaded).
+class CMultimediaPlaybackControl : public IPlaybackControl
+{
+    Q_OBJECT
+public:
+    // Null when no multimedia back end is available. The video widget is
+    // created as a child of cDisplayParent.
+    static std::unique_ptr<IPlaybackControl> create(QWidget *cDisplayParent);
+    ~CMultimediaPlaybackControl() override;
+
+    QWidget *videoWidget() const override;
+    void setShowControls(bool) override {}
+    void setAutoStart(bool bAutoStart) override { m_bAutoStart = bAutoStart; }
+    void setAutoSize(bool) override {}
+    void setAllowChangeDisplaySize(bool) override {}
+    void setDisplay(int) override {}
+    void setFileName(const QString &sFileName) override;
+    double currentPosition() const override;
+    void setCurrentPosition(double dSeconds) override;
+    double duration() const override;
+    int playState() const override { return m_iPlayState; }
+    QString errorDescription() const override { return m_sErrorDescription; }
+
+public slots:
+    void Play() override;
+    void Pause() override;
+    void Stop() override;
+
+private:
+    CMultimediaPlaybackControl(QWidget *cDisplayParent, std::unique_ptr<QMediaPlayer> cPlayer);
+    void onMediaStatusChanged(QMediaPlayer::MediaStatus eStatus);
+    void onPlaybackStateChanged(QMediaPlayer::PlaybackState eState);
+    void onErrorOccurred(QMediaPlayer::Error eError, const QString &sErrorString);
+    bool canSeekNow() const;
+    void applyPosition(double dSeconds);
+    void applyPendingPosition();
+
+    std::unique_ptr<QMediaPlayer> m_cPlayer;
+    QAudioOutput *m_cAudioOutput = nullptr;
+    QVideoWidget *m_cVideoWidget = nullptr;
+    double m_dPendingPosition = -1.0;
+    int m_iPlayState = 0;
+    bool m_bReady = false;
+    bool m_bAutoStart = false;
+    QString m_sErrorDescription;
+};
