@@ -1,0 +1,78 @@
+#include "metadata/CInclinationData.h"
+
+#include "app/Units.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+float toFiniteFloat(const QString &sText)
+{
+    bool bOk = false;
+    const double dValue = sText.toDouble(&bOk);
+    if (!bOk || !std::isfinite(dValue) || std::fabs(dValue) > std::numeric_limits<float>::max())
+        return 0.0f;
+    return static_cast<float>(dValue);
+}
+
+void readHeaderLine(const QString &sLine, CInclinationHeader &cHeader)
+{
+    const int iColon = sLine.indexOf(QLatin1Char(':'));
+    if (iColon < 0)
+        return;
+    const int iField = CInclinationHeader::fieldOfKey(sLine.left(iColon + 1));
+    if (iField >= 0)
+        cHeader.setField(iField, sLine.mid(iColon + 1));
+}
+} // namespace
+
+InclinationPoint parseInclinationLine(const QString &sLine, bool bInFeet)
+{
+    InclinationPoint cPoint;
+    const int iSeparator = sLine.indexOf(QLatin1Char(';'));
+    if (iSeparator < 0) {
+        cPoint.fX = toFiniteFloat(sLine);
+        cPoint.fY = cPoint.fX;
+    } else {
+        cPoint.fX = toFiniteFloat(sLine.left(iSeparator));
+        cPoint.fY = toFiniteFloat(sLine.mid(iSeparator + 1));
+    }
+    if (bInFeet) {
+        const float fMetres = convertLength(cPoint.fX, UnitFoot, UnitMetre);
+        cPoint.fX = std::isfinite(fMetres) ? fMetres : 0.0f;
+    }
+    return cPoint;
+}
+
+std::unique_ptr<CInclinationData> readInclinationFile(const QString &sPath)
+{
+    if (sPath.isEmpty())
+        return nullptr;
+    QFile file(sPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return nullptr;
+
+    auto pData = std::make_unique<CInclinationData>();
+    QTextStream stream(&file);
+    QString sLine;
+    bool bValues = false;
+    while (stream.readLineInto(&sLine)) {
+        if (!bValues) {
+            if (sLine == QLatin1String("Values..."))
+                bValues = true;
+            else
+                readHeaderLine(sLine, pData->header());
+            continue;
+        }
+        // A blank line (typically after the last value) is no measurement;
+        // taking it as the point (0, 0) would bend the profile back to the
+        // start of the section.
+        if (sLine.trimmed().isEmpty())
+            continue;
+        pData->addPoint(parseInclinationLine(sLine, pData->header().isInFeet()));
+    }
+    return pData;
+}
