@@ -125,7 +125,9 @@ void CSectionPrintout::buildEventRows()
     m_eventRows.clear();
     const CEventList *pEvents = section()->events();
     const LayoutCell *pObservationCell = m_pLayout->event() ? m_pLayout->event()->cellAt(0, 4) : nullptr;
-    const int iObservationWidth = pObservationCell ? pObservationCell->width() : 0;
+    // Wrapped to the width the cell prints its text in (1 mm inside each
+    // border), so that the row is as high as the printed text.
+    const int iObservationWidth = pObservationCell ? std::max(pObservationCell->width() - 200, 1) : 1;
     const bool bMeasure = m_pPainter && m_pPainter->isActive();
     QFont cSavedFont;
     if (bMeasure) {

@@ -219,16 +219,18 @@ small_picture = table(
 CIRCLE = 600
 INDICATOR = (300, 1500, 600)
 SCALE_COLUMN = CIRCLE + sum(INDICATOR)
+# Every cell is top-aligned: an event row is as high as the distance to the
+# next row, and its first line is where the connector line ends.
 event = table(
     PAGE_WIDTH,
     row(700,
-        cell(SCALE_COLUMN, font=16, borders=NO_FRAME),
-        value(1600, EVENT_POSITION, font=16, align=RIGHT | VCENTER, borders=DOTTED_UNDERLINE),
-        cell(700, EVENT_DAMAGE_CLASS, CODE, font=16, align=HCENTER | VCENTER, borders=DOTTED_UNDERLINE),
-        value(1300, EVENT_CODE, font=16, borders=DOTTED_UNDERLINE),
+        cell(SCALE_COLUMN, font=16, align=LEFT | TOP, borders=NO_FRAME),
+        value(1600, EVENT_POSITION, font=16, align=RIGHT | TOP, borders=DOTTED_UNDERLINE),
+        cell(700, EVENT_DAMAGE_CLASS, CODE, font=16, align=HCENTER | TOP, borders=DOTTED_UNDERLINE),
+        value(1300, EVENT_CODE, font=16, align=LEFT | TOP, borders=DOTTED_UNDERLINE),
         value(7400, EVENT_TEXT, font=16, align=LEFT | TOP, borders=DOTTED_UNDERLINE),
-        value(1800, EVENT_TIME, font=16, align=HCENTER | VCENTER, borders=DOTTED_UNDERLINE),
-        value(2200, EVENT_IMAGE, font=16, borders=DOTTED_UNDERLINE)))
+        value(1800, EVENT_TIME, font=16, align=HCENTER | TOP, borders=DOTTED_UNDERLINE),
+        value(2200, EVENT_IMAGE, font=16, align=LEFT | TOP, borders=DOTTED_UNDERLINE)))
 
 no_events = table(
     PAGE_WIDTH,
@@ -266,7 +268,9 @@ GROUPS = [
     ('event-pos-indicator', dict(kind='plain', keys=[
         ('width1', INDICATOR[0]), ('width2', INDICATOR[1]), ('width3', INDICATOR[2])])),
     ('section-graphic', dict(kind='plain', keys=[
-        ('circle-diameter', CIRCLE), ('line-distance', 300), ('max-node-text-width', 2400)])),
+        # Node names are centred a quarter of this width right of the
+        # circle's left edge: 4000 puts them clear of the circle.
+        ('circle-diameter', CIRCLE), ('line-distance', 300), ('max-node-text-width', 4000)])),
     ('inclination-grid', dict(kind='plain', keys=[
         ('width', LANDSCAPE_WIDTH), ('height', GRID_HEIGHT),
         ('grid-border-color', BLACK), ('grid-border-style', SOLID), ('gird-border-width', 40),
