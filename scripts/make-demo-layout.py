@@ -100,31 +100,54 @@ project_page_header = table(
     PAGE_WIDTH,
     row(1800, cell(PAGE_WIDTH)),
     row(900,
-        labeled(5000, PROJECT_NAME),
-        labeled(5000, CLIENT + 1),
-        labeled(4500, CONTRACTOR + 1),
-        labeled(3500, PROJECT_CREATED)))
+        labeled(5200, PROJECT_NAME),
+        labeled(6000, CLIENT + 1),
+        labeled(4400, CONTRACTOR + 1),
+        labeled(2400, PROJECT_CREATED)))
+
+
+# The three address blocks side by side, each under its own heading (the
+# caption of the block's name field: customer, project leader, contractor).
+ADDRESS_CAPTION, ADDRESS_VALUE, ADDRESS_GAP = 2300, 3500, 300
+ADDRESS_BLOCK = ADDRESS_CAPTION + ADDRESS_VALUE
+
+
+def address_blocks(make_cells, height):
+    cells = []
+    for i, base in enumerate((CLIENT, OFFICER, CONTRACTOR)):
+        if i:
+            cells.append(cell(ADDRESS_GAP, borders=NO_FRAME))
+        cells.extend(make_cells(base))
+    return row(height, *cells)
 
 
 def address_row(pid):
-    return row(600,
-               caption(2400, CLIENT + pid), value(3600, CLIENT + pid),
-               caption(2400, OFFICER + pid), value(3600, OFFICER + pid),
-               caption(2400, CONTRACTOR + pid), value(3600, CONTRACTOR + pid))
+    # Names, departments and e-mail addresses may need two lines.
+    height = 900 if pid in (3, 10) else 650
+    return address_blocks(lambda base: [
+        caption(ADDRESS_CAPTION, base + pid, borders=DOTTED_UNDERLINE),
+        value(ADDRESS_VALUE, base + pid, borders=DOTTED_UNDERLINE)], height)
 
 
 project_info = table(
     PAGE_WIDTH,
-    row(700, caption(4500, PROJECT_NAME), value(13500, PROJECT_NAME, font=20)),
-    row(700, caption(4500, CATALOG_NAME), value(13500, CATALOG_NAME)),
-    row(700, caption(4500, PROJECT_CREATED), value(4500, PROJECT_CREATED),
-        caption(4500, PROJECT_MODIFIED), value(4500, PROJECT_MODIFIED)),
-    row(500),
-    *[address_row(pid) for pid in range(1, 11)])
+    row(900, caption(4500, PROJECT_NAME, borders=UNDERLINE),
+        value(13500, PROJECT_NAME, font=24, color=DARK, borders=UNDERLINE)),
+    row(700, caption(4500, CATALOG_NAME, borders=DOTTED_UNDERLINE),
+        value(13500, CATALOG_NAME, borders=DOTTED_UNDERLINE)),
+    row(700, caption(4500, PROJECT_CREATED, borders=DOTTED_UNDERLINE),
+        value(4500, PROJECT_CREATED, borders=DOTTED_UNDERLINE),
+        caption(4500, PROJECT_MODIFIED, borders=DOTTED_UNDERLINE),
+        value(4500, PROJECT_MODIFIED, borders=DOTTED_UNDERLINE)),
+    row(1000),
+    address_blocks(lambda base: [caption(ADDRESS_BLOCK, base + 1, font=20, color=DARK, borders=UNDERLINE)], 800),
+    address_blocks(lambda base: [value(ADDRESS_BLOCK, base + 1, font=20, color=DARK, borders=NO_FRAME)], 1100),
+    *[address_row(pid) for pid in range(2, 11)])
 
 table_of_contents = table(
     PAGE_WIDTH,
-    row(600, cell(15000, borders=DOTTED_UNDERLINE), cell(3000, align=RIGHT | VCENTER, borders=DOTTED_UNDERLINE)))
+    row(750, cell(15000, font=20, borders=DOTTED_UNDERLINE),
+        cell(3000, font=20, align=RIGHT | VCENTER, borders=DOTTED_UNDERLINE)))
 
 LIST_COLUMNS = [1500, 3500, 3000, 4000, 2000, 2000, 2000]
 LIST_ALIGN = [LEFT, LEFT, LEFT, LEFT, RIGHT, RIGHT, RIGHT]
@@ -145,13 +168,22 @@ section_list = table(
     list_row(OVERLINE, 18, NO_LINK))
 
 # One row per damage class; the text takes the class colour of the
-# printout data so the legend reads like the event rows.
+# printout data so the legend reads like the event rows, and the second cell
+# shows the colour itself as a key.
 DAMAGE_COLOURS = [0xFF008A3E, 0xFF5A9E1E, 0xFFB08800, 0xFFD06A00, 0xFFC83C00, 0xFFD00000]
+LEGEND_TEXT, LEGEND_KEY = 14500, 3500
+
+
+def legend_row(colour):
+    return row(900, cell(LEGEND_TEXT, font=22, color=colour, borders=DOTTED_UNDERLINE),
+               cell(LEGEND_KEY, borders=[(30, NONE), (30, NONE), (30, NONE), (10, DOT)]))
+
+
 damage_class_legend = table(
     PAGE_WIDTH,
-    *[row(800, cell(PAGE_WIDTH, font=20, color=c, borders=DOTTED_UNDERLINE)) for c in DAMAGE_COLOURS],
-    row(800, cell(PAGE_WIDTH, font=20, borders=DOTTED_UNDERLINE)),
-    row(800, cell(PAGE_WIDTH, font=20, borders=DOTTED_UNDERLINE)))
+    *[legend_row(c) for c in DAMAGE_COLOURS],
+    legend_row(GREY),
+    legend_row(GREY))
 
 section_page_header = table(
     PAGE_WIDTH,
