@@ -15,6 +15,8 @@
 
 #include "PdfText.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -158,6 +160,8 @@ private slots:
     void zeroLine();
     void noMeasurementFile_data();
     void noMeasurementFile();
+    void measurementFile_data();
+    void measurementFile();
 };
 
 void TestInclinationChart::chartRange_data()
@@ -431,6 +435,61 @@ void TestInclinationChart::noMeasurementFile()
     cEntry.cSection = fixture.pSection;
     CInclinationChartPrintout cChart(&fixture.cStandard, &cEntry, pLayout.get());
     QVERIFY(cChart.takePages().empty());
+}
+
+void TestInclinationChart::measurementFile_data()
+{
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QString>("measured");
+    QTest::addColumn<int>("points");
+    // Manhole altitudes 100.00 m and 100.10 m: the profile rises 10 cm.
+    QTest::addRow("corrected to the manholes") << "0;2\n10;2\n" << "Inclination measured [%]: 1.00 %" << 2;
+    QTest::addRow("first and last distance equal") << "5;1\n5;2\n" << "Inclination measured [%]: ? %" << 2;
+    QTest::addRow("one point") << "5;1\n" << "Inclination measured [%]: ? %" << 1;
+    QTest::addRow("no values") << "" << "Inclination measured [%]: ? %" << 0;
+    QTest::addRow("numbers that are not numbers") << "abc;def\nnan;inf\n1e39;-1e39\n"
+                                                  << "Inclination measured [%]: ? %" << 3;
+}
+
+// A readable measurement always gives one page with finite texts, however
+// degenerate its values.
+void TestInclinationChart::measurementFile()
+{
+    QFETCH(QString, values);
+    QFETCH(QString, measured);
+    QFETCH(int, points);
+    ChartFixture fixture;
+    QTemporaryDir cDir;
+    QVERIFY(QDir(cDir.path()).mkpath(QStringLiteral("Inclination")));
+    QFile cFile(cDir.filePath(QStringLiteral("Inclination/INC_0001.txt")));
+    QVERIFY(cFile.open(QIODevice::WriteOnly));
+    cFile.write(QByteArray("Date:2024-04-16\nUnit:m\nValues...\n") + values.toUtf8());
+    cFile.close();
+    fixture.cProject->setDirectory(cDir.path() + QLatin1Char('/'));
+    fixture.pSection->setInclinationFile(QStringLiteral("INC_0001.txt"));
+    for (const auto &altitude : {qMakePair(61, QStringLiteral("100.00")), qMakePair(62, QStringLiteral("100.10"))}) {
+        auto pProperty = std::make_unique<CProperty>(altitude.first);
+        pProperty->setValue(altitude.second);
+        fixture.pSection->properties()->add(std::move(pProperty));
+    }
+    fixture.cStandard.setManholeAltitudeUnit(QStringLiteral("m"));
+    fixture.cStandard.setPipeDiameterUnit(QStringLiteral("mm"));
+    const auto pLayout = makeChartLayout();
+    SectionEntry cEntry;
+    cEntry.cSection = fixture.pSection;
+    CInclinationChartPrintout cChart(&fixture.cStandard, &cEntry, pLayout.get());
+    const PrintoutPageList pages = cChart.takePages();
+    QCOMPARE(pages.size(), size_t(1));
+    const CInclinationGridPrintoutItem *pGrid = gridOf(*pages.front());
+    QVERIFY(pGrid);
+    QCOMPARE(pGrid->texts().sMeasuredInclinationText, measured);
+    QCOMPARE(pGrid->altitudeGraph()->data().points().size(), points);
+    for (const float fValue : {pGrid->texts().fXMin, pGrid->texts().fXMax, pGrid->texts().fAltitudeMin,
+                               pGrid->texts().fAltitudeMax})
+        QVERIFY(std::isfinite(fValue));
+    QVERIFY(!pGrid->texts().sPositionScale.contains(QLatin1Char('?')));
+    QVERIFY(!pGrid->texts().sAltitudeScale.contains(QLatin1Char('?')));
+    checkInsidePlot(*pGrid->altitudeGraph(), pGrid->altitudeGraph()->data(), pLayout->inclinationGrid()->plotRect());
 }
 
 QTEST_MAIN(TestInclinationChart)
