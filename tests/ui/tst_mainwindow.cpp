@@ -1,0 +1,646 @@
+#include "FakePlaybackControl.h"
+#include "TestHelpers.h"
+#include "app/CApplicationContext.h"
+#include "model/CCorvaneProject.h"
+#include "model/CInspectionEvent.h"
+#include "model/CInspectionSegment.h"
+#include "storage/CurrentProject.h"
+#include "ui/CAppMainWindow.h"
+#include "ui/CDataCoreObjectDisplayWidget.h"
+#include "ui/CMediaPlayer.h"
+#include "ui/CProjectTreeView.h"
+#include "ui/CommandLine.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+template<class T> T *child(QObject &cParent, const char *pName)
+{
+    T *cChild = cParent.findChild<T *>(QLatin1String(pName));
+    if (!cChild)
+        qFatal("no child %s", pName);
+    return cChild;
+}
+
+// Closes every message box that becomes modal and remembers what it said.
+class BoxCatcher
+{
+public:
+    BoxCatcher()
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto *cBox = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!cBox)
+                return;
+            titles << cBox->windowTitle();
+            texts << cBox->text();
+            icons << cBox->icon();
+            buttons << cBox->buttons().size();
+            cBox->done(QMessageBox::Ok);
+        });
+        m_timer.start();
+    }
+    QStringList titles;
+    QStringList texts;
+    QList<QMessageBox::Icon> icons;
+    QList<int> buttons;
+
+private:
+    QTimer m_timer;
+};
+
+void writeFile(const QString &sPath, const QByteArray &cContent)
+{
+    QDir().mkpath(QFileInfo(sPath).absolutePath());
+    QFile cFile(sPath);
+    if (!cFile.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(sPath));
+    cFile.write(cContent);
+}
+
+void writeImage(const QString &sPath, const QColor &cColour)
+{
+    QDir().mkpath(QFileInfo(sPath).absolutePath());
+    QImage cImage(64, 48, QImage::Format_RGB32);
+    cImage.fill(cColour);
+    if (!cImage.save(sPath, "PNG"))
+        qFatal("cannot write %s", qPrintable(sPath));
+}
+
+QByteArray projectFile(bool bExtended)
+{
+    return QByteArray("[projectfile]\nversion=3\n\n[projectdata]\nname=Window test\n"
+                      "inspectionstandard=OSTREL-DEMO\nextendedproject=")
+        + (bExtended ? "true" : "false") + "\ncreated=2024-04-15\n";
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_cDir;
+    QString m_sProject;  // with inspection data, "/" at the end
+    QString m_sPlain;    // without inspection data
+    QString m_sNoProject; // a directory without project.dat
+    std::unique_ptr<CAppMainWindow> m_cWindow;
+    FakePlaybackControl *m_cFake = nullptr;
+
+    CProjectTreeView *tree() { return child<CProjectTreeView>(*m_cWindow, "tvProject"); }
+    CMediaPlayer *player() { return child<CMediaPlayer>(*m_cWindow, "mpVideo"); }
+    QLabel *photo(int i) { return child<QLabel>(*m_cWindow, i == 1 ? "lblPhoto1" : "lblPhoto2"); }
+    CDataCoreObjectDisplayWidget *table() { return child<CDataCoreObjectDisplayWidget>(*m_cWindow, "twProperties"); }
+    QAction *action(const char *pName) { return child<QAction>(*m_cWindow, pName); }
+
+    QTreeWidgetItem *eventItem(int iSection, int iEvent)
+    {
+        return tree()->topLevelItem(0)->child(iSection)->child(iEvent);
+    }
+
+    void openTestProject()
+    {
+        m_cWindow->openProjectAt(m_sProject);
+        QVERIFY(currentRuntimeData());
+        m_cFake->calls.clear();
+    }
+
+    bool projectActionsEnabled(bool bEnabled)
+    {
+        for (const char *pName : {"actionClose", "actionCollapseAll", "actionExpandAll", "actionCreateReport"})
+            if (action(pName)->isEnabled() != bEnabled)
+                return false;
+        return action("actionOpen")->isEnabled() && action("actionQuit")->isEnabled()
+            && action("actionInfo")->isEnabled();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        CApplicationContext::setInstance(new CApplicationContext(TestHelpers::installDir(), QStringLiteral("en_GB")));
+        QVERIFY(m_cDir.isValid());
+        m_sProject = m_cDir.filePath(QStringLiteral("my project")) + QLatin1Char('/');
+        writeFile(m_sProject + "project.dat", projectFile(true));
+        writeFile(m_sProject + "segments.dat",
+                  "[1]\nname=S1 - S2\nvideofile\\1\\name=a.webm\nvideofile\\2\\name=../evil.webm\n"
+                  "videofile\\3\\name=b.webm\nvideofile\\size=3\n\n"
+                  "[2]\nname=S3 - S4\n\n"
+                  "[3]\nname=S5 - S6\nvideofile\\1\\name=..\nvideofile\\size=1\n");
+        writeFile(m_sProject + "1.evtdat",
+                  "[1]\ntext=Both photos|detail\nmetervalue=1\nimagefile=p1.png\nimagefile2=p2.png\n"
+                  "videofile=b.webm\nvideo-hour=1\nvideo-minute=2\nvideo-second=5\n\n"
+                  "[2]\ntext=Only first\nmetervalue=2\nimagefile=p1.png\n\n"
+                  "[3]\ntext=No photos\nmetervalue=3\n\n"
+                  "[4]\ntext=Missing and no image\nmetervalue=4\nimagefile=missing.png\nimagefile2=notimage.png\n\n"
+                  "[5]\ntext=Outside\nmetervalue=5\nimagefile=../outside.png\nimagefile2=..\nvideofile=../evil.webm\n"
+                  "\n[6]\ntext=Only second\nmetervalue=6\nimagefile2=p2.png\n");
+        writeImage(m_sProject + "Photos/p1.png", Qt::red);
+        writeImage(m_sProject + "Photos/p2.png", Qt::blue);
+        writeFile(m_sProject + "Photos/notimage.png", "this is no picture");
+        writeImage(m_cDir.filePath(QStringLiteral("outside.png")), Qt::green);
+
+        m_sPlain = m_cDir.filePath(QStringLiteral("plain")) + QLatin1Char('/');
+        writeFile(m_sPlain + "project.dat", projectFile(false));
+        m_sNoProject = m_cDir.filePath(QStringLiteral("empty")) + QLatin1Char('/');
+        QDir().mkpath(m_sNoProject);
+    }
+
+    void init()
+    {
+        m_cWindow = std::make_unique<CAppMainWindow>();
+        auto cControl = std::make_unique<FakePlaybackControl>(player());
+        m_cFake = cControl.get();
+        player()->setPlaybackControl(std::move(cControl));
+        m_cWindow->showMainWindow();
+        m_cFake->calls.clear();
+    }
+
+    void cleanup()
+    {
+        m_cWindow->closeCurrentProject();
+        m_cWindow.reset();
+        QCOMPARE(currentRuntimeData(), nullptr);
+    }
+
+    void cleanupTestCase() { CApplicationContext::destroyInstance(); }
+
+    void formWidgets_data()
+    {
+        QTest::addColumn<QString>("sName");
+        QTest::addColumn<QString>("sClass");
+        QTest::addColumn<QString>("sParent");
+        QTest::addRow("central") << "centralWidget" << "QWidget" << "MainWindow";
+        QTest::addRow("outer splitter") << "spHorizontal" << "QSplitter" << "centralWidget";
+        QTest::addRow("tree") << "tvProject" << "CProjectTreeView" << "spHorizontal";
+        QTest::addRow("inner splitter") << "spVertical" << "QSplitter" << "spHorizontal";
+        QTest::addRow("tabs") << "tabWidget" << "QTabWidget" << "spVertical";
+        QTest::addRow("player") << "mpVideo" << "CMediaPlayer" << "tabVideo";
+        QTest::addRow("photo 1") << "lblPhoto1" << "QLabel" << "tabPhoto1";
+        QTest::addRow("photo 2") << "lblPhoto2" << "QLabel" << "tabPhoto2";
+        QTest::addRow("properties") << "twProperties" << "CDataCoreObjectDisplayWidget" << "spVertical";
+        QTest::addRow("menu bar") << "MainMenu" << "QMenuBar" << "MainWindow";
+    }
+
+    void formWidgets()
+    {
+        QFETCH(QString, sName);
+        QFETCH(QString, sClass);
+        QFETCH(QString, sParent);
+        QCOMPARE(m_cWindow->objectName(), QStringLiteral("MainWindow"));
+        auto *cWidget = m_cWindow->findChild<QWidget *>(sName);
+        QVERIFY(cWidget);
+        QCOMPARE(QString::fromLatin1(cWidget->metaObject()->className()), sClass);
+        QCOMPARE(cWidget->parentWidget()->objectName(), sParent);
+    }
+
+    void formSettings()
+    {
+        auto *cTabs = child<QTabWidget>(*m_cWindow, "tabWidget");
+        QCOMPARE(cTabs->count(), 3);
+        QCOMPARE(cTabs->tabText(0), QStringLiteral("Video"));
+        QCOMPARE(cTabs->tabText(1), QStringLiteral("Photo 1"));
+        QCOMPARE(cTabs->tabText(2), QStringLiteral("Photo 2"));
+        QCOMPARE(cTabs->widget(0)->objectName(), QStringLiteral("tabVideo"));
+        QCOMPARE(cTabs->currentIndex(), 0);
+        QCOMPARE(cTabs->minimumSize(), QSize(0, 400));
+        QVERIFY(tree()->isHeaderHidden());
+        QCOMPARE(tree()->columnCount(), 1);
+        QCOMPARE(tree()->headerItem()->text(0), QStringLiteral("1"));
+        QCOMPARE(table()->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(table()->selectionBehavior(), QAbstractItemView::SelectRows);
+        for (int i = 1; i <= 2; ++i) {
+            QCOMPARE(photo(i)->geometry(), QRect(0, 0, 352, 288));
+            QVERIFY(photo(i)->hasScaledContents());
+            QCOMPARE(photo(i)->frameShape(), QFrame::Box);
+            QCOMPARE(photo(i)->frameShadow(), QFrame::Raised);
+        }
+        QCOMPARE(player()->geometry(), QRect(0, 0, 371, 371));
+        QCOMPARE(child<QSplitter>(*m_cWindow, "spHorizontal")->orientation(), Qt::Horizontal);
+        QCOMPARE(child<QSplitter>(*m_cWindow, "spVertical")->orientation(), Qt::Vertical);
+        QCOMPARE(m_cWindow->windowTitle(), QStringLiteral("Ostrel Corvane Viewer"));
+    }
+
+    void menus_data()
+    {
+        QTest::addColumn<QString>("sMenu");
+        QTest::addColumn<QString>("sMenuTitle");
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("shortcuts");
+        QTest::addRow("program") << "menuProgram" << "Program" << QStringList({"actionQuit"})
+                                 << QStringList({"Quit"}) << QStringList({""});
+        QTest::addRow("project") << "menuProject" << "Project"
+                                 << QStringList({"actionOpen", "actionClose", "", "actionCreateReport"})
+                                 << QStringList({"Open", "Close", "", "Create Report"})
+                                 << QStringList({"F5", "", "", "F6"});
+        QTest::addRow("view") << "menuView" << "View" << QStringList({"actionExpandAll", "actionCollapseAll"})
+                              << QStringList({"Expand All", "Collapse All"}) << QStringList({"", ""});
+        QTest::addRow("help") << "menuHelp" << "Help" << QStringList({"actionInfo"}) << QStringList({"Info"})
+                              << QStringList({""});
+    }
+
+    void menus()
+    {
+        QFETCH(QString, sMenu);
+        QFETCH(QString, sMenuTitle);
+        QFETCH(QStringList, actions);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, shortcuts);
+        auto *cMenu = m_cWindow->findChild<QMenu *>(sMenu);
+        QVERIFY(cMenu);
+        QCOMPARE(cMenu->title(), sMenuTitle);
+        const QList<QAction *> cActions = cMenu->actions();
+        QCOMPARE(cActions.size(), actions.size());
+        for (int i = 0; i < cActions.size(); ++i) {
+            QCOMPARE(cActions.at(i)->objectName(), actions.at(i));
+            QCOMPARE(cActions.at(i)->isSeparator(), actions.at(i).isEmpty());
+            QCOMPARE(cActions.at(i)->text(), captions.at(i));
+            QCOMPARE(cActions.at(i)->shortcut().toString(), shortcuts.at(i));
+        }
+        const QStringList cOrder({"menuProgram", "menuProject", "menuView", "menuHelp"});
+        const QList<QAction *> cBar = child<QMenuBar>(*m_cWindow, "MainMenu")->actions();
+        QCOMPARE(cBar.size(), 4);
+        QCOMPARE(cBar.at(cOrder.indexOf(sMenu))->menu(), cMenu);
+    }
+
+    void startsWithoutProject()
+    {
+        QVERIFY(m_cWindow->isVisible());
+        QVERIFY(projectActionsEnabled(false));
+        QCOMPARE(tree()->topLevelItemCount(), 0);
+        QVERIFY(!player()->isEnabled());
+        QCOMPARE(currentRuntimeData(), nullptr);
+    }
+
+    void commandLineText_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("sText");
+        QTest::addRow("no arguments") << QStringList({"corvane-viewer"}) << "";
+        QTest::addRow("one argument") << QStringList({"/usr/bin/corvane-viewer", "/start_path=/data/proj"})
+                                      << "/start_path=/data/proj";
+        QTest::addRow("blank inside one argument") << QStringList({"v", "/start_path=/data/my proj"})
+                                                   << "/start_path=/data/my proj";
+        QTest::addRow("unquoted blank splits arguments") << QStringList({"v", "/start_path=/data/my", "proj"})
+                                                         << "/start_path=/data/my proj";
+    }
+
+    void commandLineText()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, sText);
+        QCOMPARE(::commandLineText(arguments), sText);
+    }
+
+    void startPath_data()
+    {
+        QTest::addColumn<QString>("sCommandLine");
+        QTest::addColumn<QString>("sExpected");
+        const QString sDir = m_sProject.chopped(1);
+        QString sBackslashed = sDir;
+        sBackslashed.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        QTest::addRow("plain") << "/start_path=" + sDir << m_sProject;
+        QTest::addRow("trailing slash") << "/start_path=" + m_sProject << m_sProject;
+        QTest::addRow("quoted path") << "/start_path=\"" + sDir + "\"" << m_sProject;
+        QTest::addRow("quoted line") << "\"/start_path=" + sDir + "\"" << m_sProject;
+        QTest::addRow("backslashes") << "/start_path=" + sBackslashed << m_sProject;
+        QTest::addRow("program path first") << "/usr/bin/corvane-viewer /start_path=" + sDir << "";
+        QTest::addRow("wrong case") << "/Start_Path=" + sDir << "";
+        QTest::addRow("missing directory") << "/start_path=" + sDir + "-gone" << "";
+        QTest::addRow("a file") << "/start_path=" + m_sProject + "project.dat" << "";
+        QTest::addRow("nothing after the option") << "/start_path=" << "";
+        QTest::addRow("relative") << "/start_path=my project" << m_sProject;
+        QTest::addRow("relative with dots") << "/start_path=./plain/../my project" << m_sProject;
+    }
+
+    void startPath()
+    {
+        QFETCH(QString, sCommandLine);
+        QFETCH(QString, sExpected);
+        const QString sOld = QDir::currentPath();
+        QDir::setCurrent(m_cDir.path());
+        const QString sResult = startPathFromCommandLine(sCommandLine);
+        QDir::setCurrent(sOld);
+        QCOMPARE(sResult, sExpected);
+    }
+
+    void commandLineOpens_data()
+    {
+        QTest::addColumn<QString>("sCommandLine");
+        QTest::addColumn<QString>("sStartPath");
+        QTest::addColumn<bool>("bOpened");
+        QTest::addRow("project") << "/start_path=" + m_sProject << m_sProject << true;
+        QTest::addRow("directory without project file") << "/start_path=" + m_sNoProject << m_sNoProject << false;
+        QTest::addRow("file") << "/start_path=" + m_sProject + "segments.dat" << "" << false;
+        QTest::addRow("missing") << "/start_path=/nonexistent/x" << "" << false;
+    }
+
+    void commandLineOpens()
+    {
+        QFETCH(QString, sCommandLine);
+        QFETCH(QString, sStartPath);
+        QFETCH(bool, bOpened);
+        BoxCatcher cBoxes;
+        m_cWindow->handleCommandLine(sCommandLine);
+        QCOMPARE(m_cWindow->startPath(), sStartPath);
+        QCOMPARE(currentRuntimeData() != nullptr, bOpened);
+        QCOMPARE(tree()->topLevelItemCount(), bOpened ? 1 : 0);
+        QVERIFY(projectActionsEnabled(bOpened));
+        QTest::qWait(60);
+        QCOMPARE(cBoxes.titles, QStringList());
+    }
+
+    void openShowsProject()
+    {
+        openTestProject();
+        QVERIFY(projectActionsEnabled(true));
+        QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("Window test"));
+        QCOMPARE(tree()->topLevelItem(0)->childCount(), 3);
+        // The standard's delimiter shortens the event texts.
+        QCOMPARE(eventItem(0, 0)->text(0), QStringLiteral("1.00 m Both photos"));
+        QCOMPARE(table()->rowCount(), 0);
+        // Names that would leave the video directory are not played.
+        QCOMPARE(player()->playlist(),
+                 QStringList({m_sProject + "Videos/a.webm", m_sProject + "Videos/b.webm"}));
+        QCOMPARE(m_cFake->calls, QStringList());
+    }
+
+    void openFailures_data()
+    {
+        QTest::addColumn<QString>("sDirectory");
+        QTest::addColumn<QString>("sTitle");
+        QTest::addColumn<QString>("sText");
+        QTest::addColumn<int>("iIcon");
+        QTest::addRow("no project file") << m_sNoProject << "Error" << "Error-Code: 0x000008"
+                                         << int(QMessageBox::Warning);
+        QTest::addRow("missing directory") << m_sNoProject + "gone/" << "Error" << "Error-Code: 0x00000"
+                                           << int(QMessageBox::Warning);
+        QTest::addRow("without inspection data")
+            << m_sPlain << "Unsupported project"
+            << "The specified project is a project without inspection data, thus it cannot be opened with this Viewer."
+            << int(QMessageBox::Information);
+    }
+
+    void openFailures()
+    {
+        QFETCH(QString, sDirectory);
+        QFETCH(QString, sTitle);
+        QFETCH(QString, sText);
+        QFETCH(int, iIcon);
+        openTestProject();
+        BoxCatcher cBoxes;
+        m_cWindow->openProjectAt(sDirectory);
+        QCOMPARE(cBoxes.titles, QStringList({sTitle}));
+        QVERIFY2(cBoxes.texts.first().contains(sText), qPrintable(cBoxes.texts.first()));
+        QCOMPARE(int(cBoxes.icons.first()), iIcon);
+        QCOMPARE(cBoxes.buttons.first(), 1);
+        if (sTitle == QLatin1String("Error"))
+            QVERIFY(cBoxes.texts.first().contains(QStringLiteral("\n\nError-Code: 0x")));
+        // The project that was open is closed; none stays open.
+        QCOMPARE(currentRuntimeData(), nullptr);
+        QVERIFY(projectActionsEnabled(false));
+        QCOMPARE(tree()->topLevelItemCount(), 0);
+        // The same directory can be opened again afterwards.
+        m_cWindow->openProjectAt(m_sProject);
+        QVERIFY(currentRuntimeData());
+    }
+
+    void eventPhotos_data()
+    {
+        QTest::addColumn<int>("iEvent");
+        QTest::addColumn<QRgb>("photo1");
+        QTest::addColumn<QRgb>("photo2");
+        const QRgb red = QColor(Qt::red).rgb();
+        const QRgb blue = QColor(Qt::blue).rgb();
+        QTest::addRow("both photos") << 0 << red << blue;
+        QTest::addRow("only the first") << 1 << red << QRgb(0);
+        QTest::addRow("no photos") << 2 << QRgb(0) << QRgb(0);
+        QTest::addRow("missing file and no image") << 3 << QRgb(0) << QRgb(0);
+        QTest::addRow("names leaving the directory") << 4 << QRgb(0) << QRgb(0);
+        QTest::addRow("only the second") << 5 << QRgb(0) << blue;
+    }
+
+    void eventPhotos()
+    {
+        QFETCH(int, iEvent);
+        QFETCH(QRgb, photo1);
+        QFETCH(QRgb, photo2);
+        openTestProject();
+        BoxCatcher cBoxes;
+        // Photos of an earlier selection must not linger.
+        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentItem(eventItem(0, iEvent));
+        const QRgb aExpected[] = {photo1, photo2};
+        for (int i = 1; i <= 2; ++i) {
+            const QPixmap cPixmap = photo(i)->pixmap();
+            if (aExpected[i - 1] == 0) {
+                QVERIFY2(cPixmap.isNull(), qPrintable(QString::number(i)));
+            } else {
+                QVERIFY(!cPixmap.isNull());
+                QCOMPARE(cPixmap.toImage().pixel(5, 5), aExpected[i - 1]);
+            }
+        }
+        QCOMPARE(table()->object(), tree()->currentItem()->data(0, Qt::UserRole + 1).value<void *>());
+        QTest::qWait(60);
+        QCOMPARE(cBoxes.titles, QStringList());
+    }
+
+    void eventVideo_data()
+    {
+        QTest::addColumn<int>("iTab");
+        QTest::addColumn<bool>("bPaused");
+        QTest::addRow("video tab plays") << 0 << false;
+        QTest::addRow("photo tab pauses") << 1 << true;
+    }
+
+    void eventVideo()
+    {
+        QFETCH(int, iTab);
+        QFETCH(bool, bPaused);
+        openTestProject();
+        child<QTabWidget>(*m_cWindow, "tabWidget")->setCurrentIndex(iTab);
+        m_cFake->calls.clear();
+        QSignalSpy cTimeSpy(player(), &CMediaPlayer::mediaTimeIndexChanged);
+        tree()->setCurrentItem(eventItem(0, 0));
+        QStringList cExpected({"Stop", "FileName=" + QDir::toNativeSeparators(m_sProject + "Videos/b.webm"),
+                               "ShowControls=0", "Play", "Position=3725"});
+        if (bPaused)
+            cExpected << "Pause";
+        QCOMPARE(m_cFake->calls, cExpected);
+        QCOMPARE(cTimeSpy.last(), QVariantList({1u, 2u, 5u}));
+
+        // An event whose video name leaves the directory keeps the player as it was.
+        m_cFake->calls.clear();
+        tree()->setCurrentItem(eventItem(0, 4));
+        QCOMPARE(m_cFake->calls, QStringList());
+        QCOMPARE(player()->currentMediaFile(), m_sProject + "Videos/b.webm");
+    }
+
+    void sectionSelection()
+    {
+        openTestProject();
+        tree()->setCurrentItem(eventItem(0, 0));
+        QVERIFY(!photo(1)->pixmap().isNull());
+        m_cFake->calls.clear();
+        tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+        QCOMPARE(m_cFake->calls, QStringList({"Stop", "FileName=" + QDir::toNativeSeparators(m_sProject + "Videos/a.webm"),
+                                              "ShowControls=0", "Play", "Position=0"}));
+        QVERIFY(photo(1)->pixmap().isNull());
+        QVERIFY(photo(2)->pixmap().isNull());
+        QVERIFY(table()->rowCount() > 0);
+
+        // Without videos, or with an unusable name, the player stays as it was.
+        m_cFake->calls.clear();
+        tree()->setCurrentItem(tree()->topLevelItem(0)->child(1));
+        tree()->setCurrentItem(tree()->topLevelItem(0)->child(2));
+        QCOMPARE(m_cFake->calls, QStringList());
+    }
+
+    void projectSelectionKeepsPlaylist()
+    {
+        openTestProject();
+        tree()->setCurrentItem(eventItem(0, 0));
+        m_cFake->becomeReady(10.0);
+        tree()->setCurrentItem(tree()->topLevelItem(0));
+        QVERIFY(photo(1)->pixmap().isNull());
+        QVERIFY(player()->currentMediaFile().isEmpty());
+        QVERIFY(!player()->isEnabled());
+        QCOMPARE(player()->playlist().size(), 2);
+        QVERIFY(table()->rowCount() > 0);
+        // The skip button still finds the project's videos.
+        m_cFake->calls.clear();
+        player()->onbtnSkipForwardClicked();
+        QCOMPARE(player()->currentMediaFile(), m_sProject + "Videos/a.webm");
+    }
+
+    void photoTabPauses_data()
+    {
+        QTest::addColumn<int>("iTab");
+        QTest::addColumn<QStringList>("expectedCalls");
+        QTest::addRow("photo 1") << 1 << QStringList({"Pause"});
+        QTest::addRow("photo 2") << 2 << QStringList({"Pause"});
+    }
+
+    void photoTabPauses()
+    {
+        QFETCH(int, iTab);
+        QFETCH(QStringList, expectedCalls);
+        auto *cTabs = child<QTabWidget>(*m_cWindow, "tabWidget");
+        cTabs->setCurrentIndex(iTab);
+        QCOMPARE(m_cFake->calls, expectedCalls);
+        m_cFake->calls.clear();
+        cTabs->setCurrentIndex(0);
+        QCOMPARE(m_cFake->calls, QStringList());
+    }
+
+    void closeEmptiesEverything()
+    {
+        openTestProject();
+        tree()->setCurrentItem(eventItem(0, 0));
+        m_cFake->becomeReady(10.0);
+        QVERIFY(!photo(1)->pixmap().isNull());
+        action("actionClose")->trigger();
+        QCOMPARE(currentRuntimeData(), nullptr);
+        QCOMPARE(tree()->topLevelItemCount(), 0);
+        QCOMPARE(table()->rowCount(), 0);
+        QCOMPARE(table()->object(), nullptr);
+        QVERIFY(photo(1)->pixmap().isNull());
+        QVERIFY(photo(2)->pixmap().isNull());
+        QVERIFY(!player()->isEnabled());
+        QVERIFY(player()->playlist().isEmpty());
+        QVERIFY(projectActionsEnabled(false));
+        // Closing again does nothing harmful.
+        action("actionClose")->setEnabled(true);
+        action("actionClose")->trigger();
+        QCOMPARE(currentRuntimeData(), nullptr);
+    }
+
+    void reopenReplacesProject()
+    {
+        openTestProject();
+        CProjectRuntimeData *cFirst = currentRuntimeData();
+        tree()->setCurrentItem(eventItem(0, 0));
+        m_cWindow->openProjectAt(m_sProject);
+        QVERIFY(currentRuntimeData());
+        QVERIFY(currentRuntimeData() != cFirst || tree()->topLevelItemCount() == 1);
+        QCOMPARE(tree()->topLevelItemCount(), 1);
+        QVERIFY(photo(1)->pixmap().isNull());
+    }
+
+    void expandAndCollapse()
+    {
+        openTestProject();
+        QTreeWidgetItem *cSection = tree()->topLevelItem(0)->child(0);
+        QVERIFY(tree()->topLevelItem(0)->isExpanded());
+        QVERIFY(!cSection->isExpanded());
+        action("actionExpandAll")->trigger();
+        QVERIFY(cSection->isExpanded());
+        action("actionCollapseAll")->trigger();
+        QVERIFY(!cSection->isExpanded());
+        QVERIFY(!tree()->topLevelItem(0)->isExpanded());
+    }
+
+    void infoBox()
+    {
+        BoxCatcher cBoxes;
+        action("actionInfo")->trigger();
+        QCOMPARE(cBoxes.titles, QStringList({"Ostrel Corvane Viewer"}));
+        QVERIFY(cBoxes.texts.first().startsWith(QStringLiteral("Version 2.11.8")));
+        QVERIFY(cBoxes.texts.first().contains(QStringLiteral("Qt")));
+    }
+
+    void createReportWithoutProjectDoesNothing()
+    {
+        BoxCatcher cBoxes;
+        action("actionCreateReport")->setEnabled(true);
+        action("actionCreateReport")->trigger();
+        QTest::qWait(60);
+        QCOMPARE(cBoxes.titles, QStringList());
+    }
+
+    void demoProjectOpens()
+    {
+        const QString sDemo = TestHelpers::demoProjectDir() + QLatin1Char('/');
+        if (!QFile::exists(sDemo + "project.dat"))
+            QSKIP("no demo project");
+        BoxCatcher cBoxes;
+        m_cWindow->handleCommandLine("/start_path=" + sDemo);
+        QTest::qWait(60);
+        QCOMPARE(cBoxes.titles, QStringList());
+        QVERIFY(currentRuntimeData());
+        QVERIFY(tree()->topLevelItem(0)->childCount() > 0);
+        QVERIFY(!player()->playlist().isEmpty());
+        // Every event can be shown.
+        QTreeWidgetItem *cProjectItem = tree()->topLevelItem(0);
+        for (int iSection = 0; iSection < cProjectItem->childCount(); ++iSection) {
+            tree()->setCurrentItem(cProjectItem->child(iSection));
+            for (int iEvent = 0; iEvent < cProjectItem->child(iSection)->childCount(); ++iEvent) {
+                tree()->setCurrentItem(cProjectItem->child(iSection)->child(iEvent));
+                QVERIFY(table()->rowCount() > 0);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
