@@ -195,8 +195,20 @@ bool writeSegmentsFile(const DemoProject &project, const QString &sPath, QString
               << property(35, QString::number(s.iYear))
               << property(36, s.sUse, s.sUseCode)
               << property(40, s.sRemarks)
+              << property(42, decimal(1.80 + 0.07 * (s.iId % 9)))
+              << property(43, decimal(1.95 + 0.05 * (s.iId % 7)));
+        const bool bAbandoned = s.events.size() == 1 && s.events.front().sCode == "BDC";
+        int iWorst = 0;
+        for (const DemoEvent &e : s.events)
+            iWorst = std::max(iWorst, e.iDamageClass);
+        props << property(48, decimal(bAbandoned ? 0.0 : s.dLength))
+              << property(49, bAbandoned ? "Yes" : "No", bAbandoned ? "Y" : "N");
+        if (bAbandoned)
+            props << property(50, "Obstacle", "C");
+        props << property(54, QString::number(iWorst))
               << property(61, decimal(s.dStartAltitude))
-              << property(62, decimal(s.dEndAltitude));
+              << property(62, decimal(s.dEndAltitude))
+              << property(75, QString("%1 %").arg(qRound(s.dWaterLevel * 100)));
         ini.setArray("property", props);
         ini.setValue("inclinationfile", s.sInclinationFile);
         QList<Element> videos;
