@@ -33,12 +33,12 @@ void CDamageClassPrintout::buildPages()
         const QString sValue = m_cJob.cStandard->damageClassAt(i);
         const QString sText = m_cJob.cDamageClasses ? m_cJob.cDamageClasses->damageClassText(sValue) : QString();
         pBody->addCellItem(std::make_unique<CTableCellItem>(pTextCell, std::make_unique<CTableCellData>(sText)));
-        // A second cell in the row shows the class's colour, when the
-        // catalog gives one.
+        // A second cell in the row shows the class's colour with its value,
+        // when the catalog gives one.
         QColor cColour;
         const LayoutCell *pColourCell = pTable->cellAt(i, 1);
         if (pColourCell && m_cJob.cDamageClasses && m_cJob.cDamageClasses->damageClassColour(sValue, &cColour))
-            pBody->addCellItem(std::make_unique<CColourSwatchCellItem>(pColourCell, cColour));
+            pBody->addCellItem(std::make_unique<CColourSwatchCellItem>(pColourCell, cColour, sValue));
     }
     addPage(createFrontPage(cLayout, m_cLogo, m_cJob.cProject,
                             printoutText(CPrintoutTextTranslator::DamageClassLegend), std::move(pBody)));

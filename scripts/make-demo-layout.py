@@ -176,7 +176,8 @@ LEGEND_TEXT, LEGEND_KEY = 14500, 3500
 
 def legend_row(colour):
     return row(900, cell(LEGEND_TEXT, font=22, color=colour, borders=DOTTED_UNDERLINE),
-               cell(LEGEND_KEY, borders=[(30, NONE), (30, NONE), (30, NONE), (10, DOT)]))
+               cell(LEGEND_KEY, font=24, align=HCENTER | VCENTER,
+                    borders=[(30, NONE), (30, NONE), (30, NONE), (10, DOT)]))
 
 
 damage_class_legend = table(

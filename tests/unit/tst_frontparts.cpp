@@ -554,10 +554,10 @@ void TestFrontParts::damageClassLegend_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<int>("swatches");
     QTest::addRow("text and colour") << 3 << 2 << QStringList{"0", "1", "2"}
-                                     << QStringList{"No defect", "", "Minor", "", "Severe", ""} << 3;
+                                     << QStringList{"No defect", "0", "Minor", "1", "Severe", "2"} << 3;
     QTest::addRow("fewer rows than classes") << 2 << 1 << QStringList{"0", "1", "2"}
                                              << QStringList{"No defect", "Minor"} << 0;
-    QTest::addRow("unknown class value") << 2 << 2 << QStringList{"0", "9"} << QStringList{"No defect", "", ""} << 1;
+    QTest::addRow("unknown class value") << 2 << 2 << QStringList{"0", "9"} << QStringList{"No defect", "0", ""} << 1;
     QTest::addRow("rows without cells") << 3 << 0 << QStringList{"0", "1"} << QStringList{} << 0;
     QTest::addRow("no rows") << 0 << 2 << QStringList{"0", "1"} << QStringList{} << 0;
     QTest::addRow("no classes") << 3 << 2 << QStringList{} << QStringList{} << 0;
