@@ -15,7 +15,9 @@
 #include "report/PrintoutLayout.h"
 #include "report/ReportJobBuilder.h"
 #include "report/ReportLogo.h"
+#include "report/ReportRun.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +129,8 @@ private slots:
     void damageClassLegend();
     void logoFiles_data();
     void logoFiles();
+    void reportRunResult_data();
+    void reportRunResult();
 };
 
 void TestFrontParts::rowsPerPage_data()
@@ -642,5 +646,59 @@ void TestFrontParts::logoFiles()
     QVERIFY(cEmpty.image.isNull() && cEmpty.sText.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestFrontParts)
+// Where the job writes -> what the run tells its caller, and whether a file
+// exists afterwards.
+void TestFrontParts::reportRunResult_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("withLayout");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("fileWritten");
+    QTest::addRow("written") << "out.pdf" << true << int(ReportResult::Written) << true;
+    QTest::addRow("no layout") << "out.pdf" << false << int(ReportResult::IncompleteJob) << false;
+    QTest::addRow("no output name") << "" << true << int(ReportResult::IncompleteJob) << false;
+    QTest::addRow("missing directory") << "missing/out.pdf" << true << int(ReportResult::CannotOpenOutput) << false;
+    QTest::addRow("directory in the file's place") << "dir.pdf" << true << int(ReportResult::CannotOpenOutput)
+                                                   << false;
+}
+
+void TestFrontParts::reportRunResult()
+{
+    QFETCH(QString, output);
+    QFETCH(bool, withLayout);
+    QFETCH(int, result);
+    QFETCH(bool, fileWritten);
+    QTemporaryDir cDir;
+    QVERIFY(QDir(cDir.path()).mkdir("dir.pdf"));
+    const auto cProject = makeProject({{1, "S-1", {0.0f, 3.0f}, {}, {}}, {2, "S-2", {}, {}, {}}});
+    CInspectionStandard cStandard;
+    cStandard.addDamageClass("0");
+    PrintoutLayout cLayout;
+    cLayout.setTable(PrintoutLayout::ProjectPageHeader, makeTable({3000}, 1));
+    cLayout.setTable(PrintoutLayout::SectionList, makeTable({600, 600, 600}, 7));
+    cLayout.setTable(PrintoutLayout::TableOfContents, makeTable({600}, 2));
+    ReportChoices cChoices;
+    cChoices.bSectionProtocol = false;
+    cChoices.bInclinationProtocol = false;
+    cChoices.sOutputFileName = output.isEmpty() ? QString() : cDir.filePath(output);
+    const auto cJob = buildReportJob(cChoices, cProject.get(), withLayout ? &cLayout : nullptr, &cStandard, nullptr);
+    QStringList steps;
+    const ReportResult eResult = runReport(*cJob, [&steps](const ReportProgress &cStep) {
+        steps << (cStep.eStep == ReportProgress::PartBuilt ? cStep.sPart : QStringLiteral("page"))
+                     + QStringLiteral(" %1/%2").arg(cStep.iCurrent).arg(cStep.iCount);
+    });
+    QCOMPARE(int(eResult), result);
+    QCOMPARE(QFileInfo(cDir.filePath("out.pdf")).isFile(), fileWritten);
+    QVERIFY(!QFileInfo::exists(cDir.filePath("missing")));
+    if (!fileWritten) {
+        QVERIFY(steps.isEmpty());
+        return;
+    }
+    // Parts in build order with their page counts, then every page printed.
+    QCOMPARE(steps, (QStringList{"Project Information 0/1", "Section List 0/1", "Damage Class Legend 0/1",
+                                 "Section: S-1 1/0", "Section: S-2 2/0", "Table Of Contents 0/1", "page 1/4",
+                                 "page 2/4", "page 3/4", "page 4/4"}));
+}
+
+QTEST_MAIN(TestFrontParts)
 #include "tst_frontparts.moc"
