@@ -20,26 +20,91 @@ int measuredWidth(const QFontMetrics &cMetrics, QStringView sText)
     return cMetrics.size(0, sText.toString()).width();
 }
 
+// Start of the first line (split at line feeds) of the text that is wider
+// than the width, or -1 when every line fits.
+qsizetype firstTooWideLine(const QFontMetrics &cMetrics, QStringView sText, int iWidth)
+{
+    qsizetype iStart = 0;
+    while (iStart <= sText.size()) {
+        qsizetype iEnd = sText.indexOf(QLatin1Char('\n'), iStart);
+        if (iEnd < 0)
+            iEnd = sText.size();
+        if (measuredWidth(cMetrics, sText.mid(iStart, iEnd - iStart)) > iWidth)
+            return iStart;
+        iStart = iEnd + 1;
+    }
+    return -1;
+}
+
 // Length of the first line of the text within the width: the whole text
 // when every line of it fits; else up to and including a line break, or up
 // to the last space before the width is exceeded, or the characters that
-// fit (at least one). A prefix wider than the width means the whole text
-// cannot fit either, so the whole text is measured only when a line break
-// comes first; long texts are not measured once per line.
-int lineLength(const QFontMetrics &cMetrics, QStringView sText, int iWidth)
+// fit (at least one). This is the character walk of the line rule; as a
+// prefix only grows wider with more characters, the first prefix that is
+// too wide is found by doubling and halving instead of measuring every
+// prefix, and the text is scanned only as far as the probes reach.
+// piTooWideLine (optional) carries, between calls on successive rests of
+// one text, where a too-wide line of the rest starts: -1 unknown.
+int lineLength(const QFontMetrics &cMetrics, QStringView sText, int iWidth, qsizetype *piTooWideLine = nullptr)
 {
-    int iLastSpace = 0;
-    for (int i = 1; i <= sText.size(); ++i) {
-        const QChar cChar = sText.at(i - 1);
-        if (isLineBreak(cChar))
-            return measuredWidth(cMetrics, sText) <= iWidth ? static_cast<int>(sText.size()) : i;
-        if (measuredWidth(cMetrics, sText.left(i)) > iWidth)
-            return iLastSpace > 0 ? iLastSpace : qMax(1, i - 1);
-        if (cChar == QLatin1Char(' '))
-            iLastSpace = i;
+    const int iSize = static_cast<int>(sText.size());
+    int iBreak = 0; // 1-based position of the first line break, 0 if none found yet
+    int iScanned = 0;
+    const auto scanTo = [&](int iUpTo) {
+        while (iBreak == 0 && iScanned < iUpTo && iScanned < iSize) {
+            if (isLineBreak(sText.at(iScanned)))
+                iBreak = iScanned + 1;
+            ++iScanned;
+        }
+    };
+    const auto tooWide = [&](int iLength) { return measuredWidth(cMetrics, sText.left(iLength)) > iWidth; };
+
+    int iLimit = iSize; // the longest prefix without a line break, as far as known
+    int iTooWide = 0;   // shortest prefix wider than the width, 0 if none
+    int iFits = 0;      // a prefix known to fit
+    int iProbe = 1;
+    while (iSize > 0) {
+        scanTo(iProbe);
+        if (iBreak > 0)
+            iLimit = iBreak - 1;
+        if (iProbe > iLimit)
+            break;
+        if (tooWide(iProbe)) {
+            iTooWide = iProbe;
+            break;
+        }
+        iFits = iProbe;
+        if (iProbe == iLimit)
+            break;
+        iProbe = qMin(iProbe * 2, iLimit);
     }
-    return static_cast<int>(sText.size());
+    if (iTooWide == 0 && iFits < iLimit && tooWide(iLimit))
+        iTooWide = iLimit;
+    if (iTooWide > 0) {
+        while (iTooWide - iFits > 1) {
+            const int iMiddle = iFits + (iTooWide - iFits) / 2;
+            if (tooWide(iMiddle))
+                iTooWide = iMiddle;
+            else
+                iFits = iMiddle;
+        }
+        // Spaces before the too-wide character end the line after them.
+        const int iLastSpace = static_cast<int>(sText.left(iTooWide - 1).lastIndexOf(QLatin1Char(' '))) + 1;
+        return iLastSpace > 0 ? iLastSpace : qMax(1, iTooWide - 1);
+    }
+    if (iBreak == 0)
+        return iSize;
+    // A line break comes first: the whole text is the line when every line
+    // of it fits. A too-wide line found before stays too wide in later rests.
+    qsizetype iKnown = piTooWideLine ? *piTooWideLine : -1;
+    if (iKnown < 0) {
+        iKnown = firstTooWideLine(cMetrics, sText, iWidth);
+        if (piTooWideLine)
+            *piTooWideLine = iKnown;
+    }
+    return iKnown < 0 ? iSize : iBreak;
 }
+
 } // namespace
 
 CReportPainter::~CReportPainter() = default;
@@ -132,9 +197,14 @@ QString CReportPainter::wrapText(const QString &sText, int iWidth) const
     const QFontMetrics cMetrics = fontMetrics();
     QString sResult;
     qsizetype iPos = 0;
+    qsizetype iTooWideLine = -1; // absolute start of a known too-wide line
     while (iPos < sText.size()) {
         const QStringView sRest = QStringView(sText).mid(iPos);
-        const int iLength = lineLength(cMetrics, sRest, iWidth);
+        // Relative to the rest, and only while the rest still holds that line.
+        qsizetype iHint = iTooWideLine >= iPos ? iTooWideLine - iPos : -1;
+        const int iLength = lineLength(cMetrics, sRest, iWidth, &iHint);
+        if (iHint >= 0)
+            iTooWideLine = iPos + iHint;
         sResult += sRest.left(iLength);
         iPos += iLength;
         if (iPos < sText.size())

@@ -182,6 +182,9 @@ private slots:
         QTest::addRow("5000 characters in a zero rectangle") << QString(5000, QLatin1Char('N')) << 0 << 0;
         QTest::addRow("negative rectangle") << QStringLiteral("a b c d e f") << -500 << -500;
         QTest::addRow("a megabyte of lines") << QStringLiteral("line of text\n").repeated(80000) << 5000 << 2000;
+        QTest::addRow("many short lines, then a long one") << QStringLiteral("ab\n").repeated(20000) + QString(3000, 'x')
+                                                           << 3000 << 2000;
+        QTest::addRow("100,000 characters without a break") << QString(100000, QLatin1Char('m')) << 1 << 100000;
     }
     void hostileTextsFitQuickly()
     {
