@@ -316,9 +316,11 @@ GROUPS = [
     ('altitude-graph', dict(kind='plain', keys=[('color', 0xFFC03000), ('width', 30), ('style', SOLID)])),
     ('inclination-pipe', dict(kind='plain', keys=[('color', DARK), ('width', 20), ('style', SOLID)])),
     ('inclination-header', inclination_header),
+    # The legend starts 15 mm up from the bottom edge of the portrait page so
+    # that it stays clear of the page footer there.
     ('inclination-legend', dict(kind='plain', keys=[
-        ('rect-x', 0), ('rect-y', INCLINATION_HEADER_HEIGHT + GRID_HEIGHT + 200),
-        ('rect-width', 9000), ('rect-height', 1600), ('font-size', 16)])),
+        ('rect-x', 1500), ('rect-y', INCLINATION_HEADER_HEIGHT + GRID_HEIGHT + 200),
+        ('rect-width', 8000), ('rect-height', 2000), ('font-size', 16)])),
 ]
 
 COLOUR_KEYS = {'color', 'grid-border-color', 'grid-line-color', 'grid-font-color'}
