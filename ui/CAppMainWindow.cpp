@@ -25,12 +25,6 @@ CAppMainWindow *g_cMainWindow = nullptr;
 
 const QString g_sWindowTitle = QStringLiteral("Ostrel Corvane Viewer");
 const int g_iVideoTab = 0;
-
-IPersistenceFacade *facade()
-{
-    CApplicationContext *cContext = CApplicationContext::instance();
-    return cContext ? cContext->persistenceFacade() : nullptr;
-}
 } // namespace
 
 CAppMainWindow::CAppMainWindow(QWidget *parent) : QMainWindow(parent), m_cUi(std::make_unique<Ui_MainWindow>())
@@ -56,6 +50,14 @@ CAppMainWindow::~CAppMainWindow()
 {
     if (g_cMainWindow == this)
         g_cMainWindow = nullptr;
+}
+
+IPersistenceFacade *CAppMainWindow::facade() const
+{
+    if (m_cFacade)
+        return m_cFacade;
+    CApplicationContext *cContext = CApplicationContext::instance();
+    return cContext ? cContext->persistenceFacade() : nullptr;
 }
 
 CAppMainWindow *CAppMainWindow::instance() { return g_cMainWindow; }

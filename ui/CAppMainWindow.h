@@ -9,6 +9,7 @@ class CCorvaneProject;
 class CInspectionEvent;
 class CInspectionSegment;
 class CProjectRuntimeData;
+class IPersistenceFacade;
 class QLabel;
 class Ui_MainWindow;
 
@@ -34,6 +35,9 @@ public:
     void handleCommandLine(const QString &sCommandLine);
     void openProjectAt(const QString &sDirectory);
     void closeCurrentProject();
+    // The storage layer used for opening and closing; by default (null) the
+    // application context's. Not owned.
+    void setPersistenceFacade(IPersistenceFacade *cFacade) { m_cFacade = cFacade; }
 
 public slots:
     void onactionQuitTriggered();
@@ -51,6 +55,7 @@ public slots:
     void onMediaTimeIndexChanged(uint uiHours, uint uiMinutes, uint uiSeconds);
 
 private:
+    IPersistenceFacade *facade() const;
     void resetWindow();
     void showProject(const CProjectRuntimeData *cRuntimeData);
     void setProjectActionsEnabled(bool bEnabled);
@@ -60,4 +65,5 @@ private:
 
     std::unique_ptr<Ui_MainWindow> m_cUi;
     QString m_sStartPath;
+    IPersistenceFacade *m_cFacade = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "storage/CurrentProject.h"
+#include "storage/IPersistenceFacade.h"
 #include "ui/CAppMainWindow.h"
 #include "ui/CDataCoreObjectDisplayWidget.h"
 #include "ui/CMediaPlayer.h"
@@ -27,6 +28,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -91,6 +93,31 @@ QByteArray projectFile(bool bExtended)
                       "inspectionstandard=OSTREL-DEMO\nextendedproject=")
         + (bExtended ? "true" : "false") + "\ncreated=2024-04-15\n";
 }
+
+// Passes everything to the real storage layer and notes what the window
+// still shows at the moment a project is freed.
+class RecordingFacade : public IPersistenceFacade
+{
+public:
+    RecordingFacade(IPersistenceFacade *cInner, std::function<QString()> cProbe)
+        : m_cInner(cInner), m_cProbe(std::move(cProbe))
+    {
+    }
+    int openProject(const QString &sDirectory, CProjectRuntimeData *&cRuntimeData) override
+    {
+        return m_cInner->openProject(sDirectory, cRuntimeData);
+    }
+    int closeProject(CProjectRuntimeData *cRuntimeData) override
+    {
+        statesAtClose << m_cProbe();
+        return m_cInner->closeProject(cRuntimeData);
+    }
+    QStringList statesAtClose;
+
+private:
+    IPersistenceFacade *m_cInner;
+    std::function<QString()> m_cProbe;
+};
 
 } // namespace
 
@@ -573,6 +600,35 @@ private slots:
         action("actionClose")->setEnabled(true);
         action("actionClose")->trigger();
         QCOMPARE(currentRuntimeData(), nullptr);
+    }
+
+    void projectIsFreedOnlyAfterTheWindowLetGo_data()
+    {
+        QTest::addColumn<bool>("bByClose");
+        QTest::addRow("close command") << true;
+        QTest::addRow("opening another project") << false;
+    }
+
+    void projectIsFreedOnlyAfterTheWindowLetGo()
+    {
+        QFETCH(bool, bByClose);
+        RecordingFacade cFacade(CApplicationContext::instance()->persistenceFacade(), [this] {
+            return QStringLiteral("items=%1 object=%2 media=%3 slot=%4")
+                .arg(tree()->topLevelItemCount())
+                .arg(table()->object() != nullptr)
+                .arg(player()->currentMediaFile().isEmpty() ? "none" : "loaded")
+                .arg(currentRuntimeData() != nullptr);
+        });
+        m_cWindow->setPersistenceFacade(&cFacade);
+        openTestProject();
+        tree()->setCurrentItem(eventItem(0, 0));
+        if (bByClose)
+            action("actionClose")->trigger();
+        else
+            m_cWindow->openProjectAt(m_sProject);
+        QCOMPARE(cFacade.statesAtClose, QStringList({"items=0 object=0 media=none slot=0"}));
+        m_cWindow->closeCurrentProject();
+        m_cWindow->setPersistenceFacade(nullptr);
     }
 
     void reopenReplacesProject()
