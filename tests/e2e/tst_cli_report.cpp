@@ -240,6 +240,56 @@ ImageUse imageUse(const QString &sPdf)
     return use;
 }
 
+// Reads the contents pages and checks that every entry names the page that
+// carries it: the part's title, or for a section its first protocol page.
+struct ContentsCheck
+{
+    QString sError;
+    int iContentsPages = 0;
+    int iSectionEntries = 0;
+    QStringList titles;
+};
+
+ContentsCheck checkContents(const QStringList &pages)
+{
+    static const QRegularExpression entryRe(QStringLiteral("^\\s*(\\S.*?)\\s+Page (\\d+)\\s*$"),
+                                            QRegularExpression::MultilineOption);
+    ContentsCheck check;
+    const int n = int(pages.size());
+    for (const QString &sPage : pages) {
+        if (!sPage.contains("Table Of Contents") || sPage.contains("Section Protocol"))
+            continue;
+        ++check.iContentsPages;
+        auto it = entryRe.globalMatch(sPage);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch match = it.next();
+            const QString sTitle = match.captured(1);
+            const int iPage = match.captured(2).toInt();
+            check.titles << sTitle;
+            if (iPage < 1 || iPage > n) {
+                check.sError = QStringLiteral("%1: page %2 of %3").arg(sTitle).arg(iPage).arg(n);
+                return check;
+            }
+            const QString &sTarget = pages.at(iPage - 1);
+            bool bOk = true;
+            if (sTitle.startsWith("Section: ")) {
+                ++check.iSectionEntries;
+                const QString sName = sTitle.mid(9);
+                bOk = sTarget.contains("Section Protocol") && sTarget.contains(sName)
+                      && (iPage == 1 || !pages.at(iPage - 2).contains(sName)
+                          || !pages.at(iPage - 2).contains("Section Protocol"));
+            } else {
+                bOk = sTarget.contains(sTitle);
+            }
+            if (!bOk) {
+                check.sError = QStringLiteral("%1 does not start on page %2").arg(sTitle).arg(iPage);
+                return check;
+            }
+        }
+    }
+    return check;
+}
+
 } // namespace
 
 class TestCliReport : public QObject
@@ -397,34 +447,11 @@ void TestCliReport::contentsMatchesFooters()
     for (int k = 1; k <= n; ++k)
         QCOMPARE(footerTexts.at(k - 1), QStringLiteral("Page %1/%2").arg(k).arg(n));
 
-    static const QRegularExpression entryRe(QStringLiteral("^\\s*(\\S.*?)\\s+Page (\\d+)\\s*$"),
-                                            QRegularExpression::MultilineOption);
-    int iContentsPages = 0;
-    int iSectionEntries = 0;
-    QStringList titles;
-    for (const QString &sPage : pages) {
-        if (!sPage.contains("Table Of Contents") || sPage.contains("Section Protocol"))
-            continue;
-        ++iContentsPages;
-        auto it = entryRe.globalMatch(sPage);
-        while (it.hasNext()) {
-            const QRegularExpressionMatch match = it.next();
-            const QString sTitle = match.captured(1);
-            const int iPage = match.captured(2).toInt();
-            titles << sTitle;
-            QVERIFY2(iPage >= 1 && iPage <= n, qPrintable(sTitle));
-            const QString &sTarget = pages.at(iPage - 1);
-            if (sTitle.startsWith("Section: ")) {
-                ++iSectionEntries;
-                const QString sName = sTitle.mid(9);
-                QVERIFY2(sTarget.contains("Section Protocol") && sTarget.contains(sName), qPrintable(sTitle));
-                QVERIFY2(iPage == 1 || !pages.at(iPage - 2).contains(sName) || !pages.at(iPage - 2).contains("Section Protocol"),
-                         qPrintable(sTitle));
-            } else {
-                QVERIFY2(sTarget.contains(sTitle), qPrintable(sTitle));
-            }
-        }
-    }
+    const ContentsCheck check = checkContents(pages);
+    QVERIFY2(check.sError.isEmpty(), qPrintable(check.sError));
+    const int iContentsPages = check.iContentsPages;
+    const int iSectionEntries = check.iSectionEntries;
+    const QStringList titles = check.titles;
     QCOMPARE(iContentsPages, contentsPages);
     QCOMPARE(iSectionEntries, sections);
     QCOMPARE(titles.first(), options.contains("--no-project-info") ? QStringLiteral("Table Of Contents")
@@ -618,6 +645,9 @@ void TestCliReport::demoProject()
     QVERIFY(PdfText::fonts(sPdf).contains("LiberationSans"));
     QVERIFY(pages.at(0).contains("Project Information"));
     QVERIFY(pages.at(1).contains("Table Of Contents"));
+    const ContentsCheck check = checkContents(pages);
+    QVERIFY2(check.sError.isEmpty(), qPrintable(check.sError));
+    QCOMPARE(check.iSectionEntries, 7);
     // With the logo the demo ships, the logo is embedded once.
     if (QFile::exists(sDemo + "/logo.bmp"))
         QVERIFY(imageUse(sPdf).iDistinct >= 1);
