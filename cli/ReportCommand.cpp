@@ -30,15 +30,19 @@ struct ReportOptions
     ReportChoices cChoices;
 };
 
-bool s_bQuiet = false;
-
 // Debug lines of the library are not for the command line; Qt's warnings
 // are, unless the user asked for quiet.
 void messageHandler(QtMsgType eType, const QMessageLogContext &, const QString &sMessage)
 {
-    if (eType == QtDebugMsg || eType == QtInfoMsg || (s_bQuiet && eType == QtWarningMsg))
+    if (eType == QtDebugMsg || eType == QtInfoMsg)
         return;
     writeToStderr(sMessage + QLatin1Char('\n'));
+}
+
+void quietMessageHandler(QtMsgType eType, const QMessageLogContext &, const QString &sMessage)
+{
+    if (eType == QtCriticalMsg || eType == QtFatalMsg)
+        writeToStderr(sMessage + QLatin1Char('\n'));
 }
 
 QString parseSectionIds(const QString &sList, QList<int> &ids)
@@ -289,8 +293,8 @@ int runReportCommand(const QStringList &args)
     if (cOptions.bLogoDirectoryGiven && !cOptions.sLogoDirectory.isEmpty())
         cOptions.sLogoDirectory = QFileInfo(cOptions.sLogoDirectory).absoluteFilePath();
 
-    s_bQuiet = cOptions.bQuiet;
-    const QtMessageHandler previousHandler = qInstallMessageHandler(messageHandler);
+    const QtMessageHandler previousHandler =
+        qInstallMessageHandler(cOptions.bQuiet ? quietMessageHandler : messageHandler);
     CApplicationContext::setInstance(new CApplicationContext(sInstallDirectory));
     const int iResult = reportOpenProject(cOptions, sProjectDirectory);
     CApplicationContext::destroyInstance();
