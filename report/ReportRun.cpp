@@ -149,7 +149,10 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     addFooters(cLayout, cPages);
     if (!printAll(cPainter, *pPrinter, cPages, progress)) {
         pPrinter.reset();
-        QFile::remove(cJob.sOutputFileName);
+        // An incomplete PDF is no report; only a plain file is removed,
+        // never a device or pipe the user named.
+        if (QFileInfo(cJob.sOutputFileName).isFile())
+            QFile::remove(cJob.sOutputFileName);
         return ReportResult::WriteFailed;
     }
     pPrinter.reset();

@@ -348,6 +348,8 @@ void TestCliReport::exitCodes_data()
     QTest::addRow("directory does not exist") << QStringList{sProject, "-o", "@nodir"} << 4 << "cannot write";
     QTest::addRow("directory in the file's place") << QStringList{sProject, "-o", "@isdir"} << 4 << "cannot write";
     QTest::addRow("file in the directory's place") << QStringList{sProject, "-o", "@underfile"} << 4 << "cannot write";
+    if (QFileInfo::exists("/dev/full"))
+        QTest::addRow("disk full") << QStringList{sProject, "-o", "/dev/full"} << 4 << "failed; no report was written";
     QTest::addRow("written") << QStringList{sProject, "-o", "@out"} << 0 << "wrote";
 }
 
