@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -45,36 +46,76 @@ bool CIniReader::contains(const QString &sKey) const
     return m_bReadable && m_settings->contains(sKey);
 }
 
+namespace {
+// Arrays up to this size whose last element exists are taken as written;
+// looping over a few empty elements costs nothing. Larger ones are checked
+// against the element numbers actually present.
+constexpr int kTrustedArraySize = 1024;
+} // namespace
+
 int CIniReader::beginReadArray(const QString &sName)
 {
     if (!m_bReadable)
         return 0;
-    // Ask for the element numbers that exist before entering the array, so
-    // a size key of two billion with two elements costs two iterations.
+    const int iSize = m_settings->beginReadArray(sName);
+    m_arrayElements.emplace_back();
+    if (iSize <= 0)
+        return 0;
+    if (iSize <= kTrustedArraySize) {
+        // The common case, cheaply: the last element is there.
+        m_settings->setArrayIndex(iSize - 1);
+        const bool bLastPresent = !m_settings->childKeys().isEmpty() || !m_settings->childGroups().isEmpty();
+        m_settings->setArrayIndex(0);
+        if (bLastPresent)
+            return iSize;
+    }
+    // Otherwise ask for the element numbers that exist, so a size key of two
+    // billion with two elements costs two iterations.
+    m_settings->endArray();
     m_settings->beginGroup(sName);
-    int iHighest = 0;
     const QStringList groups = m_settings->childGroups();
+    m_settings->endGroup();
+    m_settings->beginReadArray(sName);
+    std::vector<int> elements;
+    elements.reserve(static_cast<size_t>(groups.size()));
     for (const QString &sGroup : groups) {
         bool bOk = false;
         const int iNumber = sGroup.toInt(&bOk);
-        if (bOk && iNumber > iHighest)
-            iHighest = iNumber;
+        if (bOk && iNumber >= 1 && iNumber <= iSize)
+            elements.push_back(iNumber);
     }
-    m_settings->endGroup();
-    const int iSize = m_settings->beginReadArray(sName);
-    return qBound(0, iSize, iHighest);
+    if (elements.empty())
+        return 0;
+    std::sort(elements.begin(), elements.end());
+    elements.erase(std::unique(elements.begin(), elements.end()), elements.end());
+    const int iHighest = elements.back();
+    const int iPresent = static_cast<int>(elements.size());
+    // Mostly dense: index i stays element i + 1, a gap reads as empty.
+    if (iHighest <= 2 * iPresent + kTrustedArraySize)
+        return iHighest;
+    m_arrayElements.back() = std::move(elements);
+    return iPresent;
 }
 
 void CIniReader::setArrayIndex(int iIndex)
 {
-    if (m_bReadable)
-        m_settings->setArrayIndex(iIndex);
+    if (!m_bReadable)
+        return;
+    if (!m_arrayElements.empty() && !m_arrayElements.back().empty()) {
+        const std::vector<int> &elements = m_arrayElements.back();
+        if (iIndex >= 0 && iIndex < static_cast<int>(elements.size()))
+            iIndex = elements[static_cast<size_t>(iIndex)] - 1;
+    }
+    m_settings->setArrayIndex(iIndex);
 }
 
 void CIniReader::endArray()
 {
-    if (m_bReadable)
-        m_settings->endArray();
+    if (!m_bReadable)
+        return;
+    if (!m_arrayElements.empty())
+        m_arrayElements.pop_back();
+    m_settings->endArray();
 }
 
 QVariant CIniReader::value(const QString &sKey) const

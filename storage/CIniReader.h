@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <vector>
 
 class QSettings;
 
@@ -34,6 +35,9 @@ public:
     bool contains(const QString &sKey) const;
 
     // Element count of an array, at most the highest element number present.
+    // A large array whose numbers are mostly missing (a size of two billion
+    // with an element 2000000000) yields only the elements present, in
+    // number order, so no reader ever loops over empty elements.
     int beginReadArray(const QString &sName);
     void setArrayIndex(int iIndex);
     void endArray();
@@ -57,4 +61,7 @@ public:
 private:
     std::unique_ptr<QSettings> m_settings;
     bool m_bReadable = false;
+    // Per open array (innermost last): the element numbers that indexes
+    // stand for when the array is sparse, else empty (index i is element i+1).
+    std::vector<std::vector<int>> m_arrayElements;
 };

@@ -39,8 +39,9 @@ QString directoryOfPath(const QString &sPath)
     QString sText = sPath;
     if (!sText.endsWith(PathUtils::separator())) {
         const qsizetype iSlash = sText.lastIndexOf(PathUtils::separator());
+        // A path directly below the root keeps the root "/".
         if (iSlash >= 0)
-            sText.truncate(iSlash);
+            sText.truncate(qMax<qsizetype>(iSlash, 1));
     }
     ensureTrailingSlash(sText);
     return sText;
