@@ -8,6 +8,11 @@
 
 namespace {
 
+const int g_iRetryIntervalMs = 50;
+const int g_iMaxRetries = 100;
+// How far the reported position may be off the target for a seek to count.
+const double g_dSeekTolerance = 0.05;
+
 int playStateOf(QMediaPlayer::PlaybackState eState)
 {
     switch (eState) {
@@ -56,6 +61,10 @@ CMultimediaPlaybackControl::CMultimediaPlaybackControl(QWidget *cDisplayParent,
             &CMultimediaPlaybackControl::onPlaybackStateChanged);
     connect(m_cPlayer.get(), &QMediaPlayer::errorOccurred, this,
             &CMultimediaPlaybackControl::onErrorOccurred);
+
+    m_cRetryTimer.setSingleShot(true);
+    m_cRetryTimer.setInterval(g_iRetryIntervalMs);
+    connect(&m_cRetryTimer, &QTimer::timeout, this, &CMultimediaPlaybackControl::onRetryTimeout);
 }
 
 CMultimediaPlaybackControl::~CMultimediaPlaybackControl()
@@ -71,6 +80,7 @@ void CMultimediaPlaybackControl::setFileName(const QString &sFileName)
 {
     m_bReady = false;
     m_dPendingPosition = -1.0;
+    m_cRetryTimer.stop();
     m_sErrorDescription.clear();
     m_cPlayer->setSource(sFileName.isEmpty() ? QUrl() : QUrl::fromLocalFile(sFileName));
     if (m_bAutoStart && !sFileName.isEmpty())
@@ -106,6 +116,7 @@ void CMultimediaPlaybackControl::setCurrentPosition(double dSeconds)
         dTarget = dDuration;
     if (m_cPlayer->source().isEmpty())
         return;
+    m_iRetries = 0;
     if (canSeekNow())
         applyPosition(dTarget);
     else
@@ -115,9 +126,25 @@ void CMultimediaPlaybackControl::setCurrentPosition(double dSeconds)
 void CMultimediaPlaybackControl::applyPosition(double dSeconds)
 {
     const double dOld = static_cast<double>(m_cPlayer->position()) / 1000.0;
-    m_dPendingPosition = -1.0;
     m_cPlayer->setPosition(static_cast<qint64>(std::llround(dSeconds * 1000.0)));
+    const double dNow = static_cast<double>(m_cPlayer->position()) / 1000.0;
+    if (std::abs(dNow - dSeconds) > g_dSeekTolerance && m_iRetries < g_iMaxRetries) {
+        // Dropped: keep it pending and try again shortly.
+        m_dPendingPosition = dSeconds;
+        ++m_iRetries;
+        m_cRetryTimer.start();
+        return;
+    }
+    m_dPendingPosition = -1.0;
+    m_iRetries = 0;
+    m_cRetryTimer.stop();
     emit PositionChange(dOld, dSeconds);
+}
+
+void CMultimediaPlaybackControl::onRetryTimeout()
+{
+    if (m_dPendingPosition >= 0.0 && canSeekNow())
+        applyPendingPosition();
 }
 
 void CMultimediaPlaybackControl::applyPendingPosition()

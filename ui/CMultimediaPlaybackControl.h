@@ -3,6 +3,7 @@
 #include "ui/IPlaybackControl.h"
 
 #include <QMediaPlayer>
+#include <QTimer>
 
 #include <memory>
 
@@ -47,11 +48,16 @@ private:
     bool canSeekNow() const;
     void applyPosition(double dSeconds);
     void applyPendingPosition();
+    void onRetryTimeout();
 
     std::unique_ptr<QMediaPlayer> m_cPlayer;
     QAudioOutput *m_cAudioOutput = nullptr;
     QVideoWidget *m_cVideoWidget = nullptr;
     double m_dPendingPosition = -1.0;
+    // Right after loading the back end may drop a seek; it is repeated
+    // until the position holds.
+    QTimer m_cRetryTimer;
+    int m_iRetries = 0;
     int m_iPlayState = 0;
     bool m_bReady = false;
     bool m_bAutoStart = false;

@@ -430,6 +430,32 @@ private slots:
         QVERIFY(cPlayer.isEnabled());
     }
 
+    // A photo tab pauses right after the load; the position must still hold
+    // once the media has loaded, and playing resumes from there.
+    void realBackEndKeepsPositionWhenPausedEarly()
+    {
+        const QString sVideo = demoVideo();
+        if (sVideo.isEmpty() || !QFile::exists(sVideo))
+            QSKIP("no demo video");
+        CMediaPlayer cPlayer;
+        if (cPlayer.controlError())
+            QSKIP("no multimedia back end");
+        cPlayer.loadMedia(sVideo, 0, 0, 3);
+        cPlayer.pausePlayback();
+        IPlaybackControl *cControl = cPlayer.playbackControl();
+        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.isEnabled() || !widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(),
+                                 10000);
+        if (!cPlayer.isEnabled())
+            QSKIP("the back end cannot play the video");
+        QTest::qWait(800);
+        QCOMPARE(cControl->playState(), 1);
+        QVERIFY2(cControl->currentPosition() >= 2.9, qPrintable(QString::number(cControl->currentPosition())));
+        QTest::mouseClick(widget<QPushButton>(cPlayer, "btnPlayPause"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(cControl->playState(), 2, 5000);
+        QTest::qWait(700);
+        QVERIFY2(cControl->currentPosition() >= 3.0, qPrintable(QString::number(cControl->currentPosition())));
+    }
+
     void realBackEndReportsBadFiles_data()
     {
         QTest::addColumn<QByteArray>("content");
