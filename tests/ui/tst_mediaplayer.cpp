@@ -73,6 +73,45 @@ private slots:
         QVERIFY(!cPlayer.controlError());
     }
 
+    void form_data()
+    {
+        QTest::addColumn<QString>("sName");
+        QTest::addColumn<QString>("sClass");
+        QTest::addColumn<QRect>("cGeometry");
+        QTest::addColumn<QString>("sCaption");
+        QTest::addRow("slider") << "sslPosition" << "QSlider" << QRect(10, 310, 271, 20) << "";
+        QTest::addRow("time") << "lblTimeIndex" << "QLabel" << QRect(290, 310, 71, 20) << "00:00:00";
+        QTest::addRow("skip backward") << "btnSkipBackward" << "QPushButton" << QRect(10, 340, 75, 23) << "< Skip";
+        QTest::addRow("play") << "btnPlayPause" << "QPushButton" << QRect(146, 340, 75, 23) << "Play";
+        QTest::addRow("skip forward") << "btnSkipForward" << "QPushButton" << QRect(286, 340, 75, 23) << "Skip >";
+        QTest::addRow("message") << "lblPlayerMessage" << "QLabel" << QRect(10, 10, 352, 288) << "";
+    }
+
+    void form()
+    {
+        QFETCH(QString, sName);
+        QFETCH(QString, sClass);
+        QFETCH(QRect, cGeometry);
+        QFETCH(QString, sCaption);
+        Rig cRig;
+        QCOMPARE(cRig.cPlayer.objectName(), QStringLiteral("MediaPlayer"));
+        QCOMPARE(cRig.cPlayer.size(), QSize(371, 373));
+        auto *cWidget = cRig.cPlayer.findChild<QWidget *>(sName);
+        QVERIFY(cWidget);
+        QCOMPARE(QString::fromLatin1(cWidget->metaObject()->className()), sClass);
+        QCOMPARE(cWidget->geometry(), cGeometry);
+        if (auto *cButton = qobject_cast<QPushButton *>(cWidget))
+            QCOMPARE(cButton->text(), sCaption);
+        if (auto *cLabel = qobject_cast<QLabel *>(cWidget)) {
+            QCOMPARE(cLabel->text(), sCaption);
+            QCOMPARE(cLabel->frameShape(), QFrame::Box);
+            QCOMPARE(cLabel->frameShadow(), QFrame::Raised);
+            QVERIFY(cLabel->alignment() & Qt::AlignHCenter);
+        }
+        if (auto *cSlider = qobject_cast<QSlider *>(cWidget))
+            QCOMPARE(cSlider->orientation(), Qt::Horizontal);
+    }
+
     void missingControlShowsErrorForTheWholeRun()
     {
         CMediaPlayer cPlayer;
