@@ -167,24 +167,14 @@ section_list = table(
     list_row(DOTTED_UNDERLINE, 18, VALUE),
     list_row(OVERLINE, 18, NO_LINK))
 
-# One row per damage class; the text takes the class colour of the
-# printout data so the legend reads like the event rows, and the second cell
-# shows the colour itself as a key.
-DAMAGE_COLOURS = [0xFF008A3E, 0xFF5A9E1E, 0xFFB08800, 0xFFD06A00, 0xFFC83C00, 0xFFD00000]
-LEGEND_TEXT, LEGEND_KEY = 14500, 3500
-
-
-def legend_row(colour):
-    return row(900, cell(LEGEND_TEXT, font=22, color=colour, borders=DOTTED_UNDERLINE),
-               cell(LEGEND_KEY, font=24, align=HCENTER | VCENTER,
-                    borders=[(30, NONE), (30, NONE), (30, NONE), (10, DOT)]))
-
-
+# One row per damage class: its text from the printout data, then a key in
+# the class colour with the class value on it. Two spare rows take classes
+# that a later edition of the standard may add.
+LEGEND_KEY = 2000
 damage_class_legend = table(
     PAGE_WIDTH,
-    *[legend_row(c) for c in DAMAGE_COLOURS],
-    legend_row(GREY),
-    legend_row(GREY))
+    *[row(800, cell(PAGE_WIDTH - LEGEND_KEY, font=20, borders=DOTTED_UNDERLINE),
+          cell(LEGEND_KEY, font=20, align=HCENTER | VCENTER, borders=FRAME)) for _ in range(8)])
 
 section_page_header = table(
     PAGE_WIDTH,

@@ -121,14 +121,13 @@ void TestDemoCatalog::damageClasses()
     QColor cLast;
     pClasses->damageClassColour(QStringLiteral("5"), &cLast);
     QVERIFY(cLast.red() > 150 && cLast.green() < 60);
-    // The legend has a row for every class, each in the class colour.
+    // The legend has a row for every class: its text, then its colour key.
     const LayoutTable *pLegend = m_pLayout->damageClassLegend();
     QVERIFY(pLegend->rowCount() >= pStandard->damageClassCount());
     for (int i = 0; i < pStandard->damageClassCount(); ++i) {
-        QColor cColour;
-        pClasses->damageClassColour(pStandard->damageClassAt(i), &cColour);
         QVERIFY(pLegend->cellAt(i, 0));
-        QCOMPARE(pLegend->cellAt(i, 0)->color(), cColour);
+        QVERIFY(pLegend->cellAt(i, 1));
+        QVERIFY(pLegend->cellAt(i, 0)->width() > 2 * pLegend->cellAt(i, 1)->width());
     }
 }
 
