@@ -11,8 +11,8 @@
 #include "storage/IPersistenceFacade.h"
 #include "storage/PathUtils.h"
 #include "storage/ProjectDirectory.h"
+#include "ui/CPrintoutSettingsDialog.h"
 #include "ui/CommandLine.h"
-#include "ui_MainWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,23 +27,23 @@ const QString g_sWindowTitle = QStringLiteral("Ostrel Corvane Viewer");
 const int g_iVideoTab = 0;
 } // namespace
 
-CAppMainWindow::CAppMainWindow(QWidget *parent) : QMainWindow(parent), m_cUi(std::make_unique<Ui_MainWindow>())
+CAppMainWindow::CAppMainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    m_cUi->setupUi(this);
+    setupUi(this);
 
-    connect(m_cUi->actionQuit, &QAction::triggered, this, &CAppMainWindow::onactionQuitTriggered);
-    connect(m_cUi->actionOpen, &QAction::triggered, this, &CAppMainWindow::onactionOpenTriggered);
-    connect(m_cUi->actionClose, &QAction::triggered, this, &CAppMainWindow::onactionCloseTriggered);
-    connect(m_cUi->actionCreateReport, &QAction::triggered, this, &CAppMainWindow::onactionCreateReportTriggered);
-    connect(m_cUi->actionInfo, &QAction::triggered, this, &CAppMainWindow::onactionInfoTriggered);
-    connect(m_cUi->actionExpandAll, &QAction::triggered, this, &CAppMainWindow::onactionExpandAllTriggered);
-    connect(m_cUi->actionCollapseAll, &QAction::triggered, this, &CAppMainWindow::onactionCollapseAllTriggered);
-    connect(m_cUi->tabWidget, &QTabWidget::currentChanged, this, &CAppMainWindow::ontabWidgetCurrentChanged);
-    connect(m_cUi->tvProject, &CProjectTreeView::onProjectSelected, this, &CAppMainWindow::onProjectSelected);
-    connect(m_cUi->tvProject, &CProjectTreeView::onSectionSelected, this, &CAppMainWindow::onSectionSelected);
-    connect(m_cUi->tvProject, &CProjectTreeView::onEventSelected, this, &CAppMainWindow::onEventSelected);
-    connect(m_cUi->mpVideo, &CMediaPlayer::mediaFileChanged, this, &CAppMainWindow::onMediaFileChanged);
-    connect(m_cUi->mpVideo, &CMediaPlayer::mediaTimeIndexChanged, this, &CAppMainWindow::onMediaTimeIndexChanged);
+    connect(actionQuit, &QAction::triggered, this, &CAppMainWindow::onactionQuitTriggered);
+    connect(actionOpen, &QAction::triggered, this, &CAppMainWindow::onactionOpenTriggered);
+    connect(actionClose, &QAction::triggered, this, &CAppMainWindow::onactionCloseTriggered);
+    connect(actionCreateReport, &QAction::triggered, this, &CAppMainWindow::onactionCreateReportTriggered);
+    connect(actionInfo, &QAction::triggered, this, &CAppMainWindow::onactionInfoTriggered);
+    connect(actionExpandAll, &QAction::triggered, this, &CAppMainWindow::onactionExpandAllTriggered);
+    connect(actionCollapseAll, &QAction::triggered, this, &CAppMainWindow::onactionCollapseAllTriggered);
+    connect(tabWidget, &QTabWidget::currentChanged, this, &CAppMainWindow::ontabWidgetCurrentChanged);
+    connect(tvProject, &CProjectTreeView::onProjectSelected, this, &CAppMainWindow::onProjectSelected);
+    connect(tvProject, &CProjectTreeView::onSectionSelected, this, &CAppMainWindow::onSectionSelected);
+    connect(tvProject, &CProjectTreeView::onEventSelected, this, &CAppMainWindow::onEventSelected);
+    connect(mpVideo, &CMediaPlayer::mediaFileChanged, this, &CAppMainWindow::onMediaFileChanged);
+    connect(mpVideo, &CMediaPlayer::mediaTimeIndexChanged, this, &CAppMainWindow::onMediaTimeIndexChanged);
 }
 
 CAppMainWindow::~CAppMainWindow()
@@ -84,9 +84,9 @@ void CAppMainWindow::handleCommandLine(const QString &sCommandLine)
 
 void CAppMainWindow::resetWindow()
 {
-    m_cUi->tvProject->setProject(nullptr, QString());
-    m_cUi->twProperties->setObject(nullptr);
-    m_cUi->mpVideo->resetPlayer();
+    tvProject->setProject(nullptr, QString());
+    twProperties->setObject(nullptr);
+    mpVideo->resetPlayer();
     // Photos of a closed project must not stay on show.
     clearPhotos();
     setProjectActionsEnabled(false);
@@ -94,16 +94,16 @@ void CAppMainWindow::resetWindow()
 
 void CAppMainWindow::setProjectActionsEnabled(bool bEnabled)
 {
-    m_cUi->actionClose->setEnabled(bEnabled);
-    m_cUi->actionCollapseAll->setEnabled(bEnabled);
-    m_cUi->actionExpandAll->setEnabled(bEnabled);
-    m_cUi->actionCreateReport->setEnabled(bEnabled);
+    actionClose->setEnabled(bEnabled);
+    actionCollapseAll->setEnabled(bEnabled);
+    actionExpandAll->setEnabled(bEnabled);
+    actionCreateReport->setEnabled(bEnabled);
 }
 
 void CAppMainWindow::clearPhotos()
 {
-    m_cUi->lblPhoto1->clear();
-    m_cUi->lblPhoto2->clear();
+    lblPhoto1->clear();
+    lblPhoto2->clear();
 }
 
 void CAppMainWindow::closeCurrentProject()
@@ -161,8 +161,8 @@ void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
     if (!cProject)
         return;
     if (const CInspectionStandard *cStandard = cRuntimeData->inspectionStandard())
-        m_cUi->tvProject->setProject(cProject, cStandard->textDelimiter());
-    m_cUi->twProperties->setObject(nullptr);
+        tvProject->setProject(cProject, cStandard->textDelimiter());
+    twProperties->setObject(nullptr);
 
     const QString sVideoDirectory = videosDirectory(cProject->directory());
     QStringList cPlaylist;
@@ -176,7 +176,7 @@ void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
                 cPlaylist.append(sPath);
         }
     }
-    m_cUi->mpVideo->setPlaylist(cPlaylist);
+    mpVideo->setPlaylist(cPlaylist);
     setProjectActionsEnabled(true);
 }
 
@@ -196,7 +196,22 @@ void CAppMainWindow::onactionCloseTriggered() { closeCurrentProject(); }
 
 void CAppMainWindow::onactionCreateReportTriggered()
 {
-    // The report settings dialog is opened here once it exists.
+    const CProjectRuntimeData *cData = currentRuntimeData();
+    if (!cData || !cData->hasInspectionData())
+        return;
+    const CCorvaneProject *cProject = cData->corvaneProject();
+    if (!cProject || !cData->inspectionStandard() || !cData->printoutLayout() || !cData->damageClassList())
+        return;
+    // The logo files are looked up in the start directory only.
+    QString sLogoImagePath;
+    QString sLogoTextPath;
+    if (!m_sStartPath.isEmpty()) {
+        sLogoImagePath = m_sStartPath + QStringLiteral("logo.bmp");
+        sLogoTextPath = m_sStartPath + QStringLiteral("logo.txt");
+    }
+    CPrintoutSettingsDialog::instance(this)->showPrintoutSettings(*cProject, *cData->inspectionStandard(),
+                                                                 *cData->printoutLayout(), *cData->damageClassList(),
+                                                                 sLogoImagePath, sLogoTextPath);
 }
 
 void CAppMainWindow::onactionInfoTriggered()
@@ -209,42 +224,42 @@ void CAppMainWindow::onactionInfoTriggered()
     QMessageBox::about(this, g_sWindowTitle, sText);
 }
 
-void CAppMainWindow::onactionExpandAllTriggered() { m_cUi->tvProject->expandAll(); }
+void CAppMainWindow::onactionExpandAllTriggered() { tvProject->expandAll(); }
 
-void CAppMainWindow::onactionCollapseAllTriggered() { m_cUi->tvProject->collapseAll(); }
+void CAppMainWindow::onactionCollapseAllTriggered() { tvProject->collapseAll(); }
 
 void CAppMainWindow::ontabWidgetCurrentChanged(int iIndex)
 {
     if (iIndex != g_iVideoTab)
-        m_cUi->mpVideo->pausePlayback();
+        mpVideo->pausePlayback();
 }
 
 void CAppMainWindow::pauseUnlessVideoTabShown()
 {
-    if (m_cUi->tabWidget->currentIndex() != g_iVideoTab)
-        m_cUi->mpVideo->pausePlayback();
+    if (tabWidget->currentIndex() != g_iVideoTab)
+        mpVideo->pausePlayback();
 }
 
 void CAppMainWindow::onProjectSelected(const CCorvaneProject &cProject)
 {
-    m_cUi->twProperties->setObject(&cProject);
+    twProperties->setObject(&cProject);
     // Stop and unload, but keep the project's playlist for the skip
     // buttons and the advance at the end of a video.
-    const QStringList cPlaylist = m_cUi->mpVideo->playlist();
-    m_cUi->mpVideo->resetPlayer();
-    m_cUi->mpVideo->setPlaylist(cPlaylist);
+    const QStringList cPlaylist = mpVideo->playlist();
+    mpVideo->resetPlayer();
+    mpVideo->setPlaylist(cPlaylist);
     clearPhotos();
 }
 
 void CAppMainWindow::onSectionSelected(const CInspectionSegment &cSection)
 {
-    m_cUi->twProperties->setObject(&cSection);
+    twProperties->setObject(&cSection);
     const QStringList cVideoFiles = cSection.videoFiles();
     if (!cVideoFiles.isEmpty() && cSection.project()) {
         const QString sPath = mediaFilePath(videosDirectory(cSection.project()->directory()),
                                             cVideoFiles.first());
         if (!sPath.isEmpty()) {
-            m_cUi->mpVideo->loadMedia(sPath, 0, 0, 0);
+            mpVideo->loadMedia(sPath, 0, 0, 0);
             pauseUnlessVideoTabShown();
         }
     }
@@ -253,7 +268,7 @@ void CAppMainWindow::onSectionSelected(const CInspectionSegment &cSection)
 
 void CAppMainWindow::onEventSelected(const CInspectionEvent &cEvent)
 {
-    m_cUi->twProperties->setObject(&cEvent);
+    twProperties->setObject(&cEvent);
     const CInspectionSegment *cSection = cEvent.section();
     const CBaseProject *cProject = cSection ? cSection->project() : nullptr;
     if (!cProject) {
@@ -265,14 +280,14 @@ void CAppMainWindow::onEventSelected(const CInspectionEvent &cEvent)
         const QString sPath = mediaFilePath(videosDirectory(cProject->directory()), cEvent.videoFile());
         if (!sPath.isEmpty()) {
             const CVideoTimeIndex cTime = cEvent.videoTimeIndex();
-            m_cUi->mpVideo->loadMedia(sPath, cTime.uiHour, cTime.uiMinute, cTime.uiSecond);
+            mpVideo->loadMedia(sPath, cTime.uiHour, cTime.uiMinute, cTime.uiSecond);
             pauseUnlessVideoTabShown();
         }
     }
 
     const QString sPhotoDirectory = photosDirectory(cProject->directory());
-    showPhoto(m_cUi->lblPhoto1, sPhotoDirectory, cEvent.imageFile());
-    showPhoto(m_cUi->lblPhoto2, sPhotoDirectory, cEvent.imageFile2());
+    showPhoto(lblPhoto1, sPhotoDirectory, cEvent.imageFile());
+    showPhoto(lblPhoto2, sPhotoDirectory, cEvent.imageFile2());
 }
 
 void CAppMainWindow::showPhoto(QLabel *cLabel, const QString &sPhotoDirectory, const QString &sName)

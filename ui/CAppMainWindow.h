@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui_MainWindow.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -11,12 +13,11 @@ class CInspectionSegment;
 class CProjectRuntimeData;
 class IPersistenceFacade;
 class QLabel;
-class Ui_MainWindow;
 
 // The viewer's single top-level window: menus, project tree, property
 // table, video player and the two photo tabs. Turns the tree's selection
 // into content and carries out the user's commands.
-class CAppMainWindow : public QMainWindow
+class CAppMainWindow : public QMainWindow, public Ui_MainWindow
 {
     Q_OBJECT
 public:
@@ -62,8 +63,6 @@ private:
     void clearPhotos();
     void pauseUnlessVideoTabShown();
     static void showPhoto(QLabel *cLabel, const QString &sPhotoDirectory, const QString &sName);
-
-    std::unique_ptr<Ui_MainWindow> m_cUi;
     QString m_sStartPath;
     IPersistenceFacade *m_cFacade = nullptr;
 };

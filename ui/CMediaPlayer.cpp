@@ -3,7 +3,6 @@
 #include "app/Units.h"
 #include "ui/CMultimediaPlaybackControl.h"
 #include "ui/IPlaybackControl.h"
-#include "ui_MediaPlayer.h"
 
 #include <QDir>
 #include <QSignalBlocker>
@@ -34,15 +33,15 @@ int sliderValueOf(double dSeconds)
 
 } // namespace
 
-CMediaPlayer::CMediaPlayer(QWidget *parent) : QWidget(parent), m_cUi(std::make_unique<Ui_MediaPlayer>())
+CMediaPlayer::CMediaPlayer(QWidget *parent) : QWidget(parent)
 {
-    m_cUi->setupUi(this);
+    setupUi(this);
     m_iTimerId = 0;
 
-    connect(m_cUi->sslPosition, &QSlider::valueChanged, this, &CMediaPlayer::onSliderValueChanged);
-    connect(m_cUi->btnPlayPause, &QPushButton::clicked, this, &CMediaPlayer::onbtnPlayPauseClicked);
-    connect(m_cUi->btnSkipBackward, &QPushButton::clicked, this, &CMediaPlayer::onbtnSkipBackwardClicked);
-    connect(m_cUi->btnSkipForward, &QPushButton::clicked, this, &CMediaPlayer::onbtnSkipForwardClicked);
+    connect(sslPosition, &QSlider::valueChanged, this, &CMediaPlayer::onSliderValueChanged);
+    connect(btnPlayPause, &QPushButton::clicked, this, &CMediaPlayer::onbtnPlayPauseClicked);
+    connect(btnSkipBackward, &QPushButton::clicked, this, &CMediaPlayer::onbtnSkipBackwardClicked);
+    connect(btnSkipForward, &QPushButton::clicked, this, &CMediaPlayer::onbtnSkipForwardClicked);
 
     setPlaybackControl(CMultimediaPlaybackControl::create(this));
 }
@@ -69,9 +68,9 @@ void CMediaPlayer::setPlaybackControl(std::unique_ptr<IPlaybackControl> cControl
     m_cVideoDisplay->setGeometry(g_cVideoDisplayGeometry);
 
     if (m_bControlError)
-        m_cUi->lblPlayerMessage->setText(QStringLiteral("Windows Media Player Error"));
+        lblPlayerMessage->setText(QStringLiteral("Windows Media Player Error"));
     else
-        m_cUi->lblPlayerMessage->clear();
+        lblPlayerMessage->clear();
 
     if (m_cControl) {
         m_cControl->setShowControls(false);
@@ -90,15 +89,15 @@ void CMediaPlayer::setPlaybackControl(std::unique_ptr<IPlaybackControl> cControl
         connect(cControl, &IPlaybackControl::PositionChange, this, &CMediaPlayer::onPositionChange);
         connect(cControl, &IPlaybackControl::EndOfStream, this, &CMediaPlayer::onEndOfStream);
         connect(cControl, &IPlaybackControl::exception, this, &CMediaPlayer::onException);
-        connect(m_cUi->sslPosition, &QSlider::sliderPressed, cControl, &IPlaybackControl::Pause);
+        connect(sslPosition, &QSlider::sliderPressed, cControl, &IPlaybackControl::Pause);
     }
 }
 
 void CMediaPlayer::showMessageInsteadOfPicture()
 {
     m_cVideoDisplay->hide();
-    m_cUi->lblPlayerMessage->setGeometry(m_cVideoDisplay->geometry());
-    m_cUi->lblPlayerMessage->show();
+    lblPlayerMessage->setGeometry(m_cVideoDisplay->geometry());
+    lblPlayerMessage->show();
     m_bMessageShown = true;
 }
 
@@ -147,12 +146,12 @@ void CMediaPlayer::resetPlayer()
     controlSetFileName(QString());
     controlSetShowControls(false);
     {
-        const QSignalBlocker cBlocker(m_cUi->sslPosition);
-        m_cUi->sslPosition->setValue(0);
+        const QSignalBlocker cBlocker(sslPosition);
+        sslPosition->setValue(0);
     }
-    m_cUi->lblTimeIndex->setText(formatTimeIndex(0, 0, 0));
+    lblTimeIndex->setText(formatTimeIndex(0, 0, 0));
     if (!m_bControlError)
-        m_cUi->lblPlayerMessage->clear();
+        lblPlayerMessage->clear();
     showMessageInsteadOfPicture();
     setEnabled(false);
 }
@@ -227,12 +226,12 @@ void CMediaPlayer::onReadyStateChange(int iReadyState)
     if (iReadyState != 4 || !m_cControl)
         return;
     const double dDuration = finitePosition(m_cControl->duration());
-    m_cUi->sslPosition->setRange(0, sliderValueOf(dDuration));
+    sslPosition->setRange(0, sliderValueOf(dDuration));
     if (!isEnabled())
         setEnabled(true);
     if (m_bMessageShown) {
-        m_cUi->lblPlayerMessage->clear();
-        m_cUi->lblPlayerMessage->hide();
+        lblPlayerMessage->clear();
+        lblPlayerMessage->hide();
         m_cVideoDisplay->show();
         m_bMessageShown = false;
     }
@@ -254,21 +253,21 @@ void CMediaPlayer::updatePosition(double dPosition)
 {
     const double dSeconds = finitePosition(dPosition);
     {
-        const QSignalBlocker cBlocker(m_cUi->sslPosition);
-        m_cUi->sslPosition->setValue(sliderValueOf(dSeconds));
+        const QSignalBlocker cBlocker(sslPosition);
+        sslPosition->setValue(sliderValueOf(dSeconds));
     }
     const double dWhole = std::trunc(dSeconds);
     const double dMaxHours = static_cast<double>(std::numeric_limits<uint>::max());
     const uint uiHours = static_cast<uint>(std::min(std::floor(dWhole / 3600.0), dMaxHours));
     const uint uiMinutes = static_cast<uint>(std::fmod(std::floor(dWhole / 60.0), 60.0));
     const uint uiSeconds = static_cast<uint>(std::fmod(dWhole, 60.0));
-    m_cUi->lblTimeIndex->setText(formatTimeIndex(uiHours, uiMinutes, uiSeconds));
+    lblTimeIndex->setText(formatTimeIndex(uiHours, uiMinutes, uiSeconds));
     emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
 }
 
 void CMediaPlayer::onSliderValueChanged(int iNewValue)
 {
-    const QSignalBlocker cBlocker(m_cUi->sslPosition);
+    const QSignalBlocker cBlocker(sslPosition);
     controlSetPosition(static_cast<double>(iNewValue) / 60.0);
 }
 
@@ -324,7 +323,7 @@ void CMediaPlayer::onException(int /*iCode*/, const QString & /*cSource*/, const
     const QString sDescription = m_cControl->errorDescription().trimmed();
     if (sDescription.isEmpty())
         return;
-    m_cUi->lblPlayerMessage->setText(sDescription);
+    lblPlayerMessage->setText(sDescription);
     controlStop();
     showMessageInsteadOfPicture();
 }

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "ui_MediaPlayer.h"
+
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
 
 class IPlaybackControl;
-class Ui_MediaPlayer;
 
 // The video tab: plays the project's videos through a playback control,
 // seeks to the time index of an event, shows the position as slider and
 // text, and steps through the project's playlist.
-class CMediaPlayer : public QWidget
+class CMediaPlayer : public QWidget, public Ui_MediaPlayer
 {
     Q_OBJECT
 public:
@@ -67,8 +68,6 @@ private:
     void controlSetFileName(const QString &sFileName);
     void controlSetShowControls(bool bShow);
     void controlSetPosition(double dSeconds);
-
-    std::unique_ptr<Ui_MediaPlayer> m_cUi;
     bool m_bControlError = false;
     QString m_sCurrentMediaFile;
     QStringList m_playlist;

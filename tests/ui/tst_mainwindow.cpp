@@ -4,9 +4,11 @@
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
+#include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
 #include "storage/IPersistenceFacade.h"
 #include "ui/CAppMainWindow.h"
+#include "ui/CPrintoutSettingsDialog.h"
 #include "ui/CDataCoreObjectDisplayWidget.h"
 #include "ui/CMediaPlayer.h"
 #include "ui/CProjectTreeView.h"
@@ -672,6 +674,29 @@ private slots:
         action("actionCreateReport")->trigger();
         QTest::qWait(60);
         QCOMPARE(cBoxes.titles, QStringList());
+    }
+
+    void createReportOpensDialogForStartPath()
+    {
+        const QString sDemo = TestHelpers::demoProjectDir() + QLatin1Char('/');
+        if (!QFile::exists(sDemo + "project.dat"))
+            QSKIP("no demo project");
+        m_cWindow->handleCommandLine("/start_path=" + sDemo);
+        QVERIFY(currentRuntimeData());
+        int iRows = -1;
+        QString sLogoDirectory;
+        // The dialog runs modally: look at it from inside its loop, then close it.
+        QTimer::singleShot(100, m_cWindow.get(), [&]() {
+            CPrintoutSettingsDialog *cDialog = CPrintoutSettingsDialog::existingInstance();
+            QVERIFY(cDialog && cDialog->isVisible());
+            QCOMPARE(cDialog->parentWidget(), static_cast<QWidget *>(m_cWindow.get()));
+            iRows = cDialog->findChild<QListWidget *>(QStringLiteral("lwSections"))->count();
+            sLogoDirectory = cDialog->currentChoices().sLogoDirectory;
+            cDialog->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
+        });
+        action("actionCreateReport")->trigger();
+        QCOMPARE(iRows, currentRuntimeData()->corvaneProject()->sectionCount());
+        QCOMPARE(QDir(sLogoDirectory).canonicalPath(), QDir(sDemo).canonicalPath());
     }
 
     void demoProjectOpens()
