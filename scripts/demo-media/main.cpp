@@ -169,8 +169,10 @@ bool writeSegmentsFile(const DemoProject &project, const QString &sPath, QString
         ini.beginGroup(QString::number(s.iId), s.bEscapeSegmentGroup);
         ini.setValue("name", s.sName);
         QList<Element> props{
-            property(1, s.sStartNode),
-            property(2, s.sEndNode),
+            // The standard names nodes upstream first ("U-D"), so a section
+            // inspected against the flow starts at its node 2.
+            property(1, s.bAgainstFlow ? s.sEndNode : s.sStartNode),
+            property(2, s.bAgainstFlow ? s.sStartNode : s.sEndNode),
             property(3, QString::number(s.iId)),
             property(4, s.bAgainstFlow ? "Against flow direction" : "In flow direction", s.bAgainstFlow ? "U" : "D"),
             property(5, s.sShape, s.sShapeCode),
