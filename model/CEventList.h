@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 class CInspectionEvent;
@@ -27,5 +29,21 @@ public:
     void sortByMeterValue();
 
 private:
-    std::vector<std::unique_ptr<CInspectionEvent>> m_events;
+    struct Entry
+    {
+        std::unique_ptr<CInspectionEvent> event;
+        std::uint64_t uiSequence;
+    };
+
+    // Inserting in the middle of a long list is quadratic, so events that do
+    // not arrive in id order are appended and put in place on the next read.
+    void ensureIdOrder() const;
+
+    bool isListed(const CInspectionEvent *cEvent);
+
+    mutable std::vector<Entry> m_events;
+    mutable bool m_bIdOrderPending = false;
+    // Built once the list is long; short lists are scanned.
+    std::unique_ptr<std::unordered_set<const CInspectionEvent *>> m_known;
+    std::uint64_t m_uiNextSequence = 0;
 };

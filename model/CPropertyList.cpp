@@ -7,16 +7,33 @@ CPropertyList::~CPropertyList() = default;
 void CPropertyList::clear()
 {
     m_properties.clear();
+    m_index.reset();
 }
 
 void CPropertyList::add(CProperty *cProperty)
 {
     if (!cProperty)
         return;
-    const bool bKnown = std::any_of(m_properties.cbegin(), m_properties.cend(),
-                                    [cProperty](const auto &p) { return p.get() == cProperty; });
-    if (!bKnown)
-        m_properties.emplace_back(cProperty);
+    if (m_index) {
+        if (!m_index->known.insert(cProperty).second)
+            return;
+        m_index->firstById.emplace(cProperty->id(), cProperty); // keeps an earlier one
+    } else if (std::any_of(m_properties.cbegin(), m_properties.cend(),
+                           [cProperty](const auto &p) { return p.get() == cProperty; })) {
+        return;
+    }
+    m_properties.emplace_back(cProperty);
+    if (!m_index && count() > kIndexThreshold)
+        buildIndex();
+}
+
+void CPropertyList::buildIndex()
+{
+    m_index = std::make_unique<Index>();
+    for (const auto &p : m_properties) {
+        m_index->known.insert(p.get());
+        m_index->firstById.emplace(p->id(), p.get());
+    }
 }
 
 int CPropertyList::idAt(int iIndex) const
@@ -34,6 +51,10 @@ const CProperty *CPropertyList::propertyAt(int iIndex) const
 
 CProperty *CPropertyList::findProperty(int iId)
 {
+    if (m_index) {
+        const auto it = m_index->firstById.find(iId);
+        return it == m_index->firstById.end() ? nullptr : it->second;
+    }
     for (const auto &p : m_properties) {
         if (p->id() == iId)
             return p.get();

@@ -3,6 +3,8 @@
 #include "model/CProperty.h"
 
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // Ordered list of properties. Ids need not be unique: every look-up by id
@@ -34,4 +36,15 @@ public:
 
 private:
     std::vector<std::unique_ptr<CProperty>> m_properties;
+    // Long lists (only damaged or hostile files have them) get an index so
+    // adding and looking up stay cheap; short lists are scanned.
+    struct Index
+    {
+        std::unordered_set<const CProperty *> known;
+        std::unordered_map<int, CProperty *> firstById;
+    };
+    static constexpr int kIndexThreshold = 64;
+    void buildIndex();
+
+    std::unique_ptr<Index> m_index;
 };

@@ -3,6 +3,7 @@
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <cmath>
@@ -41,6 +42,8 @@ private slots:
     void calculatedLength_data();
     void calculatedLength();
     void projectKinds();
+    void longListsStayFast_data();
+    void longListsStayFast();
 };
 
 void TestModel::propertyLookups()
@@ -203,6 +206,43 @@ void TestModel::projectKinds()
     const CInspectionEvent event(nullptr, new CPropertyList, 1);
     QCOMPARE(event.kind(), 3);
     QCOMPARE(event.videoTimeIndex().uiHour, 0u);
+}
+
+void TestModel::longListsStayFast_data()
+{
+    QTest::addColumn<bool>("descending");
+    QTest::addRow("ids descending") << true;
+    QTest::addRow("ids ascending") << false;
+}
+
+// A damaged file can hold hundreds of thousands of events in one section or
+// properties in one list; loading must not turn quadratic.
+void TestModel::longListsStayFast()
+{
+    QFETCH(bool, descending);
+    constexpr int kCount = 200000;
+    QElapsedTimer timer;
+    timer.start();
+    CInspectionSegment section(nullptr, new CPropertyList, 1);
+    CInspectionEvent *cRepeated = nullptr;
+    for (int i = 0; i < kCount; ++i) {
+        const int iId = descending ? kCount - i : i + 1;
+        auto *cEvent = makeEvent(&section, iId / 2, float(i % 7));
+        section.addEvent(cEvent);
+        if (i == kCount / 2)
+            cRepeated = cEvent;
+    }
+    section.addEvent(cRepeated);
+    QCOMPARE(section.events()->count(), kCount);
+    for (int i = 1; i < kCount; ++i)
+        QVERIFY(section.events()->at(i - 1)->id() <= section.events()->at(i)->id());
+
+    CPropertyList list;
+    for (int i = 0; i < kCount; ++i)
+        list.add(new CProperty(kCount - i));
+    for (int i = 1; i <= kCount; i += 997)
+        QCOMPARE(list.findProperty(i)->id(), i);
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestModel)
