@@ -5,10 +5,18 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 const int kPenWidth = 30;
+
+// Damaged layout widths saturate instead of overflowing.
+int saturatedSum(int iA, int iB)
+{
+    return static_cast<int>(std::clamp<qint64>(qint64(iA) + iB, std::numeric_limits<int>::min(),
+                                               std::numeric_limits<int>::max()));
 }
+} // namespace
 
 CEventPosIndicatorPrintoutItem::CEventPosIndicatorPrintoutItem(const EventPosIndicatorLayout *pWidths,
                                                                const QList<Connector> &cConnectors)
@@ -32,8 +40,8 @@ void CEventPosIndicatorPrintoutItem::paint(CReportPainter &cPainter) const
     if (!m_pWidths || m_cConnectors.isEmpty())
         return;
     const int iX1 = m_pWidths->width1();
-    const int iX2 = iX1 + m_pWidths->width2();
-    const int iX3 = iX2 + m_pWidths->width3();
+    const int iX2 = saturatedSum(iX1, m_pWidths->width2());
+    const int iX3 = saturatedSum(iX2, m_pWidths->width3());
     cPainter.save();
     applyPlacement(cPainter);
     QPen cPen = cPainter.pen();

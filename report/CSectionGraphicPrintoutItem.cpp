@@ -3,11 +3,21 @@
 #include "report/CReportPainter.h"
 #include "report/LayoutRecords.h"
 
+#include <algorithm>
+
 namespace {
 const int kPenWidth = 30;
 const int kNodePointSize = 12;
 const int kArrowWidth = 500;
 const int kArrowHeight = 1500;
+// Bound of the layout's sizes: far beyond a page, yet the sums below (with
+// a length of at most 1e9) stay inside an int.
+const int kMaxExtent = 100000000;
+
+int bounded(int iValue)
+{
+    return std::clamp(iValue, -kMaxExtent, kMaxExtent);
+}
 } // namespace
 
 CSectionGraphicPrintoutItem::CSectionGraphicPrintoutItem(const SectionGraphicLayout *pLayout,
@@ -18,9 +28,9 @@ CSectionGraphicPrintoutItem::CSectionGraphicPrintoutItem(const SectionGraphicLay
 
 void CSectionGraphicPrintoutItem::paint(CReportPainter &cPainter) const
 {
-    const int iDiameter = m_pLayout ? m_pLayout->circleDiameter() : 0;
-    const int iLineDistance = m_pLayout ? m_pLayout->lineDistance() : 0;
-    const int iTextWidth = m_pLayout ? m_pLayout->maxNodeTextWidth() : 0;
+    const int iDiameter = m_pLayout ? bounded(m_pLayout->circleDiameter()) : 0;
+    const int iLineDistance = m_pLayout ? bounded(m_pLayout->lineDistance()) : 0;
+    const int iTextWidth = m_pLayout ? bounded(m_pLayout->maxNodeTextWidth()) : 0;
 
     cPainter.save();
     applyPlacement(cPainter);

@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 // Field ids of the section and event queries.
@@ -39,6 +40,8 @@ constexpr int kRowPadding = 200;
 // Line height assumed when no active painter can measure.
 constexpr int kFallbackLineHeight = 300;
 constexpr int kPhotoGap = 1000;
+// Ten metres: beyond any page, and sums of a few such heights fit an int.
+constexpr int kMaxLayoutHeight = 1000000;
 
 const QColor kDefaultTextColour(76, 76, 76);
 
@@ -82,21 +85,23 @@ void CSectionPrintout::buildPages()
         buildPhotoPages();
 }
 
+// Heights of a damaged layout are cut at kMaxLayoutHeight, so the page
+// arithmetic below cannot overflow.
 int CSectionPrintout::tableHeight(const LayoutTable *pTable) const
 {
-    return pTable ? pTable->height() : 0;
+    return pTable ? std::min(pTable->height(), kMaxLayoutHeight) : 0;
 }
 
 int CSectionPrintout::circleDiameter() const
 {
-    return std::max(m_pLayout->sectionGraphic()->circleDiameter(), 0);
+    return std::clamp(m_pLayout->sectionGraphic()->circleDiameter(), 0, kMaxLayoutHeight);
 }
 
 int CSectionPrintout::captionHeight() const
 {
     const LayoutTable *pEvent = m_pLayout->event();
     const LayoutRow *pRow = pEvent ? pEvent->rowAt(0) : nullptr;
-    return pRow ? pRow->height() : 0;
+    return pRow ? std::min(pRow->height(), kMaxLayoutHeight) : 0;
 }
 
 int CSectionPrintout::lineHeight() const
@@ -399,7 +404,8 @@ void CSectionPrintout::buildPhotoPages()
             if (!pPicture)
                 continue;
             pPicture->setPosition(QPoint(0, iNextY));
-            iNextY += pPicture->height() + kPhotoGap;
+            iNextY = static_cast<int>(std::min<qint64>(qint64(iNextY) + pPicture->height() + kPhotoGap,
+                                                       std::numeric_limits<int>::max()));
             pPage->addItem(std::move(pPicture));
             ++iOnPage;
         }

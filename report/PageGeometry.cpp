@@ -4,6 +4,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 const int kBodyGap = 500;
 }
@@ -23,6 +26,9 @@ QRect bodyArea(const PrintoutPage &cPage)
     QRect cBody = pageRectangle();
     cBody.moveTo(0, 0);
     const int iHeaderHeight = cPage.header() ? cPage.header()->height() : 0;
-    cBody.moveTop(iHeaderHeight + kBodyGap);
+    // A damaged layout's header may be as tall as an int allows; the body then
+    // starts far below the page instead of overflowing.
+    const qint64 iTop = qint64(iHeaderHeight) + kBodyGap;
+    cBody.moveTop(static_cast<int>(std::min<qint64>(iTop, std::numeric_limits<int>::max() - qint64(cBody.height()))));
     return cBody;
 }

@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 // Only the first four border entries describe sides of a cell.
 constexpr int kMaxBorders = LayoutCell::kSideCount;
@@ -54,10 +57,16 @@ void readFooter(const CIniReader &cReader, PageFooterLayout &cFooter)
     cFooter.setTextPosition(QPoint(cReader.toInt(key("text-x")), cReader.toInt(key("text-y"))));
 }
 
+// The size is cut where the right or bottom edge would leave the int range,
+// as table rows saturate.
 QRect readRect(const CIniReader &cReader)
 {
-    return QRect(cReader.toInt(key("rect-x")), cReader.toInt(key("rect-y")), qMax(0, cReader.toInt(key("rect-width"))),
-                 qMax(0, cReader.toInt(key("rect-height"))));
+    const int iMax = std::numeric_limits<int>::max();
+    const int iX = std::max(cReader.toInt(key("rect-x")), -iMax);
+    const int iY = std::max(cReader.toInt(key("rect-y")), -iMax);
+    const int iWidth = std::min(std::max(0, cReader.toInt(key("rect-width"))), iMax - std::max(0, iX));
+    const int iHeight = std::min(std::max(0, cReader.toInt(key("rect-height"))), iMax - std::max(0, iY));
+    return QRect(iX, iY, iWidth, iHeight);
 }
 
 void readGrid(const CIniReader &cReader, InclinationGridLayout &cGrid)
