@@ -48,11 +48,17 @@ float convertLength(float v, int iFrom, int iTo)
     if (iFrom == iTo)
         return v;
     // The table's chains all pass through millimetres, except the direct
-    // divisions from millimetres and centimetres, which are handled first.
+    // steps between centimetres and metres and between inches and feet,
+    // which are handled first: a detour through millimetres rounds twice
+    // (1 ft would give 11.999999 in).
     if (iFrom == UnitCentimetre && iTo == UnitMetre)
         return step(v / 100.0);
     if (iFrom == UnitMetre && iTo == UnitCentimetre)
         return step(v * 100.0);
+    if (iFrom == UnitInch && iTo == UnitFoot)
+        return step(v / kInchesPerFoot);
+    if (iFrom == UnitFoot && iTo == UnitInch)
+        return step(v * kInchesPerFoot);
     const float fMm = toMillimetres(v, iFrom);
     switch (iTo) {
     case UnitMillimetre: return fMm;

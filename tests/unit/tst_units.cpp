@@ -14,6 +14,8 @@ private slots:
     void unitFromName();
     void convertLength_data();
     void convertLength();
+    void convertLengthExact_data();
+    void convertLengthExact();
     void formatDecimal_data();
     void formatDecimal();
     void formatLength_data();
@@ -74,6 +76,32 @@ void TestUnits::convertLength()
     QFETCH(int, to);
     QFETCH(float, expected);
     QCOMPARE(::convertLength(value, from, to), expected);
+}
+
+// QCOMPARE on floats is fuzzy; these results are exact in single precision
+// and must come out bit for bit, not one rounding step off.
+void TestUnits::convertLengthExact_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<float>("expected");
+    QTest::addRow("1 ft in inches") << 1.0f << 4 << 3 << 12.0f;
+    QTest::addRow("4 ft in inches") << 4.0f << 4 << 3 << 48.0f;
+    QTest::addRow("3 in in feet") << 3.0f << 3 << 4 << 0.25f;
+    QTest::addRow("6 in in feet") << 6.0f << 3 << 4 << 0.5f;
+    QTest::addRow("1.5 m in cm") << 1.5f << 5 << 2 << 150.0f;
+    QTest::addRow("250 mm in m") << 250.0f << 1 << 5 << 0.25f;
+}
+
+void TestUnits::convertLengthExact()
+{
+    QFETCH(float, value);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(float, expected);
+    const float fResult = ::convertLength(value, from, to);
+    QVERIFY2(fResult == expected, qPrintable(QString::number(double(fResult), 'g', 9)));
 }
 
 void TestUnits::formatDecimal_data()
