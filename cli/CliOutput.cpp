@@ -2,15 +2,18 @@
 
 #include <cstdio>
 
-void writeToStdout(const QByteArray &data)
+bool writeToStdout(const QByteArray &data)
 {
-    std::fwrite(data.constData(), 1, static_cast<size_t>(data.size()), stdout);
-    std::fflush(stdout);
+    const size_t uiSize = static_cast<size_t>(data.size());
+    const size_t uiWritten = std::fwrite(data.constData(), 1, uiSize, stdout);
+    // The flush reports what the device refused of the buffered rest.
+    const bool bFlushed = std::fflush(stdout) == 0;
+    return uiWritten == uiSize && bFlushed && !std::ferror(stdout);
 }
 
-void writeToStdout(const QString &sText)
+bool writeToStdout(const QString &sText)
 {
-    writeToStdout(sText.toUtf8());
+    return writeToStdout(sText.toUtf8());
 }
 
 void writeToStderr(const QString &sText)

@@ -22,7 +22,7 @@
 
 namespace {
 
-enum ExitCode { ExitOk = 0, ExitUsage = 1, ExitOpenFailed = 2, ExitUnsupported = 3 };
+enum ExitCode { ExitOk = 0, ExitUsage = 1, ExitOpenFailed = 2, ExitUnsupported = 3, ExitWriteFailed = 4 };
 
 struct ExportOptions
 {
@@ -146,7 +146,11 @@ int exportOpenProject(const QString &sProjectDirectory)
     setCurrentRuntimeData(nullptr);
     cFacade->closeProject(cRuntimeData);
 
-    writeToStdout(json);
+    // A document cut short by a full device must not pass for an export.
+    if (!writeToStdout(json)) {
+        writeToStderr(QStringLiteral("corvane-cli export: the document could not be written to standard output\n"));
+        return ExitWriteFailed;
+    }
     return ExitOk;
 }
 
@@ -164,7 +168,7 @@ QString exportUsage()
         "                     and the catalog files (default: the program's directory)\n"
         "\n"
         "Exit codes: 0 success, 1 usage error, 2 the project could not be opened,\n"
-        "3 the project has no inspection data.\n");
+        "3 the project has no inspection data, 4 the document could not be written.\n");
 }
 
 int runExportCommand(const QStringList &args)

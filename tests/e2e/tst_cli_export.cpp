@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,7 +20,8 @@ struct CliResult
     QByteArray err;
 };
 
-CliResult runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"))
+CliResult runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"),
+                 const QString &sStdoutFile = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -30,6 +32,8 @@ CliResult runCli(const QStringList &args, const QString &sLocale = QStringLitera
     static QTemporaryDir s_runtimeDir;
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), s_runtimeDir.path());
     process.setProcessEnvironment(env);
+    if (!sStdoutFile.isEmpty())
+        process.setStandardOutputFile(sStdoutFile);
     process.start(TestHelpers::installDir() + QStringLiteral("/corvane-cli"), args);
     CliResult result;
     if (!process.waitForFinished(120000)) {
@@ -117,6 +121,7 @@ private slots:
     void lengthsFollowSystemLocale_data();
     void lengthsFollowSystemLocale();
     void exportsDemoProject();
+    void fullOutputDevice();
 
 private:
     QTemporaryDir m_emptyDir;
@@ -331,6 +336,19 @@ void TestCliExport::exportsDemoProject()
                      (QList<int>{1002000, 1002001, 1002006, 1002002, 1002003, 1002004, 1002005}));
         }
     }
+}
+
+// A document the device did not take is a failure, not an export.
+void TestCliExport::fullOutputDevice()
+{
+    const QString sFull = QStringLiteral("/dev/full");
+    if (!QFileInfo::exists(sFull))
+        QSKIP("no /dev/full on this system");
+    const CliResult result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("extended-project")),
+                                     QStringLiteral("--install-dir"), fixtureInstallation()},
+                                    QStringLiteral("C.UTF-8"), sFull);
+    QCOMPARE(result.iExitCode, 4);
+    QVERIFY(result.err.contains("could not be written"));
 }
 
 QTEST_GUILESS_MAIN(TestCliExport)
