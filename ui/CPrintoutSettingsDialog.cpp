@@ -6,6 +6,7 @@
 #include "report/ReportRun.h"
 #include "storage/PathUtils.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -21,6 +22,28 @@ QString defaultSaveFileName(QWidget *cParent, const QString &sCaption, const QSt
 {
     return QFileDialog::getSaveFileName(cParent, sCaption, sProposed, sFilter);
 }
+
+// Drops mouse and key input for a window while it lives. Input made while a
+// report is written is held back by the toolkit, not discarded, and would
+// otherwise act on the dialog once it is enabled again (close it, or start
+// another report).
+class CWindowInputBlocker : public QObject
+{
+public:
+    explicit CWindowInputBlocker(QWidget *cWindow) : m_cWindow(cWindow) { qApp->installEventFilter(this); }
+    ~CWindowInputBlocker() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *cObject, QEvent *cEvent) override
+    {
+        if (!cEvent->isInputEvent() || !cObject->isWidgetType())
+            return false;
+        return static_cast<QWidget *>(cObject)->window() == m_cWindow;
+    }
+
+private:
+    QWidget *m_cWindow;
+};
 } // namespace
 
 CPrintoutSettingsDialog::CPrintoutSettingsDialog(QWidget *parent)
@@ -174,11 +197,15 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
     if (m_sOutputFileName.isEmpty())
         return;
 
-    setBusy(true);
-    const std::unique_ptr<ReportJob> cJob =
-        buildReportJob(currentChoices(), m_cProject, m_cLayout, m_cStandard, m_cDamageClasses);
-    const ReportResult eResult = runReport(*cJob, [this](const ReportProgress &cProgress) { showProgress(cProgress); });
-    setBusy(false);
+    ReportResult eResult = ReportResult::IncompleteJob;
+    {
+        const CWindowInputBlocker cBlocker(this);
+        setBusy(true);
+        const std::unique_ptr<ReportJob> cJob =
+            buildReportJob(currentChoices(), m_cProject, m_cLayout, m_cStandard, m_cDamageClasses);
+        eResult = runReport(*cJob, [this](const ReportProgress &cProgress) { showProgress(cProgress); });
+        setBusy(false);
+    }
 
     // Never leave the user believing a report exists when it does not.
     if (eResult != ReportResult::Written) {
