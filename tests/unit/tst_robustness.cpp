@@ -48,6 +48,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -452,13 +453,27 @@ private:
     void watch()
     {
 #ifdef Q_OS_UNIX
+        const QByteArray path = QFile::encodeName(m_sPath);
         while (!m_bStopping) {
-            const int iFd = ::open(QFile::encodeName(m_sPath).constData(), O_WRONLY);
+            // Blocks until a reader comes.
+            const int iFd = ::open(path.constData(), O_WRONLY);
             if (iFd < 0)
                 return;
             if (!m_bStopping)
                 ++m_iOpened;
+            // The reader sees the end of the file.
             ::close(iFd);
+            // One reader counts once: wait while it keeps the pipe open
+            // (a writer can open without blocking only while it does).
+            for (;;) {
+                const int iProbe = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                if (iProbe < 0)
+                    break;
+                ::close(iProbe);
+                if (m_bStopping)
+                    break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
         }
 #endif
     }
@@ -492,6 +507,7 @@ class TestRobustness : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void sentinelNoticesReaders();
     void projectMutations_data();
     void projectMutations();
     void catalogMutations_data();
@@ -514,10 +530,15 @@ private:
     void checkReport(const CProjectRuntimeData *cRuntimeData, const QString &sRound);
     void runRounds(const QString &sTarget, int iKind, quint32 uiSeed, int iRounds,
                    int iReportEvery);
-    QString projectPath() const { return m_root.path() + QStringLiteral("/projects/demo"); }
-    QString installPath() const { return m_root.path() + QStringLiteral("/install"); }
+    // Every round writes its trees to new directories: the settings class
+    // caches files by path and would not notice a rewrite of equal size
+    // within the same millisecond.
+    bool writeTrees(const FileTree &cProject, const FileTree &cInstall);
+    QString projectPath() const { return m_root.path() + QStringLiteral("/p/project-%1").arg(m_iGeneration); }
+    QString installPath() const { return m_root.path() + QStringLiteral("/p/install-%1").arg(m_iGeneration); }
     QString outputPath() const { return m_root.path() + QStringLiteral("/out/report.pdf"); }
-    QString sentinelPath() const { return m_root.path() + QStringLiteral("/secret"); }
+    // "../../secret" from any media or catalog directory.
+    QString sentinelPath() const { return m_root.path() + QStringLiteral("/p/secret"); }
 
     QTemporaryDir m_root;
     FileTree m_project;
@@ -526,7 +547,17 @@ private:
     std::unique_ptr<CSentinelPipe> m_sentinel;
     bool m_bVerbose = false;
     int m_iReports = 0;
+    int m_iGeneration = 0;
+    int m_iSentinelSelfTest = 0;
 };
+
+bool TestRobustness::writeTrees(const FileTree &cProject, const FileTree &cInstall)
+{
+    QDir(projectPath()).removeRecursively();
+    QDir(installPath()).removeRecursively();
+    ++m_iGeneration;
+    return writeTree(cProject, projectPath()) && writeTree(cInstall, installPath());
+}
 
 void TestRobustness::initTestCase()
 {
@@ -555,7 +586,11 @@ void TestRobustness::initTestCase()
     QVERIFY2(m_install.files.contains(QStringLiteral("Catalogs.dat")), "installation data missing");
     QVERIFY(m_install.files.contains(QStringLiteral("PrintoutLayouts/OstrelDemo_A4.lay")));
 
+    QVERIFY(QDir().mkpath(m_root.path() + QStringLiteral("/p")));
     m_sentinel = std::make_unique<CSentinelPipe>(sentinelPath());
+#ifdef Q_OS_UNIX
+    QVERIFY(m_sentinel->isValid());
+#endif
     // Names that leave the media (or catalog) directory; the relative ones
     // lead to the sentinel pipe from every directory the readers use.
     m_hostileNames = {QStringLiteral("../../etc/passwd"), QStringLiteral("/etc/passwd"), QStringLiteral(".."),
@@ -567,7 +602,7 @@ void TestRobustness::initTestCase()
 
 void TestRobustness::cleanupTestCase()
 {
-    const int iOpened = m_sentinel ? m_sentinel->openCount() : 0;
+    const int iOpened = m_sentinel ? m_sentinel->openCount() - m_iSentinelSelfTest : 0;
     m_sentinel.reset();
     qInstallMessageHandler(s_previousHandler);
     QLocale::setDefault(QLocale::c());
@@ -720,8 +755,7 @@ void TestRobustness::runRounds(const QString &sTarget, int iKind, quint32 uiSeed
         FileTree &cTarget = sTarget == QLatin1String("project") ? cProject : cInstall;
         if (!cMutator.apply(iKind, cTarget))
             QSKIP("the mutation applies to no file");
-        QVERIFY(writeTree(cProject, projectPath()));
-        QVERIFY(writeTree(cInstall, installPath()));
+        QVERIFY(writeTrees(cProject, cInstall));
         const QString sRound = QStringLiteral("round %1 (seed %2): %3").arg(iRound).arg(uiSeed).arg(cMutator.description());
         if (m_bVerbose)
             qInfo("%s", qPrintable(sRound));
@@ -745,6 +779,23 @@ void TestRobustness::runRounds(const QString &sTarget, int iKind, quint32 uiSeed
     qInfo("%d rounds, %s, %d reports", iRounds, qPrintable(summary.join(QStringLiteral(", "))), m_iReports);
 }
 
+// The harness itself: reading the sentinel neither blocks nor goes unseen.
+void TestRobustness::sentinelNoticesReaders()
+{
+#ifdef Q_OS_UNIX
+    const int iBefore = m_sentinel->openCount();
+    {
+        QFile file(sentinelPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().isEmpty());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_sentinel->openCount(), iBefore + 1, 5000);
+    m_iSentinelSelfTest = 1;
+#else
+    QSKIP("needs named pipes");
+#endif
+}
+
 void TestRobustness::projectMutations_data()
 {
     QTest::addColumn<int>("iKind");
@@ -755,7 +806,7 @@ void TestRobustness::projectMutations_data()
 void TestRobustness::projectMutations()
 {
     QFETCH(int, iKind);
-    runRounds(QStringLiteral("project"), iKind, 0x5eed0000u + quint32(iKind), 20, 7);
+    runRounds(QStringLiteral("project"), iKind, 0x5eed0000u + quint32(iKind), 30, 6);
 }
 
 void TestRobustness::catalogMutations_data()
@@ -766,7 +817,7 @@ void TestRobustness::catalogMutations_data()
 void TestRobustness::catalogMutations()
 {
     QFETCH(int, iKind);
-    runRounds(QStringLiteral("install"), iKind, 0xca7a0000u + quint32(iKind), 12, 6);
+    runRounds(QStringLiteral("install"), iKind, 0xca7a0000u + quint32(iKind), 16, 5);
 }
 
 // Hand-made damage that random mutation rarely hits exactly.
@@ -819,8 +870,7 @@ void TestRobustness::damagedProjects()
         QVERIFY2(data.contains(sFind.toUtf8()), qPrintable(sFind));
         data.replace(sFind.toUtf8(), sReplace.toUtf8());
     }
-    QVERIFY(writeTree(cProject, projectPath()));
-    QVERIFY(writeTree(m_install, installPath()));
+    QVERIFY(writeTrees(cProject, m_install));
     const QByteArray before = treeHash(projectPath());
     exercise(QString::fromLatin1(QTest::currentDataTag()), true);
     QCOMPARE(treeHash(projectPath()), before);
@@ -891,8 +941,7 @@ void TestRobustness::damagedCatalogs()
     QVERIFY2(cPattern.match(sText).hasMatch(), qPrintable(sKey));
     sText.replace(cPattern, QStringLiteral("\\1=") + QString(sValue).replace(QLatin1Char('\\'), QStringLiteral("\\\\")));
     cInstall.files[sFile] = sText.toUtf8();
-    QVERIFY(writeTree(m_project, projectPath()));
-    QVERIFY(writeTree(cInstall, installPath()));
+    QVERIFY(writeTrees(m_project, cInstall));
     const QByteArray before = treeHash(projectPath());
     QElapsedTimer cTimer;
     cTimer.start();
@@ -930,7 +979,8 @@ void TestRobustness::layoutRectangles()
     QFETCH(int, iWidth);
     QFETCH(int, iHeight);
     QFETCH(QRect, cExpected);
-    const QString sPath = m_root.path() + QStringLiteral("/rect.lay");
+    // A file of its own per row: see writeTrees.
+    const QString sPath = m_root.path() + QStringLiteral("/rect-%1.lay").arg(QString::fromLatin1(QTest::currentDataTag()));
     QFile file(sPath);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QStringLiteral("[inclination-legend]\nrect-x=%1\nrect-y=%2\nrect-width=%3\nrect-height=%4\n")
