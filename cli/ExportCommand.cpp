@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 #include <memory>
 
@@ -61,58 +60,65 @@ QString parseArguments(const QStringList &args, ExportOptions &cOptions)
     return QString();
 }
 
-QJsonArray fieldsOf(const CDataCoreObject *cObject)
+// One JSON string, quoted and escaped.
+QByteArray jsonString(const QString &sText)
 {
-    QJsonArray fields;
-    const std::unique_ptr<CDataCoreObjectQuery> cQuery = createQuery(cObject);
-    if (!cQuery)
-        return fields;
-    const QList<int> ids = cQuery->fieldIds();
-    for (int iId : ids) {
-        QJsonObject field;
-        field.insert(QStringLiteral("id"), iId);
-        field.insert(QStringLiteral("caption"), cQuery->fieldCaption(iId));
-        field.insert(QStringLiteral("value"), cQuery->fieldValue(iId));
-        field.insert(QStringLiteral("code"), cQuery->fieldCode(iId));
-        fields.append(field);
-    }
-    return fields;
+    const QByteArray array = QJsonDocument(QJsonArray{sText}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
 }
 
-QJsonObject exportProject(const CCorvaneProject &cProject)
+// The fields of an object, one per line, keys in the order id, caption,
+// value, code (the JSON classes would sort them alphabetically).
+QByteArray fieldsOf(const CDataCoreObject *cObject, const QByteArray &indent)
 {
-    QJsonObject project;
-    project.insert(QStringLiteral("fields"), fieldsOf(&cProject));
+    const std::unique_ptr<CDataCoreObjectQuery> cQuery = createQuery(cObject);
+    const QList<int> ids = cQuery ? cQuery->fieldIds() : QList<int>();
+    if (ids.isEmpty())
+        return "[]";
+    QByteArray out = "[\n";
+    for (int i = 0; i < ids.size(); ++i) {
+        const int iId = ids.at(i);
+        out += indent + "    {\"id\": " + QByteArray::number(iId)
+               + ", \"caption\": " + jsonString(cQuery->fieldCaption(iId))
+               + ", \"value\": " + jsonString(cQuery->fieldValue(iId))
+               + ", \"code\": " + jsonString(cQuery->fieldCode(iId)) + '}'
+               + (i + 1 < ids.size() ? ",\n" : "\n");
+    }
+    return out + indent + ']';
+}
 
-    QJsonArray sections;
+QByteArray exportProject(const CCorvaneProject &cProject)
+{
+    QByteArray out = "{\n    \"project\": {\n        \"fields\": " + fieldsOf(&cProject, "        ")
+                     + "\n    },\n    \"sections\": [";
+    bool bFirstSection = true;
     for (int iSection = 0; iSection < cProject.sectionCount(); ++iSection) {
         const CInspectionSegment *cSection = cProject.sectionAt(iSection);
         if (!cSection)
             continue;
-        QJsonObject section;
-        section.insert(QStringLiteral("id"), cSection->id());
-        section.insert(QStringLiteral("name"), cSection->name());
-        section.insert(QStringLiteral("fields"), fieldsOf(cSection));
-
-        QJsonArray events;
+        out += bFirstSection ? "\n" : ",\n";
+        bFirstSection = false;
+        out += "        {\n            \"id\": " + QByteArray::number(cSection->id())
+               + ",\n            \"name\": " + jsonString(cSection->name())
+               + ",\n            \"fields\": " + fieldsOf(cSection, "            ")
+               + ",\n            \"events\": [";
+        bool bFirstEvent = true;
         const CEventList *cEvents = cSection->events();
         for (int iEvent = 0; iEvent < cEvents->count(); ++iEvent) {
             const CInspectionEvent *cEvent = cEvents->at(iEvent);
             if (!cEvent)
                 continue;
-            QJsonObject event;
-            event.insert(QStringLiteral("id"), cEvent->id());
-            event.insert(QStringLiteral("fields"), fieldsOf(cEvent));
-            events.append(event);
+            out += bFirstEvent ? "\n" : ",\n";
+            bFirstEvent = false;
+            out += "                {\n                    \"id\": " + QByteArray::number(cEvent->id())
+                   + ",\n                    \"fields\": " + fieldsOf(cEvent, "                    ")
+                   + "\n                }";
         }
-        section.insert(QStringLiteral("events"), events);
-        sections.append(section);
+        out += bFirstEvent ? "]" : "\n            ]";
+        out += "\n        }";
     }
-
-    QJsonObject document;
-    document.insert(QStringLiteral("project"), project);
-    document.insert(QStringLiteral("sections"), sections);
-    return document;
+    out += bFirstSection ? "]\n}\n" : "\n    ]\n}\n";
+    return out;
 }
 
 // Opens the project, writes the document and closes the project again. The
@@ -142,7 +148,7 @@ int exportOpenProject(const QString &sProjectDirectory)
     }
 
     setCurrentRuntimeData(cRuntimeData);
-    const QByteArray json = QJsonDocument(exportProject(*cProject)).toJson(QJsonDocument::Indented);
+    const QByteArray json = exportProject(*cProject);
     setCurrentRuntimeData(nullptr);
     cFacade->closeProject(cRuntimeData);
 

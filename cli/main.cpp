@@ -3,8 +3,13 @@
 #include "cli/ExportCommand.h"
 #include "cli/ReportCommand.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
+
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +29,21 @@ QString usage()
         "Run 'corvane-cli COMMAND --help' for the arguments of a command.\n");
 }
 
+// Without a session (cron, ssh, CI) the GUI library warns about a missing
+// runtime directory on every start; give it a private one instead.
+void ensureRuntimeDirectory()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString sDirectory = QDir::tempPath() + QStringLiteral("/corvane-runtime-") + QString::number(::getuid());
+    if (!QDir().mkpath(sDirectory))
+        return;
+    QFile::setPermissions(sDirectory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QFileInfo info(sDirectory);
+    if (info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sDirectory));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -32,6 +52,7 @@ int main(int argc, char *argv[])
     // display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    ensureRuntimeDirectory();
 
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvane-cli"));

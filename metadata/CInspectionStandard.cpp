@@ -78,7 +78,10 @@ int CInspectionStandard::inspectionDirection(const CInspectionSegment *pSection)
 
 float CInspectionStandard::parseMeasurement(const QString &sText)
 {
-    const QString sTrimmed = sText.trimmed();
+    // An unquoted "300,5" reaches us split and joined again as "300, 5".
+    QString sTrimmed = sText.trimmed();
+    if (sTrimmed.count(QLatin1Char(',')) == 1)
+        sTrimmed.replace(QLatin1String(", "), QLatin1String(","));
     float fValue = 0.0f;
     if (toFiniteFloat(sTrimmed, &fValue))
         return fValue;

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -316,6 +317,17 @@ void TestCliExport::exportsDemoProject()
     const QJsonObject root = QJsonDocument::fromJson(result.out, &error).object();
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
     QCOMPARE(idsOf(root.value("project").toObject().value("fields").toArray()).size(), 34);
+    // Every field object keeps the documented key order: id, caption, value, code.
+    const QRegularExpression fieldLine(QStringLiteral(
+        R"(^\s*\{"id": -?\d+, "caption": ".*", "value": ".*", "code": ".*"\},?$)"));
+    int iFieldLines = 0;
+    for (const QByteArray &line : result.out.split('\n')) {
+        if (!line.trimmed().startsWith("{\"id\""))
+            continue;
+        ++iFieldLines;
+        QVERIFY2(fieldLine.match(QString::fromUtf8(line)).hasMatch(), line.constData());
+    }
+    QVERIFY(iFieldLines > 100);
 
     const QJsonArray sections = root.value("sections").toArray();
     QVERIFY(!sections.isEmpty());

@@ -206,6 +206,7 @@ void TestInspectionStandard::measurements_data()
     QTest::addRow("diameter with blanks") << 6 << " 250 " << "mm" << 25.0f;
     QTest::addRow("diameter inch") << 6 << "12" << "in" << 30.48f;
     QTest::addRow("diameter German comma") << 6 << "300,5" << "mm" << 30.05f;
+    QTest::addRow("unquoted comma split by the reader") << 6 << "300, 5" << "mm" << 30.05f;
     QTest::addRow("diameter unknown unit") << 6 << "300" << "yd" << 0.0f;
     QTest::addRow("diameter not a number") << 6 << "DN300" << "mm" << 0.0f;
     QTest::addRow("diameter empty") << 6 << "" << "mm" << 0.0f;
