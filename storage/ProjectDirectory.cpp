@@ -2,6 +2,8 @@
 
 #include "storage/PathUtils.h"
 
+#include <QFileInfo>
+
 namespace {
 QString mediaDirectory(const QString &sProjectDirectory, const QString &sName)
 {
@@ -38,7 +40,13 @@ QString mediaFilePath(const QString &sMediaDirectory, const QString &sName)
         return QString();
     QString sPath = sMediaDirectory;
     ensureTrailingSlash(sPath);
-    return sPath + sName;
+    sPath += sName;
+    // A pipe, socket or device in the media directory would block whoever
+    // opens it; only regular files (or missing ones) are media.
+    const QFileInfo info(sPath);
+    if (info.exists() && !info.isFile())
+        return QString();
+    return sPath;
 }
 
 QString segmentsFilePath(const QString &sProjectDirectory)

@@ -13,7 +13,8 @@ QString inclinationDirectory(const QString &sProjectDirectory);
 // The path of a media file named in the project data. Names come from the
 // project files and are bare file names; anything that could leave the
 // media directory ("/", "\\", ".", "..") or an empty name gives an empty
-// path, so no caller ever opens a file outside it.
+// path, so no caller ever opens a file outside it. So does an existing entry
+// that is not a regular file (a pipe would block its reader for good).
 QString mediaFilePath(const QString &sMediaDirectory, const QString &sName);
 
 // File names inside the project directory.

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestPathUtils : public QObject
 {
     Q_OBJECT
@@ -23,6 +25,7 @@ private slots:
     void mediaDirectories();
     void mediaFilePath_data();
     void mediaFilePath();
+    void mediaFilePathRefusesSpecialFiles();
     void accessResultMapping();
 };
 
@@ -179,6 +182,21 @@ void TestPathUtils::mediaFilePath()
     // No media directory: no path either, never a name relative to the
     // working directory.
     QCOMPARE(::mediaFilePath(QString(), sName), QString());
+}
+
+void TestPathUtils::mediaFilePathRefusesSpecialFiles()
+{
+    QTemporaryDir dir;
+    const QString sMedia = dir.path() + QStringLiteral("/Photos/");
+    QVERIFY(QDir().mkpath(sMedia + QStringLiteral("folder.jpg")));
+    QVERIFY(::mkfifo(QFile::encodeName(sMedia + QStringLiteral("pipe.jpg")).constData(), 0600) == 0);
+    QFile regular(sMedia + QStringLiteral("photo.jpg"));
+    QVERIFY(regular.open(QIODevice::WriteOnly));
+    regular.close();
+    QCOMPARE(::mediaFilePath(sMedia, QStringLiteral("pipe.jpg")), QString());
+    QCOMPARE(::mediaFilePath(sMedia, QStringLiteral("folder.jpg")), QString());
+    QCOMPARE(::mediaFilePath(sMedia, QStringLiteral("photo.jpg")), sMedia + QStringLiteral("photo.jpg"));
+    QCOMPARE(::mediaFilePath(sMedia, QStringLiteral("missing.jpg")), sMedia + QStringLiteral("missing.jpg"));
 }
 
 void TestPathUtils::accessResultMapping()
