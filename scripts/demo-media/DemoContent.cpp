@@ -66,20 +66,20 @@ struct EventSpec
     const char *pszRemark;
 };
 
-DemoEvent makeEvent(int iId, const EventSpec &spec)
+DemoEvent makeEvent(int iId, const EventSpec &cSpec)
 {
     DemoEvent event;
     event.iId = iId;
-    event.dPosition = spec.dPosition;
-    event.sCode = QString::fromLatin1(spec.pszCode);
-    event.sChar1 = QString::fromLatin1(spec.pszChar1);
-    event.sChar2 = QString::fromLatin1(spec.pszChar2);
-    event.iClockFrom = spec.iClockFrom;
-    event.iClockTo = spec.iClockTo;
-    event.sQuantity = QString::fromUtf8(spec.pszQuantity);
-    event.iDamageClass = spec.iDamageClass;
-    event.iPhotoCount = spec.iPhotos;
-    event.sRemark = QString::fromUtf8(spec.pszRemark);
+    event.dPosition = cSpec.dPosition;
+    event.sCode = QString::fromLatin1(cSpec.pszCode);
+    event.sChar1 = QString::fromLatin1(cSpec.pszChar1);
+    event.sChar2 = QString::fromLatin1(cSpec.pszChar2);
+    event.iClockFrom = cSpec.iClockFrom;
+    event.iClockTo = cSpec.iClockTo;
+    event.sQuantity = QString::fromUtf8(cSpec.pszQuantity);
+    event.iDamageClass = cSpec.iDamageClass;
+    event.iPhotoCount = cSpec.iPhotos;
+    event.sRemark = QString::fromUtf8(cSpec.pszRemark);
     QStringList details;
     if (event.sCode == "BCD" || event.sCode == "BCE" || event.sCode == "BDB" || event.sCode == "BDC")
         details << event.sRemark;
@@ -99,8 +99,8 @@ std::vector<DemoEvent> makeEvents(std::initializer_list<EventSpec> specs)
 {
     std::vector<DemoEvent> events;
     int iId = 1;
-    for (const EventSpec &spec : specs)
-        events.push_back(makeEvent(iId++, spec));
+    for (const EventSpec &cSpec : specs)
+        events.push_back(makeEvent(iId++, cSpec));
     return events;
 }
 
@@ -161,57 +161,57 @@ std::vector<DemoEvent> longSectionEvents(double dLength, double dJoint)
     for (int i = 0; i < iDefects; ++i) {
         double dPos = 0.6 + i * (dLength - 1.4) / iDefects + rng.bounded(50) / 100.0;
         const int iKind = rng.bounded(100);
-        EventSpec spec{0.0, "BAB", "B", "A", 12, 0, "", 3, 1, ""};
+        EventSpec cSpec{0.0, "BAB", "B", "A", 12, 0, "", 3, 1, ""};
         auto quantity = [&](const QString &sText) {
             keep.push_back(sText.toUtf8());
             return keep.back().constData();
         };
         if (iKind < 22) {              // crack, longitudinal or circumferential
             const bool bCirc = rng.bounded(3) == 0;
-            spec = {0, "BAB", "B", bCirc ? "B" : "A", bCirc ? 9 : 10 + int(rng.bounded(5)) % 12,
+            cSpec = {0, "BAB", "B", bCirc ? "B" : "A", bCirc ? 9 : 10 + int(rng.bounded(5)) % 12,
                     bCirc ? 3 : 0, quantity(QString("width %1 mm").arg(1 + rng.bounded(3))),
                     bCirc ? 2 : 3, 1, ""};
-            if (spec.iClockFrom == 0)
-                spec.iClockFrom = 12;
+            if (cSpec.iClockFrom == 0)
+                cSpec.iClockFrom = 12;
         } else if (iKind < 36) {       // surface damage in the crown or the invert
             const bool bInvert = rng.bounded(2) == 0;
-            spec = {0, "BAF", bInvert ? "C" : "B", "", bInvert ? 5 : 11, bInvert ? 7 : 1, "", 2, 1, ""};
+            cSpec = {0, "BAF", bInvert ? "C" : "B", "", bInvert ? 5 : 11, bInvert ? 7 : 1, "", 2, 1, ""};
         } else if (iKind < 50) {       // displaced joint
-            spec = {0, "BAJ", rng.bounded(2) ? "A" : "B", "", 0, 0,
+            cSpec = {0, "BAJ", rng.bounded(2) ? "A" : "B", "", 0, 0,
                     quantity(QString("gap %1 mm").arg(10 + 5 * rng.bounded(5))), 2, 1, ""};
         } else if (iKind < 60) {       // roots at a joint
             const bool bMass = rng.bounded(4) == 0;
-            spec = {0, "BBA", bMass ? "C" : "B", "", bMass ? 9 : 11, bMass ? 3 : 1,
+            cSpec = {0, "BBA", bMass ? "C" : "B", "", bMass ? 9 : 11, bMass ? 3 : 1,
                     quantity(QString("%1 % of cross-section").arg(bMass ? 25 : 5)), bMass ? 4 : 2, 2, ""};
         } else if (iKind < 70) {       // infiltration at a joint
-            spec = {0, "BBF", rng.bounded(2) ? "A" : "B", "", 1 + int(rng.bounded(3)), 0, "", 3, 1, ""};
+            cSpec = {0, "BBF", rng.bounded(2) ? "A" : "B", "", 1 + int(rng.bounded(3)), 0, "", 3, 1, ""};
         } else if (iKind < 82) {       // lateral connection
             const bool bClosed = rng.bounded(3) == 0;
             const int iClock = rng.bounded(2) ? 2 : 10;
-            spec = {0, "BCA", "A", bClosed ? "B" : "A", iClock, 0,
+            cSpec = {0, "BCA", "A", bClosed ? "B" : "A", iClock, 0,
                     quantity(QString("DN %1").arg(rng.bounded(2) ? 150 : 200)), bClosed ? 1 : 0, 1, ""};
         } else if (iKind < 90) {       // intruding sealing ring
-            spec = {0, "BAI", "A", "", 4, 8, "", 3, 1, ""};
+            cSpec = {0, "BAI", "A", "", 4, 8, "", 3, 1, ""};
         } else if (iKind < 96) {       // deposits
-            spec = {0, "BBC", "A", "", 5, 7, quantity(QString("%1 % of cross-section").arg(5 + 5 * rng.bounded(3))), 2, 1, ""};
+            cSpec = {0, "BBC", "A", "", 5, 7, quantity(QString("%1 % of cross-section").arg(5 + 5 * rng.bounded(3))), 2, 1, ""};
         } else {
-            spec = {0, "BAB", "C", "C", 1, 5, "", 5, 2, ""};
+            cSpec = {0, "BAB", "C", "C", 1, 5, "", 5, 2, ""};
         }
-        const QString sCode = QString::fromLatin1(spec.pszCode);
+        const QString sCode = QString::fromLatin1(cSpec.pszCode);
         if (sCode == "BAJ" || sCode == "BBA" || sCode == "BBF" || sCode == "BAI") {
             // One joint observation per joint; otherwise record a crack there.
             const int iJoint = std::max(1, int(std::lround(dPos / dJoint)));
             if (usedJoints.contains(iJoint)) {
-                spec = {0, "BAB", "B", "A", 12, 0, quantity("width 1 mm"), 3, 1, ""};
+                cSpec = {0, "BAB", "B", "A", 12, 0, quantity("width 1 mm"), 3, 1, ""};
             } else {
                 usedJoints.append(iJoint);
                 dPos = iJoint * dJoint + 0.01 * rng.bounded(4);
             }
         }
-        spec.dPosition = std::round(std::min(dPos, dLength - 0.3) * 100.0) / 100.0;
-        if (spec.iDamageClass >= 3 && rng.bounded(2) == 0)
-            spec.iPhotos = 2;
-        specs.push_back(spec);
+        cSpec.dPosition = std::round(std::min(dPos, dLength - 0.3) * 100.0) / 100.0;
+        if (cSpec.iDamageClass >= 3 && rng.bounded(2) == 0)
+            cSpec.iPhotos = 2;
+        specs.push_back(cSpec);
     }
     // Recorded in driving order, at least a hand's width apart.
     std::stable_sort(specs.begin() + 2, specs.end(),
@@ -221,8 +221,8 @@ std::vector<DemoEvent> longSectionEvents(double dLength, double dJoint)
     specs.push_back({dLength, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S13"});
     std::vector<DemoEvent> events;
     int iId = 1;
-    for (const EventSpec &spec : specs)
-        events.push_back(makeEvent(iId++, spec));
+    for (const EventSpec &cSpec : specs)
+        events.push_back(makeEvent(iId++, cSpec));
     return events;
 }
 

@@ -110,27 +110,27 @@ struct LayoutSpec
     int iSectionRowHeight = 600;
 };
 
-QString layoutFile(const LayoutSpec &spec)
+QString layoutFile(const LayoutSpec &cSpec)
 {
-    const auto width = [&spec](int iShare) { return spec.iCellWidth != 0 ? spec.iCellWidth : iShare; };
+    const auto width = [&cSpec](int iShare) { return cSpec.iCellWidth != 0 ? cSpec.iCellWidth : iShare; };
     QString s;
-    s += tableGroup("project-page-header", 18000, {{spec.iHeaderHeight, {{width(18000), 1000031, 1}}}});
+    s += tableGroup("project-page-header", 18000, {{cSpec.iHeaderHeight, {{width(18000), 1000031, 1}}}});
     s += tableGroup("project-info", 18000,
-                    uniformRows(spec.iRowCount, spec.iListRowHeight, {{width(6000), 1000031, 3}, {width(12000), 1000031, 1}}));
+                    uniformRows(cSpec.iRowCount, cSpec.iListRowHeight, {{width(6000), 1000031, 3}, {width(12000), 1000031, 1}}));
     s += tableGroup("table-of-contents", 18000,
-                    uniformRows(spec.iRowCount, spec.iContentsRowHeight, {{width(14000)}, {width(4000)}}));
+                    uniformRows(cSpec.iRowCount, cSpec.iContentsRowHeight, {{width(14000)}, {width(4000)}}));
     QList<Cell> listCells;
     for (int i = 0; i < 7; ++i)
         listCells.append(Cell{width(2500)});
-    s += tableGroup("section-list", 18000, uniformRows(std::max(3, spec.iRowCount), spec.iListRowHeight, listCells));
-    s += tableGroup("damage-class-legend", 9000, uniformRows(spec.iRowCount * 6, spec.iListRowHeight, {{width(6000)}, {width(3000)}}));
-    s += tableGroup("section-page-header", 18000, {{spec.iHeaderHeight, {{width(18000), 1001100, 1}}}});
-    s += tableGroup("section-header", 18000, {{spec.iSectionRowHeight, {{width(9000), 1001100, 3}, {width(9000), 1001100, 1}}}});
+    s += tableGroup("section-list", 18000, uniformRows(std::max(3, cSpec.iRowCount), cSpec.iListRowHeight, listCells));
+    s += tableGroup("damage-class-legend", 9000, uniformRows(cSpec.iRowCount * 6, cSpec.iListRowHeight, {{width(6000)}, {width(3000)}}));
+    s += tableGroup("section-page-header", 18000, {{cSpec.iHeaderHeight, {{width(18000), 1001100, 1}}}});
+    s += tableGroup("section-header", 18000, {{cSpec.iSectionRowHeight, {{width(9000), 1001100, 3}, {width(9000), 1001100, 1}}}});
     QList<Cell> eventCells;
     for (int i = 0; i < 6; ++i)
         eventCells.append(Cell{width(2000)});
-    s += tableGroup("event", 12000, uniformRows(2, spec.iSectionRowHeight, eventCells));
-    s += tableGroup("no-events", 12000, {{spec.iSectionRowHeight, {{width(12000)}}}});
+    s += tableGroup("event", 12000, uniformRows(2, cSpec.iSectionRowHeight, eventCells));
+    s += tableGroup("no-events", 12000, {{cSpec.iSectionRowHeight, {{width(12000)}}}});
     s += tableGroup("big-picture", 18000, {{20000, {{width(18000)}}}, {600, {{width(9000)}, {width(9000)}}}});
     s += tableGroup("small-picture", 18000, {{6000, {{width(9000)}, {width(3000)}, {width(3000)}, {width(3000)}}}});
     s += QStringLiteral("[page-footer]\nwidth=18000\nheight=1000\ntext-x=100\ntext-y=300\n\n");
@@ -434,9 +434,9 @@ void TestCliReport::contentsMatchesFooters()
     QFETCH(QStringList, options);
     QFETCH(int, contentsPages);
     QTemporaryDir dir;
-    LayoutSpec spec;
-    spec.iContentsRowHeight = contentsRowHeight;
-    QVERIFY(writeInstallation(dir.filePath("install"), layoutFile(spec).toUtf8()));
+    LayoutSpec cSpec;
+    cSpec.iContentsRowHeight = contentsRowHeight;
+    QVERIFY(writeInstallation(dir.filePath("install"), layoutFile(cSpec).toUtf8()));
     QVERIFY(writeProject(dir.filePath("p"), sections));
     const QString sPdf = dir.filePath("r.pdf");
     const CliResult result = runCli(QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", dir.filePath("install")}
