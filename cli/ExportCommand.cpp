@@ -2,26 +2,22 @@
 
 #include "app/CApplicationContext.h"
 #include "cli/CliOutput.h"
+#include "cli/CliProject.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "queries/CDataCoreObjectQuery.h"
-#include "queries/CSharedTranslations.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
 #include "storage/IPersistenceFacade.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 #include <memory>
 
 namespace {
-
-enum ExitCode { ExitOk = 0, ExitUsage = 1, ExitOpenFailed = 2, ExitUnsupported = 3, ExitWriteFailed = 4 };
 
 struct ExportOptions
 {
@@ -125,27 +121,12 @@ QByteArray exportProject(const CCorvaneProject &cProject)
 // application context must be live.
 int exportOpenProject(const QString &sProjectDirectory)
 {
-    IPersistenceFacade *cFacade = CApplicationContext::instance()->persistenceFacade();
     CProjectRuntimeData *cRuntimeData = nullptr;
-    const int iCode = cFacade->openProject(sProjectDirectory, cRuntimeData);
-    if (iCode != 0 || !cRuntimeData) {
-        const CSharedTranslations *cTranslations = CSharedTranslations::instance();
-        // A facade that reports success without runtime data is an internal error.
-        const quint32 uiCode = iCode != 0 ? quint32(iCode) : 1u;
-        writeToStderr(QStringLiteral("%1\n\n%2\n")
-                          .arg(cTranslations->errorMessage(uiCode), cTranslations->errorCodeText(uiCode)));
-        return ExitOpenFailed;
-    }
-
-    const CCorvaneProject *cProject = cRuntimeData->hasInspectionData() ? cRuntimeData->corvaneProject() : nullptr;
-    if (!cProject) {
-        writeToStderr(QCoreApplication::translate("CAppMainWindow",
-                                                  "The specified project is a project without inspection data, "
-                                                  "thus it cannot be opened with this Viewer.")
-                      + QLatin1Char('\n'));
-        cFacade->closeProject(cRuntimeData);
-        return ExitUnsupported;
-    }
+    const int iOpened = openProjectForCommand(sProjectDirectory, cRuntimeData);
+    if (iOpened != ExitOk)
+        return iOpened;
+    IPersistenceFacade *cFacade = CApplicationContext::instance()->persistenceFacade();
+    const CCorvaneProject *cProject = cRuntimeData->corvaneProject();
 
     setCurrentRuntimeData(cRuntimeData);
     const QByteArray json = exportProject(*cProject);
@@ -190,12 +171,8 @@ int runExportCommand(const QStringList &args)
         return ExitUsage;
     }
 
-    const QString sInstallDirectory = cOptions.sInstallDirectory.isEmpty()
-                                          ? QCoreApplication::applicationDirPath()
-                                          : QFileInfo(cOptions.sInstallDirectory).absoluteFilePath();
-    QString sProjectDirectory = QDir::cleanPath(QFileInfo(cOptions.sProjectDirectory).absoluteFilePath());
-    if (cOptions.sProjectDirectory.endsWith(QLatin1Char('/')) && !sProjectDirectory.endsWith(QLatin1Char('/')))
-        sProjectDirectory += QLatin1Char('/');
+    const QString sInstallDirectory = installDirectoryFromOption(cOptions.sInstallDirectory);
+    const QString sProjectDirectory = projectDirectoryFromArgument(cOptions.sProjectDirectory);
 
     CApplicationContext::setInstance(new CApplicationContext(sInstallDirectory));
     const int iResult = exportOpenProject(sProjectDirectory);

@@ -2,8 +2,8 @@
 
 #include "app/CApplicationContext.h"
 #include "cli/CliOutput.h"
+#include "cli/CliProject.h"
 #include "model/CCorvaneProject.h"
-#include "queries/CSharedTranslations.h"
 #include "report/ReportJobBuilder.h"
 #include "report/ReportRun.h"
 #include "storage/CProjectRuntimeData.h"
@@ -11,12 +11,9 @@
 #include "storage/IPersistenceFacade.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
-
-enum ExitCode { ExitOk = 0, ExitUsage = 1, ExitOpenFailed = 2, ExitUnsupported = 3, ExitNotWritten = 4 };
 
 struct ReportOptions
 {
@@ -184,26 +181,12 @@ QString resultMessage(ReportResult eResult, const QString &sFile)
 // application context must be live.
 int reportOpenProject(const ReportOptions &cOptions, const QString &sProjectDirectory)
 {
-    IPersistenceFacade *cFacade = CApplicationContext::instance()->persistenceFacade();
     CProjectRuntimeData *cRuntimeData = nullptr;
-    const int iCode = cFacade->openProject(sProjectDirectory, cRuntimeData);
-    if (iCode != 0 || !cRuntimeData) {
-        const CSharedTranslations *cTranslations = CSharedTranslations::instance();
-        const quint32 uiCode = iCode != 0 ? quint32(iCode) : 1u;
-        writeToStderr(QStringLiteral("%1\n\n%2\n")
-                          .arg(cTranslations->errorMessage(uiCode), cTranslations->errorCodeText(uiCode)));
-        return ExitOpenFailed;
-    }
-
-    const CCorvaneProject *cProject = cRuntimeData->hasInspectionData() ? cRuntimeData->corvaneProject() : nullptr;
-    if (!cProject) {
-        writeToStderr(QCoreApplication::translate("CAppMainWindow",
-                                                  "The specified project is a project without inspection data, "
-                                                  "thus it cannot be opened with this Viewer.")
-                      + QLatin1Char('\n'));
-        cFacade->closeProject(cRuntimeData);
-        return ExitUnsupported;
-    }
+    const int iOpened = openProjectForCommand(sProjectDirectory, cRuntimeData);
+    if (iOpened != ExitOk)
+        return iOpened;
+    IPersistenceFacade *cFacade = CApplicationContext::instance()->persistenceFacade();
+    const CCorvaneProject *cProject = cRuntimeData->corvaneProject();
 
     ReportChoices cChoices = cOptions.cChoices;
     cChoices.sLogoDirectory = cOptions.bLogoDirectoryGiven ? cOptions.sLogoDirectory : sProjectDirectory;
@@ -232,7 +215,7 @@ int reportOpenProject(const ReportOptions &cOptions, const QString &sProjectDire
 
     if (eResult != ReportResult::Written) {
         writeToStderr(QStringLiteral("corvane-cli report: ") + resultMessage(eResult, cChoices.sOutputFileName));
-        return ExitNotWritten;
+        return ExitWriteFailed;
     }
     if (!bQuiet)
         writeToStderr(QStringLiteral("wrote %1\n").arg(cChoices.sOutputFileName));
@@ -284,12 +267,8 @@ int runReportCommand(const QStringList &args)
         return ExitUsage;
     }
 
-    const QString sInstallDirectory = cOptions.sInstallDirectory.isEmpty()
-                                          ? QCoreApplication::applicationDirPath()
-                                          : QFileInfo(cOptions.sInstallDirectory).absoluteFilePath();
-    QString sProjectDirectory = QFileInfo(cOptions.sProjectDirectory).absoluteFilePath();
-    if (cOptions.sProjectDirectory.endsWith(QLatin1Char('/')) && !sProjectDirectory.endsWith(QLatin1Char('/')))
-        sProjectDirectory += QLatin1Char('/');
+    const QString sInstallDirectory = installDirectoryFromOption(cOptions.sInstallDirectory);
+    const QString sProjectDirectory = projectDirectoryFromArgument(cOptions.sProjectDirectory);
     if (cOptions.bLogoDirectoryGiven && !cOptions.sLogoDirectory.isEmpty())
         cOptions.sLogoDirectory = QFileInfo(cOptions.sLogoDirectory).absoluteFilePath();
 
