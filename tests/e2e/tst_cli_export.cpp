@@ -1,3 +1,4 @@
+#include "CliRunner.h"
 #include "TestHelpers.h"
 
 #include <QDir>
@@ -14,38 +15,11 @@
 
 namespace {
 
-struct CliResult
+// The export runs for at most two minutes; its output may go to a file.
+CliRun runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"),
+              const QString &sStdoutFile = QString())
 {
-    int iExitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliResult runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"),
-                 const QString &sStdoutFile = QString())
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("LC_ALL"), sLocale);
-    env.insert(QStringLiteral("LANG"), sLocale);
-    // A private runtime directory keeps the GUI library quiet on stderr.
-    static QTemporaryDir s_runtimeDir;
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), s_runtimeDir.path());
-    process.setProcessEnvironment(env);
-    if (!sStdoutFile.isEmpty())
-        process.setStandardOutputFile(sStdoutFile);
-    process.start(TestHelpers::installDir() + QStringLiteral("/corvane-cli"), args);
-    CliResult result;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.iExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return TestHelpers::runCli(args, sLocale, 120000, sStdoutFile);
 }
 
 QString queriesFixture(const QString &sName)
@@ -143,7 +117,7 @@ void TestCliExport::usageErrors_data()
 void TestCliExport::usageErrors()
 {
     QFETCH(QStringList, args);
-    const CliResult result = runCli(args);
+    const CliRun result = runCli(args);
     QCOMPARE(result.iExitCode, 1);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.err.contains("Usage"));
@@ -162,7 +136,7 @@ void TestCliExport::helpAndVersion()
 {
     QFETCH(QStringList, args);
     QFETCH(QByteArray, expected);
-    const CliResult result = runCli(args);
+    const CliRun result = runCli(args);
     QCOMPARE(result.iExitCode, 0);
     QVERIFY2(result.out.contains(expected), result.out.constData());
     QVERIFY(result.err.isEmpty());
@@ -192,7 +166,7 @@ void TestCliExport::openFailures()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    const CliResult result = runCli(args);
+    const CliRun result = runCli(args);
     QCOMPARE(result.iExitCode, 2);
     QCOMPARE(QString::fromUtf8(result.err), message);
     QVERIFY(result.out.isEmpty());
@@ -200,7 +174,7 @@ void TestCliExport::openFailures()
 
 void TestCliExport::projectWithoutInspectionData()
 {
-    const CliResult result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("plain-project"))});
+    const CliRun result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("plain-project"))});
     QCOMPARE(result.iExitCode, 3);
     QCOMPARE(QString::fromUtf8(result.err),
              QStringLiteral("The specified project is a project without inspection data, thus it cannot be opened "
@@ -218,7 +192,7 @@ void TestCliExport::exportsFixtureProject()
         QVERIFY(QFile::copy(sSource + QLatin1Char('/') + sName, copy.filePath(sName)));
     const QStringList before = listing(copy.path());
 
-    const CliResult result = runCli({QStringLiteral("export"), copy.path() + QLatin1Char('/'),
+    const CliRun result = runCli({QStringLiteral("export"), copy.path() + QLatin1Char('/'),
                                      QStringLiteral("--install-dir"), fixtureInstallation()});
     QCOMPARE(result.iExitCode, 0);
     QCOMPARE(listing(copy.path()), before);
@@ -295,7 +269,7 @@ void TestCliExport::lengthsFollowSystemLocale()
     QFETCH(QString, locale);
     QFETCH(QString, sectionLength);
     QFETCH(QString, meterValue);
-    const CliResult result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("extended-project")),
+    const CliRun result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("extended-project")),
                                      QStringLiteral("--install-dir=") + fixtureInstallation()},
                                     locale);
     QCOMPARE(result.iExitCode, 0);
@@ -311,7 +285,7 @@ void TestCliExport::exportsDemoProject()
     const QString sDemo = TestHelpers::demoProjectDir();
     if (!QFile::exists(sDemo + QStringLiteral("/project.dat")))
         QSKIP("the demo project is not there yet");
-    const CliResult result = runCli({QStringLiteral("export"), sDemo});
+    const CliRun result = runCli({QStringLiteral("export"), sDemo});
     QCOMPARE(result.iExitCode, 0);
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(result.out, &error).object();
@@ -356,7 +330,7 @@ void TestCliExport::fullOutputDevice()
     const QString sFull = QStringLiteral("/dev/full");
     if (!QFileInfo::exists(sFull))
         QSKIP("no /dev/full on this system");
-    const CliResult result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("extended-project")),
+    const CliRun result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("extended-project")),
                                      QStringLiteral("--install-dir"), fixtureInstallation()},
                                     QStringLiteral("C.UTF-8"), sFull);
     QCOMPARE(result.iExitCode, 4);

@@ -1,4 +1,5 @@
 #include "PdfText.h"
+#include "CliRunner.h"
 #include "TestHelpers.h"
 
 #include <QDir>
@@ -13,36 +14,9 @@
 
 namespace {
 
-struct CliResult
+CliRun runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"))
 {
-    int iExitCode = -1;
-    QByteArray err;
-    qint64 llMilliseconds = 0;
-};
-
-CliResult runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"))
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("LC_ALL"), sLocale);
-    env.insert(QStringLiteral("LANG"), sLocale);
-    static QTemporaryDir s_runtimeDir;
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), s_runtimeDir.path());
-    process.setProcessEnvironment(env);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(TestHelpers::installDir() + QStringLiteral("/corvane-cli"), QStringList{"report"} + args);
-    CliResult result;
-    if (!process.waitForFinished(150000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.llMilliseconds = timer.elapsed();
-    result.iExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.err = process.readAllStandardError();
-    return result;
+    return TestHelpers::runCli(QStringList{QStringLiteral("report")} + args, sLocale);
 }
 
 bool writeFile(const QString &sPath, const QByteArray &data)
@@ -375,7 +349,7 @@ void TestCliReport::exitCodes()
         resolved << places.value(sArg, sArg);
     if (!args.isEmpty())
         resolved << "--install-dir" << m_sInstall;
-    const CliResult result = runCli(resolved);
+    const CliRun result = runCli(resolved);
     QCOMPARE(result.iExitCode, exitCode);
     QVERIFY2(QString::fromUtf8(result.err).contains(message), result.err.constData());
     const bool bWritten = exitCode == 0;
@@ -402,7 +376,7 @@ void TestCliReport::pageSizeByLocale()
     QTemporaryDir dir;
     QVERIFY(writeProject(dir.filePath("p"), 3));
     const QString sPdf = dir.filePath("r.pdf");
-    const CliResult result = runCli(QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", m_sInstall}
+    const CliRun result = runCli(QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", m_sInstall}
                                         + standardFrontOptions(),
                                     locale);
     QCOMPARE(result.iExitCode, 0);
@@ -439,7 +413,7 @@ void TestCliReport::contentsMatchesFooters()
     QVERIFY(writeInstallation(dir.filePath("install"), layoutFile(cSpec).toUtf8()));
     QVERIFY(writeProject(dir.filePath("p"), sections));
     const QString sPdf = dir.filePath("r.pdf");
-    const CliResult result = runCli(QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", dir.filePath("install")}
+    const CliRun result = runCli(QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", dir.filePath("install")}
                                     + standardFrontOptions() + options);
     QCOMPARE(result.iExitCode, 0);
     const QStringList pages = PdfText::pageTexts(sPdf);
@@ -493,7 +467,7 @@ void TestCliReport::partsAndSections()
     QTemporaryDir dir;
     QVERIFY(writeProject(dir.filePath("p"), 3));
     const QString sPdf = dir.filePath("r.pdf");
-    const CliResult result =
+    const CliRun result =
         runCli(QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", m_sInstall, "--quiet"} + options);
     QCOMPARE(result.iExitCode, 0);
     QVERIFY(result.err.isEmpty());
@@ -547,7 +521,7 @@ void TestCliReport::hostileLayouts()
     QVERIFY(writeInstallation(dir.filePath("install"), layout));
     QVERIFY(writeProject(dir.filePath("p"), sections));
     const QString sPdf = dir.filePath("r.pdf");
-    const CliResult result =
+    const CliRun result =
         runCli({dir.filePath("p"), "-o", sPdf, "--install-dir", dir.filePath("install"), "--quiet"});
     QCOMPARE(result.iExitCode, 0);
     QVERIFY2(result.llMilliseconds < 60000, qPrintable(QString::number(result.llMilliseconds)));
@@ -599,7 +573,7 @@ void TestCliReport::logo()
                      "--no-inclination"};
     if (!useProjectDir)
         args << "--logo-dir" << sLogoDir;
-    const CliResult result = runCli(args);
+    const CliRun result = runCli(args);
     QCOMPARE(result.iExitCode, 0);
     QVERIFY2(result.llMilliseconds < 60000, qPrintable(QString::number(result.llMilliseconds)));
     // The logo is embedded once and shown in the header of every page.
@@ -621,7 +595,7 @@ void TestCliReport::longSectionNames()
     sName.truncate(5000);
     QVERIFY(writeProject(dir.filePath("p"), 3, true, sName));
     const QString sPdf = dir.filePath("r.pdf");
-    const CliResult result = runCli({dir.filePath("p"), "-o", sPdf, "--install-dir", m_sInstall, "--quiet"});
+    const CliRun result = runCli({dir.filePath("p"), "-o", sPdf, "--install-dir", m_sInstall, "--quiet"});
     QCOMPARE(result.iExitCode, 0);
     QVERIFY2(result.llMilliseconds < 60000, qPrintable(QString::number(result.llMilliseconds)));
     QVERIFY(PdfText::pageCount(sPdf) >= 4);
@@ -635,7 +609,7 @@ void TestCliReport::demoProject()
         QSKIP("the demo project is not there yet");
     QTemporaryDir dir;
     const QString sPdf = dir.filePath("demo.pdf");
-    const CliResult result = runCli({sDemo, "-o", sPdf, "--photos", "1"}, "en_GB.UTF-8");
+    const CliRun result = runCli({sDemo, "-o", sPdf, "--photos", "1"}, "en_GB.UTF-8");
     QVERIFY2(result.iExitCode == 0, result.err.constData());
     QVERIFY(!QFileInfo::exists(sDemo + "/demo.pdf"));
     const QStringList pages = PdfText::pageTexts(sPdf);

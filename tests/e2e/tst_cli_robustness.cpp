@@ -3,6 +3,7 @@
 // leaves the project directory untouched and, when it reports success,
 // delivers a JSON document or a PDF file.
 
+#include "CliRunner.h"
 #include "TestHelpers.h"
 
 #include <QCryptographicHash>
@@ -18,39 +19,9 @@
 
 namespace {
 
-struct CliRun
-{
-    bool bFinished = false;
-    bool bNormalExit = false;
-    int iExitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    qint64 llMilliseconds = 0;
-};
-
 CliRun runCli(const QStringList &args)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    static QTemporaryDir s_runtimeDir;
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), s_runtimeDir.path());
-    process.setProcessEnvironment(env);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(TestHelpers::installDir() + QStringLiteral("/corvane-cli"), args);
-    CliRun run;
-    run.bFinished = process.waitForFinished(60000);
-    if (!run.bFinished) {
-        process.kill();
-        process.waitForFinished();
-    }
-    run.llMilliseconds = timer.elapsed();
-    run.bNormalExit = process.exitStatus() == QProcess::NormalExit;
-    run.iExitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return TestHelpers::runCli(args, QStringLiteral("C.UTF-8"), 60000);
 }
 
 // Names, kinds and contents of everything below a directory.

@@ -4,6 +4,7 @@
 // the page footers.
 
 #include "PdfText.h"
+#include "CliRunner.h"
 #include "TestHelpers.h"
 
 #include <QDir>
@@ -16,29 +17,14 @@
 
 namespace {
 
-QString cliPath()
-{
-    return TestHelpers::installDir() + QStringLiteral("/corvane-cli");
-}
-
 // Runs "corvane-cli report DEMO -o FILE ARGS"; true when the PDF was written.
 bool writeDemoReport(const QString &sPdf, const QStringList &args)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    process.setProcessEnvironment(env);
-    process.start(cliPath(), QStringList{QStringLiteral("report"), TestHelpers::demoProjectDir(), QStringLiteral("-o"),
-                                         sPdf, QStringLiteral("-q")}
-                                 + args);
-    if (!process.waitForFinished(240000)) {
-        process.kill();
-        process.waitForFinished();
-        return false;
-    }
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 && QFileInfo::exists(sPdf);
+    const CliRun run = TestHelpers::runCli(QStringList{QStringLiteral("report"), TestHelpers::demoProjectDir(),
+                                                       QStringLiteral("-o"), sPdf, QStringLiteral("-q")}
+                                               + args,
+                                           QStringLiteral("C.UTF-8"), 240000);
+    return run.iExitCode == 0 && QFileInfo::exists(sPdf);
 }
 
 int countOf(const QString &sText, const QString &sNeedle)
@@ -86,7 +72,7 @@ private:
 
 void TestReportSections::initTestCase()
 {
-    if (!QFileInfo::exists(cliPath()))
+    if (!QFileInfo::exists(TestHelpers::cliPath()))
         QSKIP("corvane-cli is not built");
     if (!QFileInfo::exists(TestHelpers::demoProjectDir() + QStringLiteral("/project.dat")))
         QSKIP("the demo project is missing");

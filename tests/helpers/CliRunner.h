@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// One run of the built corvane-cli with the offscreen platform, the given
+// locale and a private runtime directory.
+struct CliRun
+{
+    bool bFinished = false;   // false: killed after the timeout
+    bool bNormalExit = false; // false: crashed
+    // The exit code of a normal exit; -2 after a crash, -1 after a timeout.
+    int iExitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    qint64 llMilliseconds = 0;
+};
+
+namespace TestHelpers {
+QString cliPath();
+CliRun runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"),
+              int iTimeoutMs = 150000, const QString &sStdoutFile = QString());
+} // namespace TestHelpers
