@@ -44,12 +44,24 @@ protected:
 private:
     QWidget *m_cWindow;
 };
+// The form's buttons have fixed widths; a caption that does not fit (a long
+// translation, a wide desktop font) gets a smaller font instead of being cut.
+void fitCaption(QPushButton *cButton)
+{
+    QFont font = cButton->font();
+    const int iAvailable = cButton->width() - 12;
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(cButton->text()) > iAvailable)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    cButton->setFont(font);
+}
 } // namespace
 
 CPrintoutSettingsDialog::CPrintoutSettingsDialog(QWidget *parent)
     : QDialog(parent), m_saveFileNameProvider(defaultSaveFileName)
 {
     setupUi(this);
+    for (QPushButton *cButton : {btnMoveSectionDown, btnMoveSectionUp, btnCreateReport, btnClose})
+        fitCaption(cButton);
     // The progress bar sits in the free space left of the two buttons and
     // only shows while a report is written.
     m_cProgressBar = new QProgressBar(this);

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 std::unique_ptr<CCorvaneProject> makeProject(const QStringList &names)
@@ -88,6 +89,8 @@ private slots:
     void unwritableOutputIsReported();
     void showRunsModallyAndCloses();
     void writesDemoReport();
+    void buttonCaptionsFit_data();
+    void buttonCaptionsFit();
 
 private:
     QListWidget *list() { return m_cDialog->findChild<QListWidget *>(QStringLiteral("lwSections")); }
@@ -330,6 +333,32 @@ void TestPrintoutSettingsDialog::writesDemoReport()
 
     QCOMPARE(CApplicationContext::instance()->persistenceFacade()->closeProject(cData), 0);
     CApplicationContext::destroyInstance();
+}
+
+void TestPrintoutSettingsDialog::buttonCaptionsFit_data()
+{
+    QTest::addColumn<QString>("languageFile");
+    QTest::addRow("English") << QString();
+    QTest::addRow("German") << QStringLiteral("corvane_de.qm");
+}
+
+// The form fixes the button widths; every caption must still be readable.
+void TestPrintoutSettingsDialog::buttonCaptionsFit()
+{
+    QFETCH(QString, languageFile);
+    QTranslator translator;
+    if (!languageFile.isEmpty()) {
+        QVERIFY(translator.load(languageFile, TestHelpers::installDir() + QStringLiteral("/LanguageFiles/")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const CPrintoutSettingsDialog dialog;
+    const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>();
+    QVERIFY(buttons.size() >= 4);
+    for (const QPushButton *cButton : buttons) {
+        const int iTextWidth = QFontMetrics(cButton->font()).horizontalAdvance(cButton->text());
+        QVERIFY2(iTextWidth <= cButton->width() - 12, qPrintable(cButton->text()));
+    }
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestPrintoutSettingsDialog)
