@@ -82,6 +82,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        std::printf("usage: bench_open [--project DIR] [--sections N] [--events N] [--section-properties N]\n"
+                    "                  [--event-properties N] [--rounds N] [--only facade|bare]\n"
+                    "Without --project a project of the given size is generated into a temporary directory.\n");
+        return 0;
+    }
     ProjectGenerator::Options options;
     QString sProject;
     int iRounds = 2;

@@ -202,6 +202,12 @@ int main(int argc, char *argv[])
     int iEvents = 30;
     QString sKeep;
     const QStringList args = app.arguments();
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        out() << "usage: bench_report [--sections N] [--events M] [--keep DIR]\n"
+                 "Writes the full report (protocol, photos at three per page) of a generated project\n"
+                 "and prints pages per second, time per photo and peak memory.\n";
+        return 0;
+    }
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--sections"))
             iSections = qMax(1, args.at(i + 1).toInt());
