@@ -45,6 +45,10 @@ enum Base {
     EventPropertyBase = 1002006
 };
 
+// Identifier of a section or event property field, by property id.
+constexpr int sectionPropertyField(int iPropertyId) { return SectionPropertyBase + iPropertyId; }
+constexpr int eventPropertyField(int iPropertyId) { return EventPropertyBase + iPropertyId; }
+
 // Group of an identifier; GroupNone outside every range.
 int groupOf(int iFieldId);
 // Property id of a grouped property field (groups 2, 3, 4, 6, 8); 0 otherwise.

@@ -5,6 +5,7 @@
 #include "model/CBaseProject.h"
 #include "model/CInspectionSegment.h"
 #include "queries/CDataCoreObjectQuery.h"
+#include "queries/FieldIds.h"
 #include "report/CInclinationGridPrintoutItem.h"
 #include "report/CInclinationLegendPrintoutItem.h"
 #include "report/CPrintoutTextTranslator.h"
@@ -22,9 +23,9 @@
 using namespace InclinationChartGeometry;
 
 namespace {
-constexpr int kStartNodeField = 1001103;
-constexpr int kEndNodeField = 1001104;
-constexpr int kLengthField = 1001101;
+constexpr int kStartNodeField = FieldIds::sectionPropertyField(1);
+constexpr int kEndNodeField = FieldIds::sectionPropertyField(2);
+constexpr int kLengthField = FieldIds::SectionCalculatedLength;
 constexpr int kBodyTop = 500;
 
 // Scaled curve points; points that are not finite numbers are left out.

@@ -3,6 +3,7 @@
 #include "app/Units.h"
 #include "model/CInspectionSegment.h"
 #include "queries/CDataCoreObjectQuery.h"
+#include "queries/FieldIds.h"
 #include "report/CCustomizedTablePrintoutItem.h"
 #include "report/CPrintoutTextTranslator.h"
 #include "report/FrontPage.h"
@@ -16,12 +17,14 @@
 namespace {
 enum Column { ColumnNumber, ColumnSection, ColumnCity, ColumnStreet, ColumnLength, ColumnTotal, ColumnDate, ColumnCount };
 
-const int kFieldNumber = 1001105;
-const int kFieldName = 1001100;
-const int kFieldCity = 1001132;
-const int kFieldLocation = 1001115;
-const int kFieldStreet = 1001131;
-const int kFieldDate = 1001120;
+// Section properties of the catalog: number 3, location 13, date 18,
+// street 29, city 30.
+constexpr int kFieldNumber = FieldIds::sectionPropertyField(3);
+constexpr int kFieldName = FieldIds::SectionName;
+constexpr int kFieldCity = FieldIds::sectionPropertyField(30);
+constexpr int kFieldLocation = FieldIds::sectionPropertyField(13);
+constexpr int kFieldStreet = FieldIds::sectionPropertyField(29);
+constexpr int kFieldDate = FieldIds::sectionPropertyField(18);
 
 // Template rows of the "section-list" table.
 const int kCaptionRow = 0;

@@ -6,6 +6,7 @@
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "queries/CDataCoreObjectQuery.h"
+#include "queries/FieldIds.h"
 #include "report/CCustomizedTablePrintoutItem.h"
 #include "report/CDamageClassList.h"
 #include "report/CEventPosIndicatorPrintoutItem.h"
@@ -30,10 +31,11 @@
 #include <limits>
 
 namespace {
-// Field ids of the section and event queries.
-constexpr int kStartNodeField = 1001103;
-constexpr int kEndNodeField = 1001104;
-constexpr int kDamageClassField = 1202007;
+// Start and end node are section properties 1 and 2; an event's damage
+// class is its property 200001.
+constexpr int kStartNodeField = FieldIds::sectionPropertyField(1);
+constexpr int kEndNodeField = FieldIds::sectionPropertyField(2);
+constexpr int kDamageClassField = FieldIds::eventPropertyField(200001);
 
 constexpr int kMeasuringPointSize = 16;
 constexpr int kRowPadding = 200;

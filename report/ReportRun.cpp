@@ -3,6 +3,7 @@
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionSegment.h"
 #include "queries/CDataCoreObjectQuery.h"
+#include "queries/FieldIds.h"
 #include "report/CContentsPrintout.h"
 #include "report/CDamageClassPrintout.h"
 #include "report/CPageFooterPrintoutItem.h"
@@ -23,8 +24,8 @@
 #include <QPdfWriter>
 
 namespace {
-const int kFieldContractor = 1000021;
-const int kFieldProjectName = 1000031;
+constexpr int kFieldContractor = FieldIds::ContractorName;
+constexpr int kFieldProjectName = FieldIds::ProjectName;
 
 void notify(const ReportProgressCallback &progress, ReportProgress::Step eStep, const QString &sPart, int iCurrent,
             int iCount)
