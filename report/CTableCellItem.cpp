@@ -2,17 +2,12 @@
 
 #include "report/CReportPainter.h"
 #include "report/LayoutCell.h"
+#include "report/LayoutRecords.h"
 
 namespace {
 const int kBorderPenWidth = 30;
 const QColor kBorderColour(76, 76, 76);
 const int kTextInset = 100;
-
-Qt::PenStyle penStyle(int iStyle)
-{
-    // Only the styles a layout can name; anything else draws nothing.
-    return (iStyle >= Qt::NoPen && iStyle <= Qt::DashDotDotLine) ? static_cast<Qt::PenStyle>(iStyle) : Qt::NoPen;
-}
 } // namespace
 
 CTableCellItem::CTableCellItem(const LayoutCell *pCell, std::unique_ptr<CTableCellData> pData)
@@ -60,7 +55,7 @@ void CTableCellItem::paintBorders(CReportPainter &cPainter) const
     QPen cPen(kBorderColour);
     cPen.setWidth(kBorderPenWidth);
     for (int iSide = 0; iSide < LayoutCell::kSideCount; ++iSide) {
-        const Qt::PenStyle eStyle = penStyle(m_pCell->borderStyle(iSide));
+        const Qt::PenStyle eStyle = layoutPenStyle(m_pCell->borderStyle(iSide));
         if (eStyle == Qt::NoPen)
             continue;
         cPen.setStyle(eStyle);

@@ -6,10 +6,8 @@
 
 QPen inclinationChartPen(const QColor &cColor, int iStyle, int iWidth)
 {
-    const Qt::PenStyle eStyle =
-        iStyle >= Qt::NoPen && iStyle <= Qt::DashDotDotLine ? static_cast<Qt::PenStyle>(iStyle) : Qt::NoPen;
     QPen cPen(cColor);
-    cPen.setStyle(eStyle);
+    cPen.setStyle(layoutPenStyle(iStyle));
     cPen.setWidth(std::max(iWidth, 0));
     return cPen;
 }

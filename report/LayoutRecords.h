@@ -7,6 +7,13 @@
 // The small records of a printout layout. Lengths are hundredths of a
 // millimetre, styles Qt pen styles, font sizes point sizes.
 
+// The Qt pen style a layout's style number names; a number outside the
+// styles 0 (no line) to 5 draws nothing.
+inline Qt::PenStyle layoutPenStyle(int iStyle)
+{
+    return (iStyle >= Qt::NoPen && iStyle <= Qt::DashDotDotLine) ? static_cast<Qt::PenStyle>(iStyle) : Qt::NoPen;
+}
+
 // The page footer: its rectangle and where its text starts, relative to
 // the footer's origin.
 class PageFooterLayout
