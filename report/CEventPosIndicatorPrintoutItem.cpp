@@ -44,10 +44,7 @@ void CEventPosIndicatorPrintoutItem::paint(CReportPainter &cPainter) const
     const int iX3 = saturatedSum(iX2, m_pWidths->width3());
     cPainter.save();
     applyPlacement(cPainter);
-    QPen cPen = cPainter.pen();
-    cPen.setStyle(Qt::SolidLine);
-    cPen.setWidth(kPenWidth);
-    cPainter.setPen(cPen);
+    cPainter.setSolidPen(kPenWidth);
     for (const Connector &cConnector : m_cConnectors) {
         cPainter.drawLine(0, cConnector.first, iX1, cConnector.first);
         cPainter.drawLine(iX1, cConnector.first, iX2, cConnector.second);

@@ -24,10 +24,7 @@ void CPageFooterPrintoutItem::paint(CReportPainter &cPainter) const
     const QPoint cTextPosition = m_pLayout ? m_pLayout->textPosition() : QPoint();
     cPainter.save();
     applyPlacement(cPainter);
-    QPen cPen = cPainter.pen();
-    cPen.setStyle(Qt::SolidLine);
-    cPen.setWidth(kPenWidth);
-    cPainter.setPen(cPen);
+    cPainter.setSolidPen(kPenWidth);
     if (cRect.width() > 0)
         cPainter.drawLine(cRect.topLeft(), QPoint(cRect.x() + cRect.width(), cRect.y()));
     QFont cFont = cPainter.font();

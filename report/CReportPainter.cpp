@@ -121,6 +121,14 @@ void CReportPainter::drawFittedText(const QRect &cRect, const QString &sText, in
     restore();
 }
 
+void CReportPainter::setSolidPen(int iWidth)
+{
+    QPen cPen = pen();
+    cPen.setStyle(Qt::SolidLine);
+    cPen.setWidth(iWidth);
+    setPen(cPen);
+}
+
 void CReportPainter::drawTextAt(const QPoint &cPoint, const QString &sText, int iFlags)
 {
     drawText(QRect(cPoint, QSize(textWidth(sText), textHeight(sText))), iFlags, sText);

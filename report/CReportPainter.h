@@ -20,6 +20,8 @@ public:
     // Fits the text to the rectangle (fitText), sets the resulting point size
     // and draws the text with the flags. The painter's font is restored.
     void drawFittedText(const QRect &cRect, const QString &sText, int iFlags);
+    // Makes the current pen a solid line of the width, keeping its colour.
+    void setSolidPen(int iWidth);
     // Draws the text in a rectangle of its natural size at the point.
     void drawTextAt(const QPoint &cPoint, const QString &sText, int iFlags);
     // Fits the text to width x height and draws it centred in

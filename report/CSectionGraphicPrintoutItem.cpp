@@ -34,10 +34,7 @@ void CSectionGraphicPrintoutItem::paint(CReportPainter &cPainter) const
 
     cPainter.save();
     applyPlacement(cPainter);
-    QPen cPen = cPainter.pen();
-    cPen.setStyle(Qt::SolidLine);
-    cPen.setWidth(kPenWidth);
-    cPainter.setPen(cPen);
+    cPainter.setSolidPen(kPenWidth);
     QFont cFont = cPainter.font();
     cFont.setPointSize(kNodePointSize);
     cPainter.setFont(cFont);
