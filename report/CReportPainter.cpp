@@ -131,19 +131,12 @@ void CReportPainter::setSolidPen(int iWidth)
 
 void CReportPainter::drawTextAt(const QPoint &cPoint, const QString &sText, int iFlags)
 {
-    drawText(QRect(cPoint, QSize(textWidth(sText), textHeight(sText))), iFlags, sText);
+    drawText(QRect(cPoint, fontMetrics().size(0, sText)), iFlags, sText);
 }
 
 void CReportPainter::drawCenteredLabel(int iX, int iY, int iWidth, int iHeight, const QString &sText)
 {
-    int iPointSize = 0;
-    const QString sFitted = fitText(sText, iWidth, iHeight, &iPointSize);
-    save();
-    QFont cFont = font();
-    cFont.setPointSize(iPointSize);
-    setFont(cFont);
-    drawText(QRect(iX - iWidth / 4, iY, iWidth, iHeight), Qt::AlignHCenter | Qt::AlignVCenter, sFitted);
-    restore();
+    drawFittedText(QRect(iX - iWidth / 4, iY, iWidth, iHeight), sText, Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
 void CReportPainter::drawRotatedText(const QPoint &cPoint, const QString &sText)
@@ -157,8 +150,8 @@ void CReportPainter::drawRotatedText(const QPoint &cPoint, const QString &sText)
 
 void CReportPainter::drawTextOnBackground(int iX, int iY, const QString &sText)
 {
-    const int iHeight = textHeight(sText);
-    const QRect cRect(iX, iY - iHeight, textWidth(sText), iHeight);
+    const QSize cSize = fontMetrics().size(0, sText);
+    const QRect cRect(iX, iY - cSize.height(), cSize.width(), cSize.height());
     fillRect(cRect, brush());
     drawText(cRect, 0, sText);
 }
