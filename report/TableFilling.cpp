@@ -14,15 +14,12 @@ QString withColon(const QString &sCaption)
 {
     return sCaption.isEmpty() ? QString() : sCaption + QLatin1Char(':');
 }
-} // namespace
 
-std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const LayoutCellLinkRegistry &cRegistry,
-                                               const CDataCoreObject *pObject, bool bLabeled)
+// The cell item with its text from the query; no query gives empty texts.
+std::unique_ptr<CTableCellItem> cellItemFromQuery(const LayoutCell *pCell, const LayoutCellLinkRegistry &cRegistry,
+                                                  const CDataCoreObjectQuery *pQuery, bool bLabeled)
 {
     const LayoutCellLink cLink = cRegistry.lookup(pCell);
-    // The query is created for this cell only, as the object's texts may
-    // depend on state that changes between reports.
-    const std::unique_ptr<CDataCoreObjectQuery> pQuery = createQuery(pObject);
     if (bLabeled) {
         QString sLabel;
         QString sValue;
@@ -50,17 +47,26 @@ std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const La
     }
     return std::make_unique<CTableCellItem>(pCell, std::make_unique<CTableCellData>(sText));
 }
+} // namespace
 
 void fillFromObject(CTablePrintoutItemBase &cItem, const LayoutTable *pTable, const LayoutCellLinkRegistry &cRegistry,
                     const CDataCoreObject *pObject, bool bLabeled)
 {
     if (!pTable)
         return;
+    // One query serves every cell: it only reads the object.
+    const std::unique_ptr<CDataCoreObjectQuery> pQuery = createQuery(pObject);
     for (int iRow = 0; iRow < pTable->rowCount(); ++iRow) {
         const LayoutRow *pRow = pTable->rowAt(iRow);
         for (int iCell = 0; iCell < pRow->cellCount(); ++iCell)
-            cItem.addCellItem(createCellItem(pRow->cellAt(iCell), cRegistry, pObject, bLabeled));
+            cItem.addCellItem(cellItemFromQuery(pRow->cellAt(iCell), cRegistry, pQuery.get(), bLabeled));
     }
+}
+
+std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const LayoutCellLinkRegistry &cRegistry,
+                                               const CDataCoreObject *pObject, bool bLabeled)
+{
+    return cellItemFromQuery(pCell, cRegistry, createQuery(pObject).get(), bLabeled);
 }
 
 std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const PrintoutLayout &cLayout,
