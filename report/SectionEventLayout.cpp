@@ -28,17 +28,6 @@ int lowerScale(int iScale)
 }
 
 namespace {
-int previousCandidate(int iScale)
-{
-    if (iScale <= 25)
-        return 10;
-    if (iScale <= 50)
-        return 25;
-    if (iScale <= 100)
-        return 50;
-    return iScale - 50;
-}
-
 // The stepping rule: keep going while the rows are shorter than the drawing.
 bool rowsShorter(double dRows, double dLength, int iScale)
 {
@@ -55,7 +44,7 @@ int chooseScale(double dScaleLength, qint64 iRowHeights)
     while (iScale < 100 && rowsShorter(dRows, dLength, iScale))
         iScale = nextScaleCandidate(iScale);
     if (iScale < 100 || !rowsShorter(dRows, dLength, iScale))
-        return previousCandidate(iScale);
+        return lowerScale(iScale);
     // From 100 on the candidates grow by 50: start near the answer instead of
     // walking there, which would take forever for a very long section.
     if (dRows <= 0.0 || dLength / dRows / 50.0 >= kMaxScale / 50.0)
@@ -68,7 +57,7 @@ int chooseScale(double dScaleLength, qint64 iRowHeights)
         iScale += 50;
     if (iScale >= kMaxScale)
         return kMaxScale;
-    return previousCandidate(iScale);
+    return lowerScale(iScale);
 }
 
 SectionPageHeights normalisedHeights(int iFirst, int iFollowing)
