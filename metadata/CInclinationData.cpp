@@ -1,21 +1,18 @@
 #include "metadata/CInclinationData.h"
 
 #include "app/Units.h"
+#include "storage/CIniReader.h"
 
 #include <QFile>
 #include <QTextStream>
 
 #include <cmath>
-#include <limits>
 
 namespace {
+// Unconvertible, non-finite and beyond-float numbers all read as 0.
 float toFiniteFloat(const QString &sText)
 {
-    bool bOk = false;
-    const double dValue = sText.toDouble(&bOk);
-    if (!bOk || !std::isfinite(dValue) || std::fabs(dValue) > std::numeric_limits<float>::max())
-        return 0.0f;
-    return static_cast<float>(dValue);
+    return static_cast<float>(CIniReader::textToDouble(sText));
 }
 
 void readHeaderLine(const QString &sLine, CInclinationHeader &cHeader)
