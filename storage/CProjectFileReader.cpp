@@ -76,7 +76,7 @@ int CProjectFileReader::readProjectInto(CBaseProject *cProject) const
     cProject->setLastModified(info.lastModified);
     cProject->setCreated(info.created);
     cProject->setVersion(info.iVersion);
-    cProject->setDirectory(directoryOfPath(projectFilePath(m_sDirectory)));
+    cProject->setDirectory(m_sDirectory);
     return ProjectAccess::Ok;
 }
 
