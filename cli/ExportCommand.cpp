@@ -1,6 +1,7 @@
 #include "cli/ExportCommand.h"
 
 #include "app/CApplicationContext.h"
+#include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProject.h"
 #include "model/CCorvaneProject.h"
@@ -21,37 +22,26 @@ namespace {
 
 struct ExportOptions
 {
-    QString sProjectDirectory;
+    CliCommonArguments cCommon;
     QString sInstallDirectory;
-    bool bHelp = false;
 };
 
 // Fills cOptions from the arguments; an error text on a usage error.
 QString parseArguments(const QStringList &args, ExportOptions &cOptions)
 {
-    bool bHaveProject = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString &sArg = args.at(i);
-        if (sArg == QLatin1String("--help") || sArg == QLatin1String("-h")) {
-            cOptions.bHelp = true;
-        } else if (sArg == QLatin1String("--install-dir")) {
-            if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
+        if (isCliOption(sArg, QStringLiteral("--install-dir"))) {
+            if (!takeCliOptionValue(args, i, QStringLiteral("--install-dir"), cOptions.sInstallDirectory).isEmpty()
+                || cOptions.sInstallDirectory.isEmpty())
                 return QStringLiteral("--install-dir needs a directory");
-            cOptions.sInstallDirectory = args.at(++i);
-        } else if (sArg.startsWith(QLatin1String("--install-dir="))) {
-            cOptions.sInstallDirectory = sArg.mid(int(qstrlen("--install-dir=")));
-            if (cOptions.sInstallDirectory.isEmpty())
-                return QStringLiteral("--install-dir needs a directory");
-        } else if (sArg.startsWith(QLatin1Char('-')) && sArg != QLatin1String("-")) {
-            return QStringLiteral("unknown option %1").arg(sArg);
-        } else if (bHaveProject) {
-            return QStringLiteral("unexpected argument %1").arg(sArg);
         } else {
-            cOptions.sProjectDirectory = sArg;
-            bHaveProject = true;
+            const QString sError = cOptions.cCommon.take(sArg);
+            if (!sError.isEmpty())
+                return sError;
         }
     }
-    if (!cOptions.bHelp && cOptions.sProjectDirectory.isEmpty())
+    if (!cOptions.cCommon.bHelp && cOptions.cCommon.sProjectDirectory.isEmpty())
         return QStringLiteral("no project directory given");
     return QString();
 }
@@ -162,17 +152,12 @@ int runExportCommand(const QStringList &args)
 {
     ExportOptions cOptions;
     const QString sError = parseArguments(args, cOptions);
-    if (cOptions.bHelp && sError.isEmpty()) {
-        writeToStdout(exportUsage());
-        return ExitOk;
-    }
-    if (!sError.isEmpty()) {
-        writeToStderr(QStringLiteral("corvane-cli export: %1\n\n").arg(sError) + exportUsage());
-        return ExitUsage;
-    }
+    int iExitCode = ExitOk;
+    if (answerHelpOrUsageError(QStringLiteral("export"), cOptions.cCommon.bHelp, sError, exportUsage(), iExitCode))
+        return iExitCode;
 
     const QString sInstallDirectory = installDirectoryFromOption(cOptions.sInstallDirectory);
-    const QString sProjectDirectory = projectDirectoryFromArgument(cOptions.sProjectDirectory);
+    const QString sProjectDirectory = projectDirectoryFromArgument(cOptions.cCommon.sProjectDirectory);
 
     CApplicationContext::setInstance(new CApplicationContext(sInstallDirectory));
     const int iResult = exportOpenProject(sProjectDirectory);

@@ -1,6 +1,7 @@
 #include "cli/ReportCommand.h"
 
 #include "app/CApplicationContext.h"
+#include "cli/CliArguments.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProject.h"
 #include "model/CCorvaneProject.h"
@@ -17,13 +18,12 @@ namespace {
 
 struct ReportOptions
 {
-    QString sProjectDirectory;
+    CliCommonArguments cCommon;
     QString sOutputFile;
     QString sInstallDirectory;
     QString sLogoDirectory;
     bool bLogoDirectoryGiven = false;
     bool bQuiet = false;
-    bool bHelp = false;
     ReportChoices cChoices;
 };
 
@@ -60,42 +60,23 @@ QString parseSectionIds(const QString &sList, QList<int> &ids)
 QString parseArguments(const QStringList &args, ReportOptions &cOptions)
 {
     ReportChoices &cChoices = cOptions.cChoices;
-    bool bHaveProject = false;
-    // Options with a value accept "--name VALUE" and "--name=VALUE".
-    const auto takeValue = [&args](int &i, const QString &sName, QString &sValue) -> QString {
-        const QString &sArg = args.at(i);
-        if (sArg.startsWith(sName + QLatin1Char('='))) {
-            sValue = sArg.mid(sName.size() + 1);
-        } else {
-            if (i + 1 >= args.size())
-                return QStringLiteral("%1 needs a value").arg(sName);
-            sValue = args.at(++i);
-        }
-        return QString();
-    };
-    const auto isOption = [](const QString &sArg, const char *pName) {
-        const QString sName = QLatin1String(pName);
-        return sArg == sName || sArg.startsWith(sName + QLatin1Char('='));
-    };
-
     for (int i = 0; i < args.size(); ++i) {
         const QString &sArg = args.at(i);
         QString sValue;
         QString sError;
-        if (sArg == QLatin1String("--help") || sArg == QLatin1String("-h")) {
-            cOptions.bHelp = true;
-        } else if (sArg == QLatin1String("-o") || isOption(sArg, "--output")) {
-            sError = takeValue(i, sArg == QLatin1String("-o") ? sArg : QStringLiteral("--output"), sValue);
+        if (sArg == QLatin1String("-o") || isCliOption(sArg, QStringLiteral("--output"))) {
+            const QString sName = sArg == QLatin1String("-o") ? sArg : QStringLiteral("--output");
+            sError = takeCliOptionValue(args, i, sName, sValue);
             if (sError.isEmpty() && sValue.isEmpty())
                 sError = QStringLiteral("-o needs a file name");
             cOptions.sOutputFile = sValue;
-        } else if (isOption(sArg, "--sections")) {
-            sError = takeValue(i, QStringLiteral("--sections"), sValue);
+        } else if (isCliOption(sArg, QStringLiteral("--sections"))) {
+            sError = takeCliOptionValue(args, i, QStringLiteral("--sections"), sValue);
             if (sError.isEmpty())
                 sError = parseSectionIds(sValue, cChoices.sectionKeys);
             cChoices.eSelection = ReportChoices::SectionsById;
-        } else if (isOption(sArg, "--photos")) {
-            sError = takeValue(i, QStringLiteral("--photos"), sValue);
+        } else if (isCliOption(sArg, QStringLiteral("--photos"))) {
+            sError = takeCliOptionValue(args, i, QStringLiteral("--photos"), sValue);
             if (sValue == QLatin1String("none"))
                 cChoices.iPhotosPerPage = 0;
             else if (sValue == QLatin1String("1"))
@@ -104,12 +85,12 @@ QString parseArguments(const QStringList &args, ReportOptions &cOptions)
                 cChoices.iPhotosPerPage = 3;
             else if (sError.isEmpty())
                 sError = QStringLiteral("--photos must be none, 1 or 3");
-        } else if (isOption(sArg, "--logo-dir")) {
-            sError = takeValue(i, QStringLiteral("--logo-dir"), sValue);
+        } else if (isCliOption(sArg, QStringLiteral("--logo-dir"))) {
+            sError = takeCliOptionValue(args, i, QStringLiteral("--logo-dir"), sValue);
             cOptions.sLogoDirectory = sValue;
             cOptions.bLogoDirectoryGiven = true;
-        } else if (isOption(sArg, "--install-dir")) {
-            sError = takeValue(i, QStringLiteral("--install-dir"), sValue);
+        } else if (isCliOption(sArg, QStringLiteral("--install-dir"))) {
+            sError = takeCliOptionValue(args, i, QStringLiteral("--install-dir"), sValue);
             if (sError.isEmpty() && sValue.isEmpty())
                 sError = QStringLiteral("--install-dir needs a directory");
             cOptions.sInstallDirectory = sValue;
@@ -131,20 +112,15 @@ QString parseArguments(const QStringList &args, ReportOptions &cOptions)
             cChoices.bInclinationGraph = false;
         } else if (sArg == QLatin1String("--quiet") || sArg == QLatin1String("-q")) {
             cOptions.bQuiet = true;
-        } else if (sArg.startsWith(QLatin1Char('-')) && sArg != QLatin1String("-")) {
-            sError = QStringLiteral("unknown option %1").arg(sArg);
-        } else if (bHaveProject) {
-            sError = QStringLiteral("unexpected argument %1").arg(sArg);
         } else {
-            cOptions.sProjectDirectory = sArg;
-            bHaveProject = true;
+            sError = cOptions.cCommon.take(sArg);
         }
         if (!sError.isEmpty())
             return sError;
     }
-    if (cOptions.bHelp)
+    if (cOptions.cCommon.bHelp)
         return QString();
-    if (cOptions.sProjectDirectory.isEmpty())
+    if (cOptions.cCommon.sProjectDirectory.isEmpty())
         return QStringLiteral("no project directory given");
     if (cOptions.sOutputFile.isEmpty())
         return QStringLiteral("no output file given (-o FILE.pdf)");
@@ -258,17 +234,12 @@ int runReportCommand(const QStringList &args)
 {
     ReportOptions cOptions;
     const QString sError = parseArguments(args, cOptions);
-    if (cOptions.bHelp && sError.isEmpty()) {
-        writeToStdout(reportUsage());
-        return ExitOk;
-    }
-    if (!sError.isEmpty()) {
-        writeToStderr(QStringLiteral("corvane-cli report: %1\n\n").arg(sError) + reportUsage());
-        return ExitUsage;
-    }
+    int iExitCode = ExitOk;
+    if (answerHelpOrUsageError(QStringLiteral("report"), cOptions.cCommon.bHelp, sError, reportUsage(), iExitCode))
+        return iExitCode;
 
     const QString sInstallDirectory = installDirectoryFromOption(cOptions.sInstallDirectory);
-    const QString sProjectDirectory = projectDirectoryFromArgument(cOptions.sProjectDirectory);
+    const QString sProjectDirectory = projectDirectoryFromArgument(cOptions.cCommon.sProjectDirectory);
     if (cOptions.bLogoDirectoryGiven && !cOptions.sLogoDirectory.isEmpty())
         cOptions.sLogoDirectory = QFileInfo(cOptions.sLogoDirectory).absoluteFilePath();
 
