@@ -78,7 +78,7 @@ void CAppMainWindow::handleCommandLine(const QString &sCommandLine)
     if (sStartPath.isEmpty())
         return;
     m_sStartPath = sStartPath;
-    if (pathExists(m_sStartPath + QStringLiteral("project.dat")))
+    if (pathExists(projectFilePath(m_sStartPath)))
         openProjectAt(m_sStartPath);
 }
 
@@ -155,11 +155,8 @@ void CAppMainWindow::openProjectAt(const QString &sDirectory)
 
 void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
 {
-    if (!cRuntimeData->hasInspectionData())
-        return;
+    // Opening let only projects with inspection data through.
     const CCorvaneProject *cProject = cRuntimeData->corvaneProject();
-    if (!cProject)
-        return;
     if (const CInspectionStandard *cStandard = cRuntimeData->inspectionStandard())
         tvProject->setProject(cProject, cStandard->textDelimiter());
     twProperties->setObject(nullptr);
