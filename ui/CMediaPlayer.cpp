@@ -36,7 +36,6 @@ int sliderValueOf(double dSeconds)
 CMediaPlayer::CMediaPlayer(QWidget *parent) : QWidget(parent)
 {
     setupUi(this);
-    m_iTimerId = 0;
 
     connect(sslPosition, &QSlider::valueChanged, this, &CMediaPlayer::onSliderValueChanged);
     connect(btnPlayPause, &QPushButton::clicked, this, &CMediaPlayer::onbtnPlayPauseClicked);
@@ -168,22 +167,17 @@ void CMediaPlayer::setPlaylist(const QStringList &cPlaylist)
     controlSetShowControls(false);
 }
 
-int CMediaPlayer::playlistIndexOfCurrent() const
+int CMediaPlayer::playlistIndexOf(const QString &sMediaFile) const
 {
     if (m_iPlaylistIndex >= 0 && m_iPlaylistIndex < m_playlist.size()
-        && m_playlist.at(m_iPlaylistIndex) == m_sCurrentMediaFile)
+        && m_playlist.at(m_iPlaylistIndex) == sMediaFile)
         return m_iPlaylistIndex;
-    return m_playlist.indexOf(m_sCurrentMediaFile);
+    return m_playlist.indexOf(sMediaFile);
 }
 
 void CMediaPlayer::loadMedia(const QString &cMediaFile, uint uiHours, uint uiMinutes, uint uiSeconds)
 {
-    int iIndex = -1;
-    if (m_iPlaylistIndex >= 0 && m_iPlaylistIndex < m_playlist.size()
-        && m_playlist.at(m_iPlaylistIndex) == cMediaFile)
-        iIndex = m_iPlaylistIndex;
-    else
-        iIndex = m_playlist.indexOf(cMediaFile);
+    const int iIndex = playlistIndexOf(cMediaFile);
     // In doubles: hours of a hostile project file must not overflow.
     const double dSeconds = static_cast<double>(uiHours) * 3600.0
         + static_cast<double>(uiMinutes) * 60.0 + static_cast<double>(uiSeconds);
@@ -297,14 +291,14 @@ void CMediaPlayer::skipTo(int iTarget)
 
 void CMediaPlayer::onbtnSkipBackwardClicked(bool /*bChecked*/)
 {
-    const int iIndex = playlistIndexOfCurrent();
+    const int iIndex = playlistIndexOf(m_sCurrentMediaFile);
     const int iCount = static_cast<int>(m_playlist.size());
     skipTo(iIndex != 0 ? iIndex - 1 : iCount - 1);
 }
 
 void CMediaPlayer::onbtnSkipForwardClicked(bool /*bChecked*/)
 {
-    const int iIndex = playlistIndexOfCurrent();
+    const int iIndex = playlistIndexOf(m_sCurrentMediaFile);
     const int iCount = static_cast<int>(m_playlist.size());
     skipTo(iIndex == iCount - 1 ? 0 : iIndex + 1);
 }

@@ -60,7 +60,9 @@ private:
     void skipTo(int iTarget);
     void loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours, uint uiMinutes,
                      uint uiSeconds, int iPlaylistIndex);
-    int playlistIndexOfCurrent() const;
+    // The loaded playlist entry when it names the file, else the file's
+    // first entry; -1 when the playlist does not name it.
+    int playlistIndexOf(const QString &sMediaFile) const;
     // Calls into the control; without a control they have no effect.
     void controlStop();
     void controlPlay();

@@ -158,22 +158,24 @@ void CMultimediaPlaybackControl::applyPendingPosition()
     applyPosition(dTarget);
 }
 
+void CMultimediaPlaybackControl::markReady()
+{
+    if (m_bReady)
+        return;
+    m_bReady = true;
+    emit ReadyStateChange(4);
+}
+
 void CMultimediaPlaybackControl::onMediaStatusChanged(QMediaPlayer::MediaStatus eStatus)
 {
     switch (eStatus) {
     case QMediaPlayer::LoadedMedia:
-        if (!m_bReady) {
-            m_bReady = true;
-            emit ReadyStateChange(4);
-        }
+        markReady();
         if (m_cPlayer->playbackState() == QMediaPlayer::PausedState)
             applyPendingPosition();
         break;
     case QMediaPlayer::BufferedMedia:
-        if (!m_bReady) {
-            m_bReady = true;
-            emit ReadyStateChange(4);
-        }
+        markReady();
         applyPendingPosition();
         break;
     case QMediaPlayer::EndOfMedia:

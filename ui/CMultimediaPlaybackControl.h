@@ -42,6 +42,8 @@ public slots:
 
 private:
     CMultimediaPlaybackControl(QWidget *cDisplayParent, std::unique_ptr<QMediaPlayer> cPlayer);
+    // Announces the loaded file once per file.
+    void markReady();
     void onMediaStatusChanged(QMediaPlayer::MediaStatus eStatus);
     void onPlaybackStateChanged(QMediaPlayer::PlaybackState eState);
     void onErrorOccurred(QMediaPlayer::Error eError, const QString &sErrorString);
