@@ -1,5 +1,6 @@
 #include "FakePlaybackControl.h"
 #include "TestHelpers.h"
+#include "WidgetLookup.h"
 #include "app/CApplicationContext.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
@@ -35,14 +36,6 @@
 
 namespace {
 
-template<class T> T *child(QObject &cParent, const char *pName)
-{
-    T *cChild = cParent.findChild<T *>(QLatin1String(pName));
-    if (!cChild)
-        qFatal("no child %s", pName);
-    return cChild;
-}
-
 // Closes every message box that becomes modal and remembers what it said.
 class BoxCatcher
 {
@@ -73,11 +66,8 @@ private:
 
 void writeFile(const QString &sPath, const QByteArray &cContent)
 {
-    QDir().mkpath(QFileInfo(sPath).absolutePath());
-    QFile cFile(sPath);
-    if (!cFile.open(QIODevice::WriteOnly))
+    if (!TestHelpers::writeFile(sPath, cContent))
         qFatal("cannot write %s", qPrintable(sPath));
-    cFile.write(cContent);
 }
 
 void writeImage(const QString &sPath, const QColor &cColour)

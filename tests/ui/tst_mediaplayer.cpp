@@ -1,5 +1,6 @@
 #include "FakePlaybackControl.h"
 #include "TestHelpers.h"
+#include "WidgetLookup.h"
 #include "ui/CMediaPlayer.h"
 #include "ui/CMultimediaPlaybackControl.h"
 
@@ -14,17 +15,6 @@
 
 #include <cmath>
 #include <limits>
-
-namespace {
-// A widget of the player's form by its object name.
-template<class T> T *widget(QWidget &cParent, const char *pName)
-{
-    T *cWidget = cParent.findChild<T *>(QLatin1String(pName));
-    if (!cWidget)
-        qFatal("no widget %s", pName);
-    return cWidget;
-}
-} // namespace
 
 class tst_MediaPlayer : public QObject
 {
@@ -68,8 +58,8 @@ private slots:
         QVERIFY(cDisplay);
         QCOMPARE(cDisplay->geometry(), QRect(10, 10, 352, 288));
         QVERIFY(cDisplay->isHidden());
-        QVERIFY(!widget<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
-        QCOMPARE(widget<QLabel>(cPlayer, "lblPlayerMessage")->geometry(), cDisplay->geometry());
+        QVERIFY(!child<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
+        QCOMPARE(child<QLabel>(cPlayer, "lblPlayerMessage")->geometry(), cDisplay->geometry());
         QVERIFY(!cPlayer.controlError());
     }
 
@@ -117,7 +107,7 @@ private slots:
         CMediaPlayer cPlayer;
         cPlayer.setPlaybackControl(nullptr);
         QVERIFY(cPlayer.controlError());
-        QCOMPARE(widget<QLabel>(cPlayer, "lblPlayerMessage")->text(), QStringLiteral("Windows Media Player Error"));
+        QCOMPARE(child<QLabel>(cPlayer, "lblPlayerMessage")->text(), QStringLiteral("Windows Media Player Error"));
         cPlayer.setPlaylist({"/v/a.mpg", "/v/b.mpg"});
         cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 5);
         cPlayer.onbtnSkipForwardClicked();
@@ -125,8 +115,8 @@ private slots:
         cPlayer.onException(1, {}, {}, {});
         cPlayer.pausePlayback();
         cPlayer.resetPlayer();
-        QCOMPARE(widget<QLabel>(cPlayer, "lblPlayerMessage")->text(), QStringLiteral("Windows Media Player Error"));
-        QVERIFY(!widget<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
+        QCOMPARE(child<QLabel>(cPlayer, "lblPlayerMessage")->text(), QStringLiteral("Windows Media Player Error"));
+        QVERIFY(!child<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
         QVERIFY(cPlayer.videoDisplay()->isHidden());
     }
 
@@ -183,7 +173,7 @@ private slots:
         const double dExpected = double(uiMax) * 3600.0 + double(uiMax) * 60.0 + double(uiMax);
         QCOMPARE(cRig.cFake->dPosition, dExpected);
         cRig.cPlayer.onPositionChange(0.0, dExpected);
-        QCOMPARE(widget<QSlider>(cRig.cPlayer, "sslPosition")->value(), widget<QSlider>(cRig.cPlayer, "sslPosition")->maximum());
+        QCOMPARE(child<QSlider>(cRig.cPlayer, "sslPosition")->value(), child<QSlider>(cRig.cPlayer, "sslPosition")->maximum());
     }
 
     void readyStateSwapsMessageForPicture()
@@ -203,9 +193,9 @@ private slots:
         cRig.cPlayer.hide();
         cRig.cFake->becomeReady(12.5);
         QVERIFY(cRig.cPlayer.isEnabled());
-        QCOMPARE(widget<QSlider>(cRig.cPlayer, "sslPosition")->maximum(), 750);
+        QCOMPARE(child<QSlider>(cRig.cPlayer, "sslPosition")->maximum(), 750);
         QVERIFY(!cRig.cPlayer.videoDisplay()->isHidden());
-        QVERIFY(widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
+        QVERIFY(child<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
 
         // Loading while ready leaves picture and enabled state as they are.
         cRig.cPlayer.loadMedia(QStringLiteral("/v/b.mpg"), 0, 0, 3);
@@ -224,7 +214,7 @@ private slots:
         cRig.cFake->dPosition = 7.25;
         QSignalSpy cTimeSpy(&cRig.cPlayer, &CMediaPlayer::mediaTimeIndexChanged);
         QTRY_VERIFY_WITH_TIMEOUT(cTimeSpy.count() > 0, 2000);
-        QCOMPARE(widget<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), QStringLiteral("00:00:07"));
+        QCOMPARE(child<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), QStringLiteral("00:00:07"));
         cRig.cFake->Stop();
         QVERIFY(!cRig.cPlayer.positionTimerRunning());
         cTimeSpy.clear();
@@ -256,11 +246,11 @@ private slots:
         QFETCH(QVariantList, signalArgs);
 
         Rig cRig;
-        widget<QSlider>(cRig.cPlayer, "sslPosition")->setRange(0, std::numeric_limits<int>::max());
+        child<QSlider>(cRig.cPlayer, "sslPosition")->setRange(0, std::numeric_limits<int>::max());
         QSignalSpy cTimeSpy(&cRig.cPlayer, &CMediaPlayer::mediaTimeIndexChanged);
         cRig.cFake->jumpTo(dPosition);
-        QCOMPARE(widget<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), sText);
-        QCOMPARE(widget<QSlider>(cRig.cPlayer, "sslPosition")->value(), iSlider);
+        QCOMPARE(child<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), sText);
+        QCOMPARE(child<QSlider>(cRig.cPlayer, "sslPosition")->value(), iSlider);
         QCOMPARE(cTimeSpy.count(), 1);
         QCOMPARE(cTimeSpy.first(), signalArgs);
         // Showing the position must not seek.
@@ -270,11 +260,11 @@ private slots:
     void sliderSeeksAndPressPauses()
     {
         Rig cRig;
-        widget<QSlider>(cRig.cPlayer, "sslPosition")->setRange(0, 6000);
-        widget<QSlider>(cRig.cPlayer, "sslPosition")->setValue(1530);
+        child<QSlider>(cRig.cPlayer, "sslPosition")->setRange(0, 6000);
+        child<QSlider>(cRig.cPlayer, "sslPosition")->setValue(1530);
         QCOMPARE(cRig.cFake->calls, QStringList({"Position=25.5"}));
         cRig.cFake->calls.clear();
-        widget<QSlider>(cRig.cPlayer, "sslPosition")->setSliderDown(true);
+        child<QSlider>(cRig.cPlayer, "sslPosition")->setSliderDown(true);
         QCOMPARE(cRig.cFake->calls, QStringList({"Pause"}));
     }
 
@@ -295,9 +285,9 @@ private slots:
         QFETCH(QStringList, expectedCalls);
         Rig cRig;
         cRig.cFake->iPlayState = iState;
-        QTest::mouseClick(widget<QPushButton>(cRig.cPlayer, "btnPlayPause"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(cRig.cPlayer, "btnPlayPause"), Qt::LeftButton);
         QCOMPARE(cRig.cFake->calls, expectedCalls);
-        QCOMPARE(widget<QPushButton>(cRig.cPlayer, "btnPlayPause")->text(), QStringLiteral("Play"));
+        QCOMPARE(child<QPushButton>(cRig.cPlayer, "btnPlayPause")->text(), QStringLiteral("Play"));
     }
 
     void skip_data()
@@ -331,7 +321,7 @@ private slots:
         cRig.cPlayer.loadMedia(sCurrent, 0, 2, 0);
         cRig.cFake->calls.clear();
         QSignalSpy cTimeSpy(&cRig.cPlayer, &CMediaPlayer::mediaTimeIndexChanged);
-        QTest::mouseClick(bForward ? widget<QPushButton>(cRig.cPlayer, "btnSkipForward") : widget<QPushButton>(cRig.cPlayer, "btnSkipBackward"),
+        QTest::mouseClick(bForward ? child<QPushButton>(cRig.cPlayer, "btnSkipForward") : child<QPushButton>(cRig.cPlayer, "btnSkipBackward"),
                           Qt::LeftButton);
         QCOMPARE(cRig.cPlayer.currentMediaFile(), sExpected);
         const bool bMoved = sExpected != sCurrent || playlist.size() == 1;
@@ -396,15 +386,15 @@ private slots:
         cRig.cFake->calls.clear();
         cRig.cFake->fail(sDescription);
         if (bShown) {
-            QCOMPARE(widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->text(), sDescription.trimmed());
+            QCOMPARE(child<QLabel>(cRig.cPlayer, "lblPlayerMessage")->text(), sDescription.trimmed());
             QCOMPARE(cRig.cFake->calls, QStringList({"Stop"}));
             QVERIFY(cRig.cPlayer.videoDisplay()->isHidden());
-            QVERIFY(!widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
+            QVERIFY(!child<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
             // The next file that becomes ready brings the picture back.
             cRig.cPlayer.loadMedia(QStringLiteral("/v/b.mpg"), 0, 0, 0);
             cRig.cFake->becomeReady(10.0);
             QVERIFY(!cRig.cPlayer.videoDisplay()->isHidden());
-            QVERIFY(widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->text().isEmpty());
+            QVERIFY(child<QLabel>(cRig.cPlayer, "lblPlayerMessage")->text().isEmpty());
         } else {
             QCOMPARE(cRig.cFake->calls, QStringList());
             QVERIFY(!cRig.cPlayer.videoDisplay()->isHidden());
@@ -437,11 +427,11 @@ private slots:
         cRig.cPlayer.resetPlayer();
         QCOMPARE(cRig.cFake->calls, QStringList({"Stop", "FileName=", "ShowControls=0"}));
         QVERIFY(cRig.cPlayer.playlist().isEmpty());
-        QCOMPARE(widget<QSlider>(cRig.cPlayer, "sslPosition")->value(), 0);
-        QCOMPARE(widget<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(child<QSlider>(cRig.cPlayer, "sslPosition")->value(), 0);
+        QCOMPARE(child<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), QStringLiteral("00:00:00"));
         QVERIFY(!cRig.cPlayer.isEnabled());
         QVERIFY(cRig.cPlayer.videoDisplay()->isHidden());
-        QVERIFY(!widget<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
+        QVERIFY(!child<QLabel>(cRig.cPlayer, "lblPlayerMessage")->isHidden());
     }
 
     // The Qt Multimedia back end with real files.
@@ -457,15 +447,15 @@ private slots:
         cPlayer.show();
         cPlayer.loadMedia(sVideo, 0, 0, 2);
         QTRY_VERIFY_WITH_TIMEOUT(!cPlayer.videoDisplay()->isHidden()
-                                     || !widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
-        if (!widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty())
-            QSKIP(qPrintable("the back end cannot play the video: " + widget<QLabel>(cPlayer, "lblPlayerMessage")->text()));
+                                     || !child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
+        if (!child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty())
+            QSKIP(qPrintable("the back end cannot play the video: " + child<QLabel>(cPlayer, "lblPlayerMessage")->text()));
         IPlaybackControl *cControl = cPlayer.playbackControl();
         QTRY_COMPARE_WITH_TIMEOUT(cControl->playState(), 2, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(cPlayer.positionTimerRunning(), 5000);
         QTest::qWait(1200);
         QVERIFY2(cControl->currentPosition() >= 2.0, qPrintable(QString::number(cControl->currentPosition())));
-        QVERIFY(widget<QLabel>(cPlayer, "lblTimeIndex")->text() >= QStringLiteral("00:00:02"));
+        QVERIFY(child<QLabel>(cPlayer, "lblTimeIndex")->text() >= QStringLiteral("00:00:02"));
         QVERIFY(cPlayer.isEnabled());
     }
 
@@ -482,14 +472,14 @@ private slots:
         cPlayer.loadMedia(sVideo, 0, 0, 3);
         cPlayer.pausePlayback();
         IPlaybackControl *cControl = cPlayer.playbackControl();
-        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.isEnabled() || !widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(),
+        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.isEnabled() || !child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(),
                                  10000);
         if (!cPlayer.isEnabled())
             QSKIP("the back end cannot play the video");
         QTest::qWait(800);
         QCOMPARE(cControl->playState(), 1);
         QVERIFY2(cControl->currentPosition() >= 2.9, qPrintable(QString::number(cControl->currentPosition())));
-        QTest::mouseClick(widget<QPushButton>(cPlayer, "btnPlayPause"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(cPlayer, "btnPlayPause"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(cControl->playState(), 2, 5000);
         QTest::qWait(700);
         QVERIFY2(cControl->currentPosition() >= 3.0, qPrintable(QString::number(cControl->currentPosition())));
@@ -518,8 +508,8 @@ private slots:
             cFile.write(content);
         }
         cPlayer.loadMedia(sPath, 0, 0, 4);
-        QTRY_VERIFY_WITH_TIMEOUT(!widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
-        QVERIFY(!widget<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
+        QVERIFY(!child<QLabel>(cPlayer, "lblPlayerMessage")->isHidden());
         QVERIFY(cPlayer.videoDisplay()->isHidden());
     }
 
@@ -532,7 +522,7 @@ private slots:
         if (cPlayer.controlError())
             QSKIP("no multimedia back end");
         cPlayer.loadMedia(sVideo, 5, 0, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.isEnabled() || !widget<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.isEnabled() || !child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
         QTest::qWait(500);
         QVERIFY(cPlayer.playbackControl()->currentPosition()
                 <= cPlayer.playbackControl()->duration() + 0.5);
