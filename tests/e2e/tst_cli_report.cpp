@@ -19,12 +19,7 @@ CliRun runCli(const QStringList &args, const QString &sLocale = QStringLiteral("
     return TestHelpers::runCli(QStringList{QStringLiteral("report")} + args, sLocale);
 }
 
-bool writeFile(const QString &sPath, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(sPath).absolutePath());
-    QFile file(sPath);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
+using TestHelpers::writeFile;
 
 // ---- printout layout files -------------------------------------------------
 

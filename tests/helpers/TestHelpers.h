@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Paths the tests share: the source tree, the fixtures and the build's
@@ -9,4 +10,6 @@ inline QString sourceDir() { return QStringLiteral(CORVANE_SOURCE_DIR); }
 inline QString fixturesDir() { return QStringLiteral(CORVANE_FIXTURES_DIR); }
 inline QString installDir() { return QStringLiteral(CORVANE_BIN_DIR); }
 inline QString demoProjectDir() { return sourceDir() + QStringLiteral("/examples/demo-project"); }
+// Writes a file, creating its directory first; false unless all was written.
+bool writeFile(const QString &sPath, const QByteArray &data);
 } // namespace TestHelpers
