@@ -11,4 +11,10 @@ cd "$build"
 rm -f corvane-viewer_*.deb
 cpack --config CPackConfig.cmake >/dev/null
 package="$(ls corvane-viewer_*.deb)"
+# Without dpkg-shlibdeps CPack quietly leaves out the libraries the programs
+# link, and the package would install on systems where they cannot start.
+if ! dpkg-deb -f "$package" Depends | grep -q 'libqt6core6'; then
+  echo "package.sh: $package lacks the dependencies on the linked libraries" >&2
+  exit 1
+fi
 echo "$build/$package"
