@@ -10,6 +10,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   gstreamer1.0-tools
   fonts-liberation2 poppler-utils xvfb xauth x11-apps imagemagick
+  # the Debian package, its checks and the icon renderer
+  desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin
 )
 
 missing=()

@@ -15,6 +15,12 @@ QString cliPath()
 
 CliRun runCli(const QStringList &args, const QString &sLocale, int iTimeoutMs, const QString &sStdoutFile)
 {
+    return runProgram(cliPath(), args, sLocale, iTimeoutMs, sStdoutFile);
+}
+
+CliRun runProgram(const QString &sProgram, const QStringList &args, const QString &sLocale, int iTimeoutMs,
+                  const QString &sStdoutFile)
+{
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -28,7 +34,7 @@ CliRun runCli(const QStringList &args, const QString &sLocale, int iTimeoutMs, c
         process.setStandardOutputFile(sStdoutFile);
     QElapsedTimer timer;
     timer.start();
-    process.start(cliPath(), args);
+    process.start(sProgram, args);
     CliRun run;
     run.bFinished = process.waitForFinished(iTimeoutMs);
     if (!run.bFinished) {

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// One run of the built corvane-cli with the offscreen platform, the given
-// locale and a private runtime directory.
+// One run of the built corvane-cli (or another program) with the offscreen
+// platform, the given locale and a private runtime directory.
 struct CliRun
 {
     bool bFinished = false;   // false: killed after the timeout
@@ -21,4 +21,7 @@ namespace TestHelpers {
 QString cliPath();
 CliRun runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"),
               int iTimeoutMs = 150000, const QString &sStdoutFile = QString());
+CliRun runProgram(const QString &sProgram, const QStringList &args,
+                  const QString &sLocale = QStringLiteral("C.UTF-8"), int iTimeoutMs = 150000,
+                  const QString &sStdoutFile = QString());
 } // namespace TestHelpers
