@@ -1,49 +1,112 @@
 #include "storage/CIniReader.h"
 
+#include "storage/CIniDocument.h"
+
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+namespace {
+// A key or group name as the settings class normalises it: no leading,
+// trailing or doubled "/".
+QString normalizedKey(QStringView sKey)
+{
+    QString sResult;
+    sResult.reserve(sKey.size());
+    for (const QStringView sPart : sKey.tokenize(u'/', Qt::SkipEmptyParts)) {
+        if (!sResult.isEmpty())
+            sResult += u'/';
+        sResult += sPart;
+    }
+    return sResult;
+}
+} // namespace
+
+CIniReader::CIniReader() = default;
+
 CIniReader::CIniReader(const QString &sPath)
 {
     const QFileInfo info(sPath);
+    // No document at all for a directory or a missing file: every query then
+    // answers empty.
     m_bReadable = info.isFile() && info.isReadable();
-    // No settings object at all for a directory or a missing file: every
-    // query then answers empty, and nothing is ever written back.
-    if (m_bReadable)
-        m_settings = std::make_unique<QSettings>(sPath, QSettings::IniFormat);
+    if (!m_bReadable)
+        return;
+    QFile file(sPath);
+    // A file that vanished or cannot be opened after all reads as empty.
+    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_document = std::make_unique<const CIniDocument>(data);
+}
+
+CIniReader CIniReader::fromData(const QByteArray &data)
+{
+    CIniReader reader;
+    reader.m_bReadable = true;
+    reader.m_document = std::make_unique<const CIniDocument>(data);
+    return reader;
 }
 
 CIniReader::~CIniReader() = default;
+CIniReader::CIniReader(CIniReader &&) noexcept = default;
+CIniReader &CIniReader::operator=(CIniReader &&) noexcept = default;
+
+QString CIniReader::Level::toString() const
+{
+    if (iNumber > 0)
+        return sName + u'/' + QString::number(iNumber);
+    return sName;
+}
+
+void CIniReader::pushLevel(const Level &level)
+{
+    m_levels.push_back(level);
+    if (!level.sName.isEmpty())
+        m_sGroupPrefix += level.sName + u'/';
+}
+
+void CIniReader::popLevel()
+{
+    if (m_levels.empty())
+        return;
+    const qsizetype iLength = m_levels.back().toString().size();
+    m_levels.pop_back();
+    if (iLength > 0)
+        m_sGroupPrefix.truncate(m_sGroupPrefix.size() - (iLength + 1));
+}
+
+QString CIniReader::actualKey(const QString &sKey) const
+{
+    return m_sGroupPrefix + normalizedKey(sKey);
+}
 
 QStringList CIniReader::childGroups() const
 {
-    return m_bReadable ? m_settings->childGroups() : QStringList();
+    return m_document ? m_document->childGroups(m_sGroupPrefix) : QStringList();
 }
 
 QStringList CIniReader::childKeys() const
 {
-    return m_bReadable ? m_settings->childKeys() : QStringList();
+    return m_document ? m_document->childKeys(m_sGroupPrefix) : QStringList();
 }
 
 void CIniReader::beginGroup(const QString &sGroup)
 {
     if (m_bReadable)
-        m_settings->beginGroup(sGroup);
+        pushLevel(Level{normalizedKey(sGroup), -1});
 }
 
 void CIniReader::endGroup()
 {
     if (m_bReadable)
-        m_settings->endGroup();
+        popLevel();
 }
 
 bool CIniReader::contains(const QString &sKey) const
 {
-    return m_bReadable && m_settings->contains(sKey);
+    return m_document && m_document->contains(actualKey(sKey));
 }
 
 namespace {
@@ -57,25 +120,25 @@ int CIniReader::beginReadArray(const QString &sName)
 {
     if (!m_bReadable)
         return 0;
-    const int iSize = m_settings->beginReadArray(sName);
+    const QString sArray = normalizedKey(sName);
+    pushLevel(Level{sArray, 0});
+    const int iSize = value(QStringLiteral("size")).toInt();
     m_arrayElements.emplace_back();
     if (iSize <= 0)
         return 0;
     if (iSize <= kTrustedArraySize) {
         // The common case, cheaply: the last element is there.
-        m_settings->setArrayIndex(iSize - 1);
-        const bool bLastPresent = !m_settings->childKeys().isEmpty() || !m_settings->childGroups().isEmpty();
-        m_settings->setArrayIndex(0);
+        setArrayIndex(iSize - 1);
+        const bool bLastPresent = m_document->hasKeysBelow(m_sGroupPrefix);
+        setArrayIndex(0);
         if (bLastPresent)
             return iSize;
     }
     // Otherwise ask for the element numbers that exist, so a size key of two
     // billion with two elements costs two iterations.
-    m_settings->endArray();
-    m_settings->beginGroup(sName);
-    const QStringList groups = m_settings->childGroups();
-    m_settings->endGroup();
-    m_settings->beginReadArray(sName);
+    popLevel();
+    const QStringList groups = m_document->childGroups(m_sGroupPrefix + (sArray.isEmpty() ? QString() : sArray + u'/'));
+    pushLevel(Level{sArray, 0});
     std::vector<int> elements;
     elements.reserve(static_cast<size_t>(groups.size()));
     for (const QString &sGroup : groups) {
@@ -99,14 +162,18 @@ int CIniReader::beginReadArray(const QString &sName)
 
 void CIniReader::setArrayIndex(int iIndex)
 {
-    if (!m_bReadable)
+    if (!m_bReadable || m_levels.empty() || !m_levels.back().isArray())
         return;
     if (!m_arrayElements.empty() && !m_arrayElements.back().empty()) {
         const std::vector<int> &elements = m_arrayElements.back();
         if (iIndex >= 0 && iIndex < static_cast<int>(elements.size()))
             iIndex = elements[static_cast<size_t>(iIndex)] - 1;
     }
-    m_settings->setArrayIndex(iIndex);
+    // The settings class replaces the innermost level's part of the prefix.
+    Level &level = m_levels.back();
+    const qsizetype iLength = level.toString().size();
+    level.iNumber = std::max(iIndex, 0) + 1;
+    m_sGroupPrefix.replace(m_sGroupPrefix.size() - iLength - 1, iLength, level.toString());
 }
 
 void CIniReader::endArray()
@@ -115,21 +182,34 @@ void CIniReader::endArray()
         return;
     if (!m_arrayElements.empty())
         m_arrayElements.pop_back();
-    m_settings->endArray();
+    popLevel();
 }
 
 QVariant CIniReader::value(const QString &sKey) const
 {
-    return m_bReadable ? m_settings->value(sKey) : QVariant();
+    if (!m_document || sKey.isEmpty())
+        return QVariant();
+    return m_document->value(actualKey(sKey));
 }
 
 QString CIniReader::variantToText(const QVariant &vValue)
 {
     if (vValue.userType() == QMetaType::QStringList)
         return vValue.toStringList().join(QStringLiteral(", "));
+    if (vValue.userType() == QMetaType::QVariantList) {
+        // A comma list with an element starting with "@": each element as
+        // its own text.
+        const QVariantList elements = vValue.toList();
+        QStringList texts;
+        texts.reserve(elements.size());
+        for (const QVariant &vElement : elements)
+            texts.append(vElement.userType() == QMetaType::QStringList
+                             ? vElement.toStringList().join(QStringLiteral(", "))
+                             : vElement.toString());
+        return texts.join(QStringLiteral(", "));
+    }
     return vValue.toString();
 }
-
 int CIniReader::textToInt(const QString &sText)
 {
     bool bOk = false;
