@@ -2,6 +2,8 @@
 
 #include "storage/IniValue.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <cstring>
 
@@ -161,6 +163,13 @@ inline quint64 hashUnits(quint64 uHash, QStringView sText)
     return uHash;
 }
 
+// The low bits of an FNV hash depend only on the low bits of the units;
+// mixing in the high bits spreads similar keys over the table.
+inline size_t slotOf(quint64 uHash)
+{
+    return size_t(uHash ^ (uHash >> 29) ^ (uHash >> 47));
+}
+
 inline char16_t keyUnit(char ch)
 {
     return ch == '\\' ? u'/' : char16_t(uchar(ch));
@@ -222,6 +231,14 @@ QByteArray CIniDocument::withLatin1Fallback(const QByteArray &data)
     const uchar *p = pBegin;
     // Most files are valid UTF-8 (mostly ASCII): only look, do not copy.
     while (p < pEnd) {
+        if (pEnd - p >= 8) {
+            quint64 uWord;
+            std::memcpy(&uWord, p, 8);
+            if ((uWord & 0x8080808080808080ull) == 0) {
+                p += 8;
+                continue;
+            }
+        }
         if (*p < 0x80) {
             ++p;
             continue;
@@ -261,6 +278,15 @@ void CIniDocument::parse()
     // The settings class skips a leading byte-order mark when it looks for
     // group headers, but reads the keys before the first header from the
     // very first byte; those lines are read again below in that way.
+    // Room for one entry per line, so that the entries are not moved while
+    // they are added.
+    const qsizetype iLines = std::count(pData, pData + iSize, '\n') + 1;
+    m_entries.reserve(static_cast<size_t>(std::min<qsizetype>(iLines, iSize / 2 + 1)));
+    size_t uTable = 64;
+    while (uTable < m_entries.capacity() * 2)
+        uTable *= 2;
+    m_table.assign(uTable, -1);
+
     const bool bBom = iSize >= 3 && uchar(pData[0]) == 0xef && uchar(pData[1]) == 0xbb && uchar(pData[2]) == 0xbf;
     bool bBeforeFirstHeader = true;
     quint32 uSection = 0;
@@ -298,11 +324,44 @@ void CIniDocument::parse()
         parseLines(iSize, 0);
 
     m_sectionIndex = QHash<QString, quint32>();
+    index();
+}
+
+// Sorts the section names, and each section's keys so that the keys below
+// a prefix are found by a binary search. Files written by the settings class
+// hold their keys sorted already: then this only checks.
+void CIniDocument::index()
+{
     m_sortedSections.resize(m_sections.size());
-    for (quint32 i = 0; i < m_sortedSections.size(); ++i)
+    for (quint32 i = 0; i < m_sortedSections.size(); ++i) {
         m_sortedSections[i] = i;
+        m_iMaxSectionDepth = std::max(m_iMaxSectionDepth, m_sections[i].sName.count(u'/'));
+    }
     std::sort(m_sortedSections.begin(), m_sortedSections.end(),
               [this](quint32 a, quint32 b) { return m_sections[a].sName < m_sections[b].sName; });
+
+    size_t uTableSize = 16;
+    while (uTableSize < m_sections.size() * 2)
+        uTableSize *= 2;
+    m_sectionTable.assign(uTableSize, -1);
+    for (quint32 i = 0; i < m_sections.size(); ++i) {
+        size_t uSlot = slotOf(m_sections[i].uHash) & (uTableSize - 1);
+        while (m_sectionTable[uSlot] >= 0)
+            uSlot = (uSlot + 1) & (uTableSize - 1);
+        m_sectionTable[uSlot] = static_cast<qint32>(i);
+    }
+
+    m_order.reserve(m_entries.size());
+    const auto keyLess = [this](quint32 a, quint32 b) { return compareKeys(m_entries[a], m_entries[b]) < 0; };
+    for (Section &section : m_sections) {
+        section.uOrderBegin = static_cast<quint32>(m_order.size());
+        for (qint32 i = section.iFirstEntry; i >= 0; i = m_entries[static_cast<size_t>(i)].iNextInSection)
+            m_order.push_back(static_cast<quint32>(i));
+        section.uOrderEnd = static_cast<quint32>(m_order.size());
+        const auto begin = m_order.begin() + section.uOrderBegin;
+        if (!std::is_sorted(begin, m_order.end(), keyLess))
+            std::sort(begin, m_order.end(), keyLess);
+    }
 }
 
 void CIniDocument::parseLines(qsizetype iEnd, quint32 uSection)
@@ -361,9 +420,9 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
     }
     entry.uHash = uHash;
 
-    if (!m_table.empty()) {
+    {
         const size_t uMask = m_table.size() - 1;
-        for (size_t uSlot = uHash & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
+        for (size_t uSlot = slotOf(uHash) & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
             Entry &existing = m_entries[static_cast<size_t>(m_table[uSlot])];
             if (existing.uHash != uHash || !fullKeyEquals(existing, section.sName + keyOf(entry)))
                 continue;
@@ -398,14 +457,14 @@ void CIniDocument::insertIntoTable(quint32 uEntry)
         m_table.assign(std::max<size_t>(64, m_table.size() * 2), -1);
         const size_t uMask = m_table.size() - 1;
         for (quint32 i = 0; i < uEntry; ++i) {
-            size_t uSlot = m_entries[i].uHash & uMask;
+            size_t uSlot = slotOf(m_entries[i].uHash) & uMask;
             while (m_table[uSlot] >= 0)
                 uSlot = (uSlot + 1) & uMask;
             m_table[uSlot] = static_cast<qint32>(i);
         }
     }
     const size_t uMask = m_table.size() - 1;
-    size_t uSlot = m_entries[uEntry].uHash & uMask;
+    size_t uSlot = slotOf(m_entries[uEntry].uHash) & uMask;
     while (m_table[uSlot] >= 0)
         uSlot = (uSlot + 1) & uMask;
     m_table[uSlot] = static_cast<qint32>(uEntry);
@@ -417,7 +476,7 @@ qint32 CIniDocument::find(QStringView sKey) const
         return -1;
     const quint64 uHash = hashUnits(kHashBasis, sKey);
     const size_t uMask = m_table.size() - 1;
-    for (size_t uSlot = uHash & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
+    for (size_t uSlot = slotOf(uHash) & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
         const qint32 iEntry = m_table[uSlot];
         const Entry &entry = m_entries[static_cast<size_t>(iEntry)];
         if (entry.uHash == uHash && fullKeyEquals(entry, sKey))
@@ -426,15 +485,58 @@ qint32 CIniDocument::find(QStringView sKey) const
     return -1;
 }
 
-qint32 CIniDocument::findSection(QStringView sName) const
+qint32 CIniDocument::findSection(QStringView sName, quint64 uHash) const
 {
-    const auto it = std::lower_bound(m_sortedSections.begin(), m_sortedSections.end(), sName,
-                                     [this](quint32 uSection, QStringView sText) {
-                                         return QStringView(m_sections[uSection].sName) < sText;
-                                     });
-    if (it == m_sortedSections.end() || QStringView(m_sections[*it].sName) != sName)
-        return -1;
-    return static_cast<qint32>(*it);
+    const size_t uMask = m_sectionTable.size() - 1;
+    for (size_t uSlot = slotOf(uHash) & uMask; m_sectionTable[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
+        const Section &section = m_sections[static_cast<size_t>(m_sectionTable[uSlot])];
+        if (section.uHash == uHash && QStringView(section.sName) == sName)
+            return m_sectionTable[uSlot];
+    }
+    return -1;
+}
+
+// Key order is the settings class's order of texts: by UTF-16 code units.
+int CIniDocument::compareKeys(const Entry &a, const Entry &b) const
+{
+    if (a.bDecodedKey || b.bDecodedKey)
+        return QString::compare(keyOf(a), keyOf(b));
+    const char *pA = m_data.constData() + a.uKeyBegin;
+    const char *pB = m_data.constData() + b.uKeyBegin;
+    const quint32 uCommon = std::min(a.uKeySize, b.uKeySize);
+    quint32 i = 0;
+    // Equal bytes are equal units: skip them eight at a time.
+    for (; i + 8 <= uCommon; i += 8) {
+        quint64 uA;
+        quint64 uB;
+        std::memcpy(&uA, pA + i, 8);
+        std::memcpy(&uB, pB + i, 8);
+        if (uA != uB)
+            break;
+    }
+    for (; i < uCommon; ++i) {
+        if (pA[i] == pB[i])
+            continue;
+        const char16_t unitA = keyUnit(pA[i]);
+        const char16_t unitB = keyUnit(pB[i]);
+        if (unitA != unitB)
+            return unitA < unitB ? -1 : 1;
+    }
+    return a.uKeySize == b.uKeySize ? 0 : (a.uKeySize < b.uKeySize ? -1 : 1);
+}
+
+bool CIniDocument::keyLessThan(const Entry &entry, QStringView sKey) const
+{
+    if (entry.bDecodedKey)
+        return QStringView(m_decodedKeys[entry.uKeyBegin]) < sKey;
+    const char *pKey = m_data.constData() + entry.uKeyBegin;
+    const qsizetype iCommon = std::min<qsizetype>(entry.uKeySize, sKey.size());
+    for (qsizetype i = 0; i < iCommon; ++i) {
+        const char16_t unit = keyUnit(pKey[i]);
+        if (unit != sKey.at(i).unicode())
+            return unit < sKey.at(i).unicode();
+    }
+    return entry.uKeySize < sKey.size();
 }
 
 QString CIniDocument::keyOf(const Entry &entry) const
@@ -470,7 +572,9 @@ bool CIniDocument::keyStartsWith(const Entry &entry, QStringView sPrefix) const
 bool CIniDocument::fullKeyEquals(const Entry &entry, QStringView sKey) const
 {
     const QString &sSection = m_sections[entry.uSection].sName;
-    return sKey.startsWith(sSection) && keyEquals(entry, sKey.sliced(sSection.size()));
+    return sKey.size() >= sSection.size()
+           && std::memcmp(sKey.data(), sSection.constData(), size_t(sSection.size()) * sizeof(QChar)) == 0
+           && keyEquals(entry, sKey.sliced(sSection.size()));
 }
 
 QVariant CIniDocument::value(QStringView sKey) const
@@ -482,14 +586,30 @@ QVariant CIniDocument::value(QStringView sKey) const
     return IniValue::decode(QByteArrayView(m_data.constData() + entry.uValueBegin, entry.uValueSize));
 }
 
+// Calls visit with a key from iFrom on, as UTF-16 on the stack for a plain
+// key.
+template <typename Visit>
+bool CIniDocument::visitKey(const Entry &entry, qsizetype iFrom, Visit &visit) const
+{
+    if (entry.bDecodedKey)
+        return visit(QStringView(m_decodedKeys[entry.uKeyBegin]).sliced(iFrom));
+    QVarLengthArray<char16_t, 128> units(qsizetype(entry.uKeySize) - iFrom);
+    const char *pKey = m_data.constData() + entry.uKeyBegin + iFrom;
+    for (qsizetype i = 0; i < units.size(); ++i)
+        units[i] = keyUnit(pKey[i]);
+    return visit(QStringView(units.constData(), units.size()));
+}
+
 // Calls visit with the rest, after the prefix, of every full key below the
 // prefix (or, for a whole group below it, the rest of the group's name up to
 // its first "/"), until visit returns true.
 template <typename Visit>
 bool CIniDocument::visitChildren(QStringView sPrefix, Visit visit) const
 {
-    // Groups named by the prefix or below it.
-    auto it = std::lower_bound(m_sortedSections.begin(), m_sortedSections.end(), sPrefix,
+    // Groups named by the prefix or below it; none when the prefix is
+    // deeper than every group name.
+    const qsizetype iDepth = sPrefix.count(u'/');
+    auto it = iDepth > m_iMaxSectionDepth ? m_sortedSections.end() : std::lower_bound(m_sortedSections.begin(), m_sortedSections.end(), sPrefix,
                                [this](quint32 uSection, QStringView sText) {
                                    return QStringView(m_sections[uSection].sName) < sText;
                                });
@@ -497,7 +617,7 @@ bool CIniDocument::visitChildren(QStringView sPrefix, Visit visit) const
         const Section &section = m_sections[*it];
         if (!QStringView(section.sName).startsWith(sPrefix))
             break;
-        if (section.iFirstEntry < 0)
+        if (section.uOrderBegin == section.uOrderEnd)
             continue;
         const QStringView sRest = QStringView(section.sName).sliced(sPrefix.size());
         if (!sRest.isEmpty()) {
@@ -505,26 +625,32 @@ bool CIniDocument::visitChildren(QStringView sPrefix, Visit visit) const
                 return true;
             continue;
         }
-        for (qint32 i = section.iFirstEntry; i >= 0; i = m_entries[static_cast<size_t>(i)].iNextInSection) {
-            if (visit(QStringView(keyOf(m_entries[static_cast<size_t>(i)]))))
+        for (quint32 i = section.uOrderBegin; i < section.uOrderEnd; ++i) {
+            if (visitKey(m_entries[m_order[i]], 0, visit))
                 return true;
         }
     }
-    // Groups whose name is a part of the prefix: their keys that continue it.
+    // Groups whose name is a part of the prefix: their keys that continue it,
+    // found by a binary search among the group's sorted keys.
+    quint64 uHash = kHashBasis;
     for (qsizetype iLength = 0; iLength < sPrefix.size(); ++iLength) {
-        if (iLength > 0 && sPrefix.at(iLength - 1) != u'/')
-            continue;
-        const qint32 iSection = findSection(sPrefix.first(iLength));
+        if (iLength > 0) {
+            uHash = hashUnit(uHash, sPrefix.at(iLength - 1).unicode());
+            if (sPrefix.at(iLength - 1) != u'/')
+                continue;
+        }
+        const qint32 iSection = findSection(sPrefix.first(iLength), uHash);
         if (iSection < 0)
             continue;
+        const Section &section = m_sections[static_cast<size_t>(iSection)];
         const QStringView sNeeded = sPrefix.sliced(iLength);
-        for (qint32 i = m_sections[static_cast<size_t>(iSection)].iFirstEntry; i >= 0;
-             i = m_entries[static_cast<size_t>(i)].iNextInSection) {
-            const Entry &entry = m_entries[static_cast<size_t>(i)];
-            if (!keyStartsWith(entry, sNeeded))
-                continue;
-            const QString sKey = keyOf(entry);
-            if (visit(QStringView(sKey).sliced(sNeeded.size())))
+        const auto end = m_order.begin() + section.uOrderEnd;
+        auto entryIt = std::lower_bound(m_order.begin() + section.uOrderBegin, end, sNeeded,
+                                        [this](quint32 uEntry, QStringView sKey) {
+                                            return keyLessThan(m_entries[uEntry], sKey);
+                                        });
+        for (; entryIt != end && keyStartsWith(m_entries[*entryIt], sNeeded); ++entryIt) {
+            if (visitKey(m_entries[*entryIt], sNeeded.size(), visit))
                 return true;
         }
     }
@@ -538,11 +664,12 @@ QStringList CIniDocument::children(QStringView sPrefix, Children eWhich) const
         const qsizetype iSlash = sRest.indexOf(u'/');
         if (iSlash < 0 && eWhich == Children::Keys)
             result.append(sRest.toString());
-        else if (iSlash >= 0 && eWhich == Children::Groups)
+        else if (iSlash >= 0 && eWhich == Children::Groups && (result.isEmpty() || result.constLast() != sRest.first(iSlash)))
             result.append(sRest.first(iSlash).toString());
         return false;
     });
-    std::sort(result.begin(), result.end());
+    if (!std::is_sorted(result.begin(), result.end()))
+        std::sort(result.begin(), result.end());
     result.erase(std::unique(result.begin(), result.end()), result.end());
     return result;
 }

@@ -47,8 +47,10 @@ private:
     {
         QString sName; // empty, or ending in "/"
         quint64 uHash = 0;
-        qint32 iFirstEntry = -1;
+        qint32 iFirstEntry = -1; // entries in file order, while parsing
         qint32 iLastEntry = -1;
+        quint32 uOrderBegin = 0; // the entries sorted by key, in m_order
+        quint32 uOrderEnd = 0;
     };
     // One distinct full key and the line its value comes from.
     struct Entry
@@ -72,11 +74,16 @@ private:
                   qsizetype iValueEnd);
     void insertIntoTable(quint32 uEntry);
     qint32 find(QStringView sKey) const;
-    qint32 findSection(QStringView sName) const;
+    void index();
+    qint32 findSection(QStringView sName, quint64 uHash) const;
+    int compareKeys(const Entry &a, const Entry &b) const;
+    bool keyLessThan(const Entry &entry, QStringView sKey) const;
     QString keyOf(const Entry &entry) const;
     bool keyEquals(const Entry &entry, QStringView sKey) const;
     bool keyStartsWith(const Entry &entry, QStringView sPrefix) const;
     bool fullKeyEquals(const Entry &entry, QStringView sKey) const;
+    template <typename Visit>
+    bool visitKey(const Entry &entry, qsizetype iFrom, Visit &visit) const;
     template <typename Visit>
     bool visitChildren(QStringView sPrefix, Visit visit) const;
     QStringList children(QStringView sPrefix, Children eWhich) const;
@@ -84,6 +91,9 @@ private:
     QByteArray m_data;
     std::vector<Section> m_sections;
     std::vector<quint32> m_sortedSections; // indexes into m_sections by name
+    std::vector<qint32> m_sectionTable;    // open addressing by name hash
+    qsizetype m_iMaxSectionDepth = 0;      // most "/" in a section name
+    std::vector<quint32> m_order;          // entry indexes, per section by key
     std::vector<Entry> m_entries;
     std::vector<QString> m_decodedKeys; // keys with "%" escapes or non-ASCII
     std::vector<qint32> m_table;         // open addressing over m_entries

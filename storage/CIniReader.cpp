@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -53,11 +54,15 @@ CIniReader::~CIniReader() = default;
 CIniReader::CIniReader(CIniReader &&) noexcept = default;
 CIniReader &CIniReader::operator=(CIniReader &&) noexcept = default;
 
-QString CIniReader::Level::toString() const
+qsizetype CIniReader::Level::length() const
 {
-    if (iNumber > 0)
-        return sName + u'/' + QString::number(iNumber);
-    return sName;
+    qsizetype iLength = sName.size();
+    if (iNumber > 0) {
+        ++iLength; // the "/"
+        for (qsizetype n = iNumber; n > 0; n /= 10)
+            ++iLength;
+    }
+    return iLength;
 }
 
 void CIniReader::pushLevel(const Level &level)
@@ -71,15 +76,30 @@ void CIniReader::popLevel()
 {
     if (m_levels.empty())
         return;
-    const qsizetype iLength = m_levels.back().toString().size();
+    const qsizetype iLength = m_levels.back().length();
     m_levels.pop_back();
     if (iLength > 0)
         m_sGroupPrefix.truncate(m_sGroupPrefix.size() - (iLength + 1));
 }
 
-QString CIniReader::actualKey(const QString &sKey) const
+template <typename Use>
+auto CIniReader::withFullKey(const QString &sKey, Use use) const
 {
-    return m_sGroupPrefix + normalizedKey(sKey);
+    // Built on the stack: a lookup allocates nothing for the key.
+    QVarLengthArray<QChar, 256> key;
+    key.append(m_sGroupPrefix.constData(), m_sGroupPrefix.size());
+    if (!sKey.contains(u'/')) {
+        key.append(sKey.constData(), sKey.size());
+    } else {
+        bool bFirst = true;
+        for (const QStringView sPart : QStringView(sKey).tokenize(u'/', Qt::SkipEmptyParts)) {
+            if (!bFirst)
+                key.append(u'/');
+            key.append(sPart.data(), sPart.size());
+            bFirst = false;
+        }
+    }
+    return use(QStringView(key.constData(), key.size()));
 }
 
 QStringList CIniReader::childGroups() const
@@ -106,7 +126,7 @@ void CIniReader::endGroup()
 
 bool CIniReader::contains(const QString &sKey) const
 {
-    return m_document && m_document->contains(actualKey(sKey));
+    return m_document && withFullKey(sKey, [this](QStringView sFullKey) { return m_document->contains(sFullKey); });
 }
 
 namespace {
@@ -169,11 +189,15 @@ void CIniReader::setArrayIndex(int iIndex)
         if (iIndex >= 0 && iIndex < static_cast<int>(elements.size()))
             iIndex = elements[static_cast<size_t>(iIndex)] - 1;
     }
-    // The settings class replaces the innermost level's part of the prefix.
+    // The settings class replaces the innermost level's part of the prefix,
+    // which precedes its final "/".
     Level &level = m_levels.back();
-    const qsizetype iLength = level.toString().size();
+    const qsizetype iOldLength = level.length();
     level.iNumber = std::max(iIndex, 0) + 1;
-    m_sGroupPrefix.replace(m_sGroupPrefix.size() - iLength - 1, iLength, level.toString());
+    QString sNumber = QString::number(level.iNumber);
+    sNumber.prepend(u'/');
+    const qsizetype iNamePos = m_sGroupPrefix.size() - iOldLength - 1 + level.sName.size();
+    m_sGroupPrefix.replace(iNamePos, iOldLength - level.sName.size(), sNumber);
 }
 
 void CIniReader::endArray()
@@ -189,7 +213,7 @@ QVariant CIniReader::value(const QString &sKey) const
 {
     if (!m_document || sKey.isEmpty())
         return QVariant();
-    return m_document->value(actualKey(sKey));
+    return withFullKey(sKey, [this](QStringView sFullKey) { return m_document->value(sFullKey); });
 }
 
 QString CIniReader::variantToText(const QVariant &vValue)

@@ -75,11 +75,14 @@ private:
         QString sName;
         qsizetype iNumber = -1;
         bool isArray() const { return iNumber != -1; }
-        QString toString() const;
+        // Length of its part of the group prefix: the name and "/number".
+        qsizetype length() const;
     };
     void pushLevel(const Level &level);
     void popLevel();
-    QString actualKey(const QString &sKey) const;
+    // Calls use with the full key: group prefix and normalised key.
+    template <typename Use>
+    auto withFullKey(const QString &sKey, Use use) const;
 
     std::unique_ptr<const CIniDocument> m_document;
     bool m_bReadable = false;
