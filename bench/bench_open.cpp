@@ -26,6 +26,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -121,6 +122,33 @@ qint64 readerPass(const QStringList &files, qint64 &iEvents)
         }
     }
     return iValues;
+}
+
+// Heap bytes a reader holds for the largest file, against its size.
+void printReaderMemory(const QStringList &files)
+{
+    QString sLargest;
+    qint64 iLargest = -1;
+    for (const QString &sPath : files) {
+        const qint64 iSize = QFileInfo(sPath).size();
+        if (iSize > iLargest) {
+            iLargest = iSize;
+            sLargest = sPath;
+        }
+    }
+    if (iLargest <= 0)
+        return;
+    const size_t uBefore = mallinfo2().uordblks + mallinfo2().hblkhd;
+    size_t uHeld = 0;
+    {
+        CIniReader reader(sLargest);
+        uHeld = mallinfo2().uordblks + mallinfo2().hblkhd - uBefore;
+    }
+    const size_t uAfter = mallinfo2().uordblks + mallinfo2().hblkhd;
+    std::printf("reader memory for the largest file (%s, %lld bytes): %zu bytes held (%.2fx the file), %lld bytes "
+                "left after it\n",
+                qPrintable(QFileInfo(sLargest).fileName()), static_cast<long long>(iLargest), uHeld,
+                double(uHeld) / double(iLargest), static_cast<long long>(uAfter) - static_cast<long long>(uBefore));
 }
 
 struct Figures
@@ -279,6 +307,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    if (reader.bRun)
+        printReaderMemory(files);
     for (int iRound = 0; iRound < iRounds; ++iRound) {
         const auto measure = [](Side &side, const auto &pass) {
             if (!side.bRun)

@@ -290,6 +290,8 @@ void CIniDocument::parse()
     const bool bBom = iSize >= 3 && uchar(pData[0]) == 0xef && uchar(pData[1]) == 0xbb && uchar(pData[2]) == 0xbf;
     bool bBeforeFirstHeader = true;
     quint32 uSection = 0;
+    QString sPendingSection;
+    bool bPending = false;
     qsizetype iDataPos = bBom ? 3 : 0;
     qsizetype iLineStart = 0;
     qsizetype iLineLen = 0;
@@ -312,13 +314,21 @@ void CIniDocument::parse()
                     sName = unescapedKey(name);
                 sName += u'/';
             }
-            uSection = sectionFor(sName);
+            // A group is only kept once it has a key: a file of a million
+            // empty headers costs nothing.
+            sPendingSection = sName;
+            bPending = true;
             continue;
         }
         if (bBeforeFirstHeader && bBom)
             continue;
-        if (iEqualsPos >= 0)
-            addEntry(uSection, iLineStart, iEqualsPos, iEqualsPos + 1, iLineStart + iLineLen);
+        if (iEqualsPos < 0)
+            continue;
+        if (bPending) {
+            uSection = sectionFor(sPendingSection);
+            bPending = false;
+        }
+        addEntry(uSection, iLineStart, iEqualsPos, iEqualsPos + 1, iLineStart + iLineLen);
     }
     if (bBeforeFirstHeader && bBom)
         parseLines(iSize, 0);

@@ -32,6 +32,18 @@ std::unique_ptr<CSettingsIniReader> CSettingsIniReader::fromData(const QByteArra
     return reader;
 }
 
+QString CSettingsIniReader::lazyText(const QByteArray &data, const QString &sGroup, const QString &sKey)
+{
+    QTemporaryFile file;
+    if (!file.open() || file.write(data) != data.size() || !file.flush())
+        return QStringLiteral("<not written>");
+    QSettings settings(file.fileName(), QSettings::IniFormat);
+    settings.beginGroup(sGroup);
+    const QVariant vValue = settings.value(sKey);
+    return vValue.userType() == QMetaType::QStringList ? vValue.toStringList().join(QStringLiteral(", "))
+                                                       : vValue.toString();
+}
+
 CSettingsIniReader::~CSettingsIniReader() = default;
 
 QStringList CSettingsIniReader::childGroups() const

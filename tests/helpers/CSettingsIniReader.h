@@ -23,6 +23,9 @@ public:
     explicit CSettingsIniReader(const QString &sPath);
     // Reads the bytes through a temporary file.
     static std::unique_ptr<CSettingsIniReader> fromData(const QByteArray &data);
+    // The text of one key as CIniReader read it when it wrapped the settings
+    // class: parsed lazily, a split list joined, anything else converted.
+    static QString lazyText(const QByteArray &data, const QString &sGroup, const QString &sKey);
     ~CSettingsIniReader();
     CSettingsIniReader(const CSettingsIniReader &) = delete;
     CSettingsIniReader &operator=(const CSettingsIniReader &) = delete;

@@ -1,3 +1,4 @@
+#include "CSettingsIniReader.h"
 #include "TestHelpers.h"
 
 #include "storage/CIniReader.h"
@@ -8,7 +9,6 @@
 #include <QDataStream>
 #include <QDateTime>
 #include <QImage>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,21 +43,6 @@ QString textOf(const QByteArray &data, const QString &sGroup, const QString &sKe
     CIniReader reader = CIniReader::fromData(data);
     reader.beginGroup(sGroup);
     return reader.text(sKey);
-}
-
-// The same through the settings class as CIniReader used it before: lazily
-// parsed, a split list joined, anything else converted to text.
-QString settingsTextOf(const QByteArray &data, const QString &sGroup, const QString &sKey)
-{
-    QTemporaryDir dir;
-    const QString sPath = dir.filePath(QStringLiteral("file.ini"));
-    if (!TestHelpers::writeFile(sPath, data))
-        return QStringLiteral("<not written>");
-    QSettings settings(sPath, QSettings::IniFormat);
-    settings.beginGroup(sGroup);
-    const QVariant vValue = settings.value(sKey);
-    return vValue.userType() == QMetaType::QStringList ? vValue.toStringList().join(QStringLiteral(", "))
-                                                       : vValue.toString();
 }
 
 QByteArray streamed(const QVariant &vValue, QDataStream::Version eVersion)
@@ -201,7 +186,7 @@ void TestIniReader::keptData()
     QFETCH(QString, expected);
     QFETCH(QString, settingsClass);
     QCOMPARE(textOf(data, group, key), expected);
-    QCOMPARE(settingsTextOf(data, group, key), settingsClass);
+    QCOMPARE(CSettingsIniReader::lazyText(data, group, key), settingsClass);
 }
 
 // A project whose project file has a nested group header beside its data
