@@ -1,49 +1,132 @@
 #include "storage/CIniReader.h"
 
+#include "storage/CIniDocument.h"
+
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+namespace {
+// A key or group name as the settings class normalises it: no leading,
+// trailing or doubled "/".
+QString normalizedKey(QStringView sKey)
+{
+    QString sResult;
+    sResult.reserve(sKey.size());
+    for (const QStringView sPart : sKey.tokenize(u'/', Qt::SkipEmptyParts)) {
+        if (!sResult.isEmpty())
+            sResult += u'/';
+        sResult += sPart;
+    }
+    return sResult;
+}
+} // namespace
+
+CIniReader::CIniReader() = default;
+
 CIniReader::CIniReader(const QString &sPath)
 {
     const QFileInfo info(sPath);
+    // No document at all for a directory or a missing file: every query then
+    // answers empty.
     m_bReadable = info.isFile() && info.isReadable();
-    // No settings object at all for a directory or a missing file: every
-    // query then answers empty, and nothing is ever written back.
-    if (m_bReadable)
-        m_settings = std::make_unique<QSettings>(sPath, QSettings::IniFormat);
+    if (!m_bReadable)
+        return;
+    QFile file(sPath);
+    // A file that vanished or cannot be opened after all reads as empty.
+    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_document = std::make_unique<const CIniDocument>(data);
+}
+
+CIniReader CIniReader::fromData(const QByteArray &data)
+{
+    CIniReader reader;
+    reader.m_bReadable = true;
+    reader.m_document = std::make_unique<const CIniDocument>(data);
+    return reader;
 }
 
 CIniReader::~CIniReader() = default;
+CIniReader::CIniReader(CIniReader &&) noexcept = default;
+CIniReader &CIniReader::operator=(CIniReader &&) noexcept = default;
+
+qsizetype CIniReader::Level::length() const
+{
+    qsizetype iLength = sName.size();
+    if (iNumber > 0) {
+        ++iLength; // the "/"
+        for (qsizetype n = iNumber; n > 0; n /= 10)
+            ++iLength;
+    }
+    return iLength;
+}
+
+void CIniReader::pushLevel(const Level &level)
+{
+    m_levels.push_back(level);
+    if (!level.sName.isEmpty())
+        m_sGroupPrefix += level.sName + u'/';
+}
+
+void CIniReader::popLevel()
+{
+    if (m_levels.empty())
+        return;
+    const qsizetype iLength = m_levels.back().length();
+    m_levels.pop_back();
+    if (iLength > 0)
+        m_sGroupPrefix.truncate(m_sGroupPrefix.size() - (iLength + 1));
+}
+
+template <typename Use>
+auto CIniReader::withFullKey(const QString &sKey, Use use) const
+{
+    // Built on the stack: a lookup allocates nothing for the key.
+    QVarLengthArray<QChar, 256> key;
+    key.append(m_sGroupPrefix.constData(), m_sGroupPrefix.size());
+    if (!sKey.contains(u'/')) {
+        key.append(sKey.constData(), sKey.size());
+    } else {
+        bool bFirst = true;
+        for (const QStringView sPart : QStringView(sKey).tokenize(u'/', Qt::SkipEmptyParts)) {
+            if (!bFirst)
+                key.append(u'/');
+            key.append(sPart.data(), sPart.size());
+            bFirst = false;
+        }
+    }
+    return use(QStringView(key.constData(), key.size()));
+}
 
 QStringList CIniReader::childGroups() const
 {
-    return m_bReadable ? m_settings->childGroups() : QStringList();
+    return m_document ? m_document->childGroups(m_sGroupPrefix) : QStringList();
 }
 
 QStringList CIniReader::childKeys() const
 {
-    return m_bReadable ? m_settings->childKeys() : QStringList();
+    return m_document ? m_document->childKeys(m_sGroupPrefix) : QStringList();
 }
 
 void CIniReader::beginGroup(const QString &sGroup)
 {
     if (m_bReadable)
-        m_settings->beginGroup(sGroup);
+        pushLevel(Level{normalizedKey(sGroup), -1});
 }
 
 void CIniReader::endGroup()
 {
     if (m_bReadable)
-        m_settings->endGroup();
+        popLevel();
 }
 
 bool CIniReader::contains(const QString &sKey) const
 {
-    return m_bReadable && m_settings->contains(sKey);
+    return m_document && withFullKey(sKey, [this](QStringView sFullKey) { return m_document->contains(sFullKey); });
 }
 
 namespace {
@@ -57,25 +140,25 @@ int CIniReader::beginReadArray(const QString &sName)
 {
     if (!m_bReadable)
         return 0;
-    const int iSize = m_settings->beginReadArray(sName);
+    const QString sArray = normalizedKey(sName);
+    pushLevel(Level{sArray, 0});
+    const int iSize = value(QStringLiteral("size")).toInt();
     m_arrayElements.emplace_back();
     if (iSize <= 0)
         return 0;
     if (iSize <= kTrustedArraySize) {
         // The common case, cheaply: the last element is there.
-        m_settings->setArrayIndex(iSize - 1);
-        const bool bLastPresent = !m_settings->childKeys().isEmpty() || !m_settings->childGroups().isEmpty();
-        m_settings->setArrayIndex(0);
+        setArrayIndex(iSize - 1);
+        const bool bLastPresent = m_document->hasKeysBelow(m_sGroupPrefix);
+        setArrayIndex(0);
         if (bLastPresent)
             return iSize;
     }
     // Otherwise ask for the element numbers that exist, so a size key of two
     // billion with two elements costs two iterations.
-    m_settings->endArray();
-    m_settings->beginGroup(sName);
-    const QStringList groups = m_settings->childGroups();
-    m_settings->endGroup();
-    m_settings->beginReadArray(sName);
+    popLevel();
+    const QStringList groups = m_document->childGroups(m_sGroupPrefix + (sArray.isEmpty() ? QString() : sArray + u'/'));
+    pushLevel(Level{sArray, 0});
     std::vector<int> elements;
     elements.reserve(static_cast<size_t>(groups.size()));
     for (const QString &sGroup : groups) {
@@ -99,14 +182,22 @@ int CIniReader::beginReadArray(const QString &sName)
 
 void CIniReader::setArrayIndex(int iIndex)
 {
-    if (!m_bReadable)
+    if (!m_bReadable || m_levels.empty() || !m_levels.back().isArray())
         return;
     if (!m_arrayElements.empty() && !m_arrayElements.back().empty()) {
         const std::vector<int> &elements = m_arrayElements.back();
         if (iIndex >= 0 && iIndex < static_cast<int>(elements.size()))
             iIndex = elements[static_cast<size_t>(iIndex)] - 1;
     }
-    m_settings->setArrayIndex(iIndex);
+    // The settings class replaces the innermost level's part of the prefix,
+    // which precedes its final "/".
+    Level &level = m_levels.back();
+    const qsizetype iOldLength = level.length();
+    level.iNumber = std::max(iIndex, 0) + 1;
+    QString sNumber = QString::number(level.iNumber);
+    sNumber.prepend(u'/');
+    const qsizetype iNamePos = m_sGroupPrefix.size() - iOldLength - 1 + level.sName.size();
+    m_sGroupPrefix.replace(iNamePos, iOldLength - level.sName.size(), sNumber);
 }
 
 void CIniReader::endArray()
@@ -115,21 +206,34 @@ void CIniReader::endArray()
         return;
     if (!m_arrayElements.empty())
         m_arrayElements.pop_back();
-    m_settings->endArray();
+    popLevel();
 }
 
 QVariant CIniReader::value(const QString &sKey) const
 {
-    return m_bReadable ? m_settings->value(sKey) : QVariant();
+    if (!m_document || sKey.isEmpty())
+        return QVariant();
+    return withFullKey(sKey, [this](QStringView sFullKey) { return m_document->value(sFullKey); });
 }
 
 QString CIniReader::variantToText(const QVariant &vValue)
 {
     if (vValue.userType() == QMetaType::QStringList)
         return vValue.toStringList().join(QStringLiteral(", "));
+    if (vValue.userType() == QMetaType::QVariantList) {
+        // A comma list with an element starting with "@": each element as
+        // its own text.
+        const QVariantList elements = vValue.toList();
+        QStringList texts;
+        texts.reserve(elements.size());
+        for (const QVariant &vElement : elements)
+            texts.append(vElement.userType() == QMetaType::QStringList
+                             ? vElement.toStringList().join(QStringLiteral(", "))
+                             : vElement.toString());
+        return texts.join(QStringLiteral(", "));
+    }
     return vValue.toString();
 }
-
 int CIniReader::textToInt(const QString &sText)
 {
     bool bOk = false;

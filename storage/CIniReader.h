@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -8,11 +9,14 @@
 #include <memory>
 #include <vector>
 
-class QSettings;
+class CIniDocument;
 
 // The one place that reads INI files (project files, registries, catalogs,
-// layouts). Today it wraps the settings class in INI format; the readers only
-// see this narrow interface so a faster parser can take its place.
+// layouts). It reads a file's bytes once into a CIniDocument, which answers
+// as the settings class of Qt 6.4 answers in INI format, and keeps the
+// settings class's group and array navigation; the readers only see this
+// narrow interface. Nothing is ever written back, and no state is shared
+// between readers, so each thread may use its own.
 //
 // Conversions never yield NaN or infinity, and array sizes are bounded by the
 // elements actually present, so damaged files cannot drive a reader into a
@@ -21,9 +25,13 @@ class CIniReader
 {
 public:
     explicit CIniReader(const QString &sPath);
+    // A reader of INI text at hand, as if read from a file.
+    static CIniReader fromData(const QByteArray &data);
     ~CIniReader();
     CIniReader(const CIniReader &) = delete;
     CIniReader &operator=(const CIniReader &) = delete;
+    CIniReader(CIniReader &&) noexcept;
+    CIniReader &operator=(CIniReader &&) noexcept;
 
     // False for a missing path, a directory or an unreadable file.
     bool isReadable() const { return m_bReadable; }
@@ -43,8 +51,8 @@ public:
     void endArray();
 
     QVariant value(const QString &sKey) const;
-    // A value the settings class split at unquoted commas is joined again
-    // with ", " so no text is lost.
+    // A value split at unquoted commas is joined again with ", " so no text
+    // is lost (also when its elements start with "@").
     QString text(const QString &sKey) const;
     int toInt(const QString &sKey) const;
     unsigned int toUInt(const QString &sKey) const;
@@ -59,8 +67,27 @@ public:
     static double textToDouble(const QString &sText);
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    CIniReader();
+    // One level of groups and arrays, as the settings class keeps them: an
+    // array level has an index (0 before setArrayIndex, else index + 1).
+    struct Level
+    {
+        QString sName;
+        qsizetype iNumber = -1;
+        bool isArray() const { return iNumber != -1; }
+        // Length of its part of the group prefix: the name and "/number".
+        qsizetype length() const;
+    };
+    void pushLevel(const Level &level);
+    void popLevel();
+    // Calls use with the full key: group prefix and normalised key.
+    template <typename Use>
+    auto withFullKey(const QString &sKey, Use use) const;
+
+    std::unique_ptr<const CIniDocument> m_document;
     bool m_bReadable = false;
+    QString m_sGroupPrefix; // empty, or ending in "/"
+    std::vector<Level> m_levels;
     // Per open array (innermost last): the element numbers that indexes
     // stand for when the array is sparse, else empty (index i is element i+1).
     std::vector<std::vector<int>> m_arrayElements;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// One INI value, from its raw bytes (everything after the "=" of its line)
+// to the variant the settings class of Qt 6.4 reads for it: blanks trimmed,
+// quotes, escapes ("\n", "\"", octal, greedy "\x" hex), unquoted commas
+// splitting a list, and the "@" forms ("@ByteArray(...)", "@Variant(...)",
+// "@DateTime(...)", "@Rect(...)", "@Size(...)", "@Point(...)",
+// "@Invalid()", "@@"). Unlike the settings class an escaped comma "\," keeps
+// its comma (and never splits a list), and serialized variants are checked
+// before they are decoded (see IniVariantStream).
+namespace IniValue {
+// The unescaped text, or the list when an unquoted comma split the value.
+// Returns true for a list.
+bool unescape(QByteArrayView raw, QString &sText, QStringList &list);
+
+// The "@" forms of a single text.
+QVariant textToVariant(const QString &sText);
+// A list whose elements start with "@" (other than "@@") becomes a list of
+// variants; otherwise it stays a string list with "@@" reduced to "@".
+QVariant listToVariant(const QStringList &list);
+
+QVariant decode(QByteArrayView raw);
+} // namespace IniValue
