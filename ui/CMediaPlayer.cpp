@@ -144,11 +144,7 @@ void CMediaPlayer::resetPlayer()
     controlStop();
     controlSetFileName(QString());
     controlSetShowControls(false);
-    {
-        const QSignalBlocker cBlocker(sslPosition);
-        sslPosition->setValue(0);
-    }
-    lblTimeIndex->setText(formatTimeIndex(0, 0, 0));
+    showPosition(0.0);
     if (!m_bControlError)
         lblPlayerMessage->clear();
     showMessageInsteadOfPicture();
@@ -197,6 +193,9 @@ void CMediaPlayer::loadMediaAt(const QString &cMediaFile, double dSeconds, uint 
     }
     m_iPlaylistIndex = iPlaylistIndex;
     controlSetPosition(dSeconds);
+    // Show the target at once: until the control reports, slider and time
+    // text would otherwise still stand at the previous video's position.
+    showPosition(dSeconds);
     emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
 }
 
@@ -220,7 +219,13 @@ void CMediaPlayer::onReadyStateChange(int iReadyState)
     if (iReadyState != 4 || !m_cControl)
         return;
     const double dDuration = finitePosition(m_cControl->duration());
-    sslPosition->setRange(0, sliderValueOf(dDuration));
+    {
+        // A shorter video clamps the slider; that must not seek the new
+        // video (to its end, which would skip it).
+        const QSignalBlocker cBlocker(sslPosition);
+        sslPosition->setRange(0, sliderValueOf(dDuration));
+    }
+    showPosition(m_cControl->currentPosition());
     if (!isEnabled())
         setEnabled(true);
     if (m_bMessageShown) {
@@ -245,6 +250,23 @@ void CMediaPlayer::onPositionChange(double /*dOldPos*/, double dNewPos) { update
 
 void CMediaPlayer::updatePosition(double dPosition)
 {
+    uint uiHours = 0;
+    uint uiMinutes = 0;
+    uint uiSeconds = 0;
+    showPosition(dPosition, uiHours, uiMinutes, uiSeconds);
+    emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
+}
+
+void CMediaPlayer::showPosition(double dPosition)
+{
+    uint uiHours = 0;
+    uint uiMinutes = 0;
+    uint uiSeconds = 0;
+    showPosition(dPosition, uiHours, uiMinutes, uiSeconds);
+}
+
+void CMediaPlayer::showPosition(double dPosition, uint &uiHours, uint &uiMinutes, uint &uiSeconds)
+{
     const double dSeconds = finitePosition(dPosition);
     {
         const QSignalBlocker cBlocker(sslPosition);
@@ -252,11 +274,10 @@ void CMediaPlayer::updatePosition(double dPosition)
     }
     const double dWhole = std::trunc(dSeconds);
     const double dMaxHours = static_cast<double>(std::numeric_limits<uint>::max());
-    const uint uiHours = static_cast<uint>(std::min(std::floor(dWhole / 3600.0), dMaxHours));
-    const uint uiMinutes = static_cast<uint>(std::fmod(std::floor(dWhole / 60.0), 60.0));
-    const uint uiSeconds = static_cast<uint>(std::fmod(dWhole, 60.0));
+    uiHours = static_cast<uint>(std::min(std::floor(dWhole / 3600.0), dMaxHours));
+    uiMinutes = static_cast<uint>(std::fmod(std::floor(dWhole / 60.0), 60.0));
+    uiSeconds = static_cast<uint>(std::fmod(dWhole, 60.0));
     lblTimeIndex->setText(formatTimeIndex(uiHours, uiMinutes, uiSeconds));
-    emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
 }
 
 void CMediaPlayer::onSliderValueChanged(int iNewValue)

@@ -56,6 +56,10 @@ protected:
 private:
     void showMessageInsteadOfPicture();
     void updatePosition(double dPosition);
+    // Puts the position on the slider and the time text without seeking;
+    // returns hours, minutes and seconds as shown.
+    void showPosition(double dPosition, uint &uiHours, uint &uiMinutes, uint &uiSeconds);
+    void showPosition(double dPosition);
     void stopTimer();
     void skipTo(int iTarget);
     void loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours, uint uiMinutes,

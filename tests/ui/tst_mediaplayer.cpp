@@ -367,6 +367,54 @@ private slots:
         QCOMPARE(cRig.cFake->calls, QStringList());
     }
 
+    // A video shorter than the position shown before must not be seeked by
+    // the slider clamping to its new range: that sent it to its end, and
+    // the end of stream skipped it.
+    void shorterVideoIsNotSeeked_data()
+    {
+        QTest::addColumn<bool>("bStalePositionBeforeReady");
+        QTest::addColumn<bool>("bByEndOfStream");
+        QTest::addRow("event chosen in the shorter video") << false << false;
+        QTest::addRow("old position reported before ready") << true << false;
+        QTest::addRow("next video after the end") << false << true;
+        QTest::addRow("next video, old position before ready") << true << true;
+    }
+
+    void shorterVideoIsNotSeeked()
+    {
+        QFETCH(bool, bStalePositionBeforeReady);
+        QFETCH(bool, bByEndOfStream);
+        Rig cRig;
+        QSlider *cSlider = child<QSlider>(cRig.cPlayer, "sslPosition");
+        cRig.cPlayer.setPlaylist({"/v/long.mpg", "/v/short.mpg"});
+        cRig.cPlayer.loadMedia(QStringLiteral("/v/long.mpg"), 0, 0, 0);
+        cRig.cFake->becomeReady(60.0);
+        cRig.cFake->jumpTo(7.0);
+        QCOMPARE(cSlider->value(), 420);
+
+        const uint uiSecond = bByEndOfStream ? 0 : 1;
+        cRig.cFake->calls.clear();
+        if (bByEndOfStream)
+            cRig.cFake->endOfStream(0);
+        else
+            cRig.cPlayer.loadMedia(QStringLiteral("/v/short.mpg"), 0, 0, uiSecond);
+        QCOMPARE(cRig.cFake->calls.filter(QStringLiteral("Position=")),
+                 QStringList({QStringLiteral("Position=%1").arg(uiSecond)}));
+        if (bStalePositionBeforeReady)
+            cRig.cFake->jumpTo(7.0);
+        cRig.cFake->dPosition = uiSecond;
+        cRig.cFake->calls.clear();
+        QSignalSpy cFileSpy(&cRig.cPlayer, &CMediaPlayer::mediaFileChanged);
+        cRig.cFake->becomeReady(3.0);
+
+        QCOMPARE(cRig.cFake->calls, QStringList());
+        QCOMPARE(cFileSpy.count(), 0);
+        QCOMPARE(cRig.cPlayer.currentMediaFile(), QStringLiteral("/v/short.mpg"));
+        QCOMPARE(cSlider->maximum(), 180);
+        QCOMPARE(cSlider->value(), int(uiSecond) * 60);
+        QCOMPARE(child<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), QStringLiteral("00:00:0%1").arg(uiSecond));
+    }
+
     void controlError_data()
     {
         QTest::addColumn<QString>("sDescription");
