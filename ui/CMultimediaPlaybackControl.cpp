@@ -2,6 +2,8 @@
 
 #include <QAudioOutput>
 #include <QUrl>
+#include <QVideoFrame>
+#include <QVideoSink>
 #include <QVideoWidget>
 
 #include <cmath>
@@ -75,6 +77,16 @@ CMultimediaPlaybackControl::~CMultimediaPlaybackControl()
 }
 
 QWidget *CMultimediaPlaybackControl::videoWidget() const { return m_cVideoWidget; }
+
+QImage CMultimediaPlaybackControl::currentFrame() const
+{
+    const QVideoSink *cSink = m_cVideoWidget ? m_cVideoWidget->videoSink() : nullptr;
+    if (!cSink || m_cPlayer->source().isEmpty())
+        return QImage();
+    // toImage() maps the frame itself; the sink's frame stays untouched.
+    QVideoFrame cFrame = cSink->videoFrame();
+    return cFrame.isValid() ? cFrame.toImage() : QImage();
+}
 
 void CMultimediaPlaybackControl::setFileName(const QString &sFileName)
 {

@@ -34,6 +34,7 @@ public:
     double duration() const override;
     int playState() const override { return m_iPlayState; }
     QString errorDescription() const override { return m_sErrorDescription; }
+    QImage currentFrame() const override;
 
 public slots:
     void Play() override;
