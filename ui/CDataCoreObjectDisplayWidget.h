@@ -17,6 +17,11 @@ public:
     void setObject(const CDataCoreObject *cObject);
     const CDataCoreObject *object() const { return m_cObject; }
     void refresh();
+    // The selected rows as lines of caption, tab, value, top to bottom.
+    QString selectedRowsText() const;
+    // Puts selectedRowsText() on the clipboard (Ctrl+C); nothing without a
+    // selection.
+    void copySelectedRows();
 
 private:
     void setHeaderCaptions();

@@ -6,6 +6,9 @@
 #include "queries/CDataCoreObjectQuery.h"
 #include "ui/CDataCoreObjectDisplayWidget.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QtTest>
@@ -32,10 +35,12 @@ void checkHeaderAndFlags(const CDataCoreObjectDisplayWidget &cTable)
     QCOMPARE(cTable.horizontalHeaderItem(0)->text(), QStringLiteral("Property"));
     QCOMPARE(cTable.horizontalHeaderItem(1)->text(), QStringLiteral("Value"));
     QVERIFY(cTable.horizontalHeader()->stretchLastSection());
+    QCOMPARE(cTable.horizontalHeader()->sectionResizeMode(0), QHeaderView::ResizeToContents);
     QVERIFY(cTable.verticalHeader()->isHidden());
+    // Rows can be selected for copying, never edited.
     for (int iRow = 0; iRow < cTable.rowCount(); ++iRow)
         for (int iColumn = 0; iColumn < 2; ++iColumn)
-            QCOMPARE(cTable.item(iRow, iColumn)->flags(), Qt::ItemFlags(Qt::ItemIsEnabled));
+            QCOMPARE(cTable.item(iRow, iColumn)->flags(), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
 }
 
 } // namespace
@@ -146,6 +151,47 @@ private slots:
         QCOMPARE(cTable.rowCount(), iRows);
         QVERIFY(rowsOf(cTable).first().endsWith(QStringLiteral("=Crack, circumferential")));
         m_cEvent->setText(QStringLiteral("Crack"));
+    }
+
+    void copySelectedRows_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<bool>("bByKeyboard");
+        QTest::addRow("one row by Ctrl+C") << QList<int>({0}) << true;
+        QTest::addRow("rows out of order by Ctrl+C") << QList<int>({2, 0}) << true;
+        QTest::addRow("from the context menu") << QList<int>({1, 2}) << false;
+        QTest::addRow("nothing selected leaves the clipboard") << QList<int>() << true;
+    }
+
+    // Selected rows go to the clipboard as caption, tab, value, top to bottom.
+    void copySelectedRows()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(bool, bByKeyboard);
+        CDataCoreObjectDisplayWidget cTable;
+        cTable.setSelectionBehavior(QAbstractItemView::SelectRows);
+        cTable.setObject(m_cEvent);
+        QVERIFY(cTable.rowCount() > 2);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        for (const int iRow : rows)
+            cTable.selectionModel()->select(cTable.model()->index(iRow, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QStringList cExpected;
+        QList<int> cSorted = rows;
+        std::sort(cSorted.begin(), cSorted.end());
+        for (const int iRow : cSorted)
+            cExpected << cTable.item(iRow, 0)->text() + QLatin1Char('\t') + cTable.item(iRow, 1)->text();
+        if (bByKeyboard) {
+            cTable.show();
+            QVERIFY(QTest::qWaitForWindowActive(&cTable));
+            QTest::keyClick(&cTable, Qt::Key_C, Qt::ControlModifier);
+        } else {
+            QAction *cCopy = cTable.findChild<QAction *>(QStringLiteral("actionCopyProperties"));
+            QVERIFY(cCopy && cTable.actions().contains(cCopy));
+            QCOMPARE(cTable.contextMenuPolicy(), Qt::ActionsContextMenu);
+            cCopy->trigger();
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), rows.isEmpty() ? QStringLiteral("before") : cExpected.join('\n'));
     }
 
     void tableDoesNotSort()
