@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -16,6 +17,8 @@ CDataCoreObjectDisplayWidget::CDataCoreObjectDisplayWidget(QWidget *parent) : QT
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->hide();
+    // One line per row; a long value ends in "…" and shows whole as tool tip.
+    setWordWrap(false);
     setSortingEnabled(false);
     setHeaderCaptions();
 
@@ -98,4 +101,14 @@ void CDataCoreObjectDisplayWidget::copySelectedRows()
     const QString sText = selectedRowsText();
     if (!sText.isEmpty())
         QGuiApplication::clipboard()->setText(sText);
+}
+
+void CDataCoreObjectDisplayWidget::keyPressEvent(QKeyEvent *cEvent)
+{
+    if (cEvent->matches(QKeySequence::Copy)) {
+        copySelectedRows();
+        cEvent->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(cEvent);
 }

@@ -23,6 +23,10 @@ public:
     // selection.
     void copySelectedRows();
 
+protected:
+    // The view's own Ctrl+C copies only the current cell; this copies rows.
+    void keyPressEvent(QKeyEvent *cEvent) override;
+
 private:
     void setHeaderCaptions();
 

@@ -903,7 +903,7 @@ private slots:
             QVERIFY2(cWidget->width() >= cWidget->minimumSizeHint().width(), pName);
             QVERIFY2(cWidget->height() >= cWidget->minimumSizeHint().height(), pName);
         }
-        QVERIFY(child<QWidget>(*cWindow, "tvProject")->width() >= 160);
+        QVERIFY(child<QWidget>(*cWindow, "tvProject")->width() >= 180);
         const QMenuBar *cBar = child<QMenuBar>(*cWindow, "MainMenu");
         for (QAction *cMenu : cBar->actions())
             QVERIFY2(cBar->rect().contains(cBar->actionGeometry(cMenu)), qPrintable(cMenu->text()));

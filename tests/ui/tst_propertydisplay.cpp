@@ -156,23 +156,26 @@ private slots:
     void copySelectedRows_data()
     {
         QTest::addColumn<QList<int>>("rows");
-        QTest::addColumn<bool>("bByKeyboard");
-        QTest::addRow("one row by Ctrl+C") << QList<int>({0}) << true;
-        QTest::addRow("rows out of order by Ctrl+C") << QList<int>({2, 0}) << true;
-        QTest::addRow("from the context menu") << QList<int>({1, 2}) << false;
-        QTest::addRow("nothing selected leaves the clipboard") << QList<int>() << true;
+        QTest::addColumn<QString>("sWay");
+        QTest::addRow("one row by Ctrl+C") << QList<int>({0}) << "shortcut";
+        QTest::addRow("rows out of order by Ctrl+C") << QList<int>({2, 0}) << "shortcut";
+        QTest::addRow("Ctrl+C reaching the table itself") << QList<int>({1, 2}) << "key";
+        QTest::addRow("from the context menu") << QList<int>({1, 2}) << "menu";
+        QTest::addRow("nothing selected leaves the clipboard") << QList<int>() << "shortcut";
     }
 
-    // Selected rows go to the clipboard as caption, tab, value, top to bottom.
+    // Selected rows go to the clipboard as caption, tab, value, top to
+    // bottom; never just the current cell, as the view itself would copy.
     void copySelectedRows()
     {
         QFETCH(QList<int>, rows);
-        QFETCH(bool, bByKeyboard);
+        QFETCH(QString, sWay);
         CDataCoreObjectDisplayWidget cTable;
         cTable.setSelectionBehavior(QAbstractItemView::SelectRows);
         cTable.setObject(m_cEvent);
         QVERIFY(cTable.rowCount() > 2);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        cTable.setCurrentCell(0, 1, QItemSelectionModel::NoUpdate);
         for (const int iRow : rows)
             cTable.selectionModel()->select(cTable.model()->index(iRow, 0),
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -181,9 +184,11 @@ private slots:
         std::sort(cSorted.begin(), cSorted.end());
         for (const int iRow : cSorted)
             cExpected << cTable.item(iRow, 0)->text() + QLatin1Char('\t') + cTable.item(iRow, 1)->text();
-        if (bByKeyboard) {
+        if (sWay == QLatin1String("shortcut")) {
             cTable.show();
             QVERIFY(QTest::qWaitForWindowActive(&cTable));
+            QTest::keyClick(&cTable, Qt::Key_C, Qt::ControlModifier);
+        } else if (sWay == QLatin1String("key")) {
             QTest::keyClick(&cTable, Qt::Key_C, Qt::ControlModifier);
         } else {
             QAction *cCopy = cTable.findChild<QAction *>(QStringLiteral("actionCopyProperties"));
