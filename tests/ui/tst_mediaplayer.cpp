@@ -4,7 +4,6 @@
 #include "ui/CMediaPlayer.h"
 #include "ui/CMultimediaPlaybackControl.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -96,43 +95,6 @@ private slots:
         }
         if (auto *cSlider = qobject_cast<QSlider *>(cWidget))
             QCOMPARE(cSlider->orientation(), Qt::Horizontal);
-    }
-
-    // The picture (and the message in its place) fills the player at any
-    // size, with the controls below it in full.
-    void pictureFillsThePlayer_data()
-    {
-        QTest::addColumn<QSize>("cSize");
-        QTest::addRow("design size") << QSize(371, 373);
-        QTest::addRow("large") << QSize(1100, 800);
-        QTest::addRow("smallest") << QSize(1, 1);
-    }
-
-    void pictureFillsThePlayer()
-    {
-        QFETCH(QSize, cSize);
-        Rig cRig;
-        cRig.cPlayer.resize(cSize);
-        cRig.cPlayer.show();
-        const QSize cShown = cRig.cPlayer.size().expandedTo(cRig.cPlayer.minimumSizeHint());
-        cRig.cPlayer.resize(cShown);
-        QVERIFY(QTest::qWaitForWindowExposed(&cRig.cPlayer));
-        const QRect cMessage = child<QLabel>(cRig.cPlayer, "lblPlayerMessage")->geometry();
-        cRig.cFake->becomeReady(10.0);
-        QApplication::processEvents();
-        const QRect cPicture = cRig.cPlayer.videoDisplay()->geometry();
-        QCOMPARE(cPicture, cMessage);
-        QVERIFY2(cPicture.width() >= cShown.width() - 20, qPrintable(QString::number(cPicture.width())));
-        QVERIFY(cPicture.height() >= cShown.height() - 120);
-        QVERIFY(cPicture.width() >= 160 && cPicture.height() >= 120);
-        for (const char *pName : {"sslPosition", "lblTimeIndex", "btnSkipBackward", "btnPlayPause", "btnSkipForward",
-                                  "btnSaveFrame"}) {
-            const QWidget *cControl = child<QWidget>(cRig.cPlayer, pName);
-            QVERIFY2(cControl->isVisible(), pName);
-            QVERIFY2(cControl->geometry().top() >= cPicture.bottom(), pName);
-            QVERIFY2(cRig.cPlayer.rect().contains(cControl->geometry()), pName);
-            QVERIFY2(cControl->width() >= cControl->minimumSizeHint().width(), pName);
-        }
     }
 
     void missingControlShowsErrorForTheWholeRun()
@@ -504,35 +466,6 @@ private slots:
         cRig.cPlayer.seekBy(dBy);
         QCOMPARE(cRig.cFake->calls, QStringList({QStringLiteral("Position=%1").arg(dExpected)}));
         QCOMPARE(child<QLabel>(cRig.cPlayer, "lblTimeIndex")->text(), sText);
-    }
-
-    // Keyboard shortcuts reach the player when nothing is loaded, too.
-    void nothingLoadedIgnoresPlaybackCommands()
-    {
-        Rig cRig;
-        cRig.cPlayer.resetPlayer();
-        cRig.cFake->calls.clear();
-        cRig.cPlayer.togglePlayback();
-        cRig.cPlayer.seekBy(5.0);
-        QCOMPARE(cRig.cFake->calls, QStringList());
-        QVERIFY(cRig.cPlayer.currentFrame().isNull());
-    }
-
-    void currentFrameOnlyWhileThePictureShows()
-    {
-        Rig cRig;
-        QImage cPicture(32, 24, QImage::Format_RGB32);
-        cPicture.fill(Qt::green);
-        cRig.cFake->cFrame = cPicture;
-        cRig.cPlayer.loadMedia(QStringLiteral("/v/a.mpg"), 0, 0, 0);
-        QVERIFY(cRig.cPlayer.currentFrame().isNull());
-        cRig.cFake->becomeReady(10.0);
-        QCOMPARE(cRig.cPlayer.currentFrame(), cPicture);
-        cRig.cFake->fail(QStringLiteral("broken"));
-        QVERIFY(cRig.cPlayer.currentFrame().isNull());
-        QSignalSpy cSaveSpy(&cRig.cPlayer, &CMediaPlayer::saveFrameRequested);
-        child<QPushButton>(cRig.cPlayer, "btnSaveFrame")->click();
-        QCOMPARE(cSaveSpy.count(), 1);
     }
 
     void controlError_data()

@@ -122,15 +122,10 @@ private slots:
     void writesDemoReport();
     void buttonCaptionsFit_data();
     void buttonCaptionsFit();
-    void pairedButtonsShareTheirFont_data();
-    void pairedButtonsShareTheirFont();
     void tickingMakesTheRowCurrent_data();
     void tickingMakesTheRowCurrent();
-    void selectAllKeepsTheCurrentRow();
-    void tabOrderFollowsTheLayout();
     void saveFileNames_data();
     void saveFileNames();
-    void typedNameGetsPdf();
 
 private:
     QListWidget *list() { return m_cDialog->findChild<QListWidget *>(QStringLiteral("lwSections")); }
@@ -408,31 +403,6 @@ void TestPrintoutSettingsDialog::buttonCaptionsFit()
     QCoreApplication::removeTranslator(&translator);
 }
 
-void TestPrintoutSettingsDialog::pairedButtonsShareTheirFont_data()
-{
-    QTest::addColumn<QString>("sFirst");
-    QTest::addColumn<QString>("sSecond");
-    QTest::addColumn<bool>("bShrunk");
-    QTest::addRow("both fit") << "Down" << "Up" << false;
-    QTest::addRow("second too long") << "Down" << "Move the chosen section one row further up" << true;
-    QTest::addRow("first too long") << "Move the chosen section one row further down" << "Up" << true;
-}
-
-void TestPrintoutSettingsDialog::pairedButtonsShareTheirFont()
-{
-    QFETCH(QString, sFirst);
-    QFETCH(QString, sSecond);
-    QFETCH(bool, bShrunk);
-    QPushButton first(sFirst);
-    QPushButton second(sSecond);
-    first.resize(111, 31);
-    second.resize(111, 31);
-    const double dBefore = first.font().pointSizeF();
-    fitCaptionsToWidth({&first, &second});
-    QCOMPARE(first.font().pointSizeF(), second.font().pointSizeF());
-    QCOMPARE(first.font().pointSizeF() < dBefore, bShrunk);
-}
-
 void TestPrintoutSettingsDialog::tickingMakesTheRowCurrent_data()
 {
     QTest::addColumn<bool>("bByMouse");
@@ -466,37 +436,12 @@ void TestPrintoutSettingsDialog::tickingMakesTheRowCurrent()
     QCOMPARE(list()->currentRow(), 2);
     QVERIFY(cItem->isSelected());
     QCOMPARE(list()->selectedItems().size(), 1);
+    // Select All neither moves the current row.
+    child<QCheckBox>("cbSelectAllSections")->click();
+    QCOMPARE(list()->currentRow(), 2);
     child<QPushButton>("btnMoveSectionUp")->click();
     QCOMPARE(rowTexts(list()), QStringList({"A", "C", "B"}));
     m_cDialog->hide();
-}
-
-void TestPrintoutSettingsDialog::selectAllKeepsTheCurrentRow()
-{
-    const auto cProject = makeProject({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
-    open(*cProject, *m_cWithClasses);
-    list()->setCurrentRow(1);
-    child<QCheckBox>("cbSelectAllSections")->click();
-    child<QCheckBox>("cbSelectAllSections")->click();
-    QCOMPARE(list()->currentRow(), 1);
-}
-
-void TestPrintoutSettingsDialog::tabOrderFollowsTheLayout()
-{
-    const QStringList cExpected({"cbSelectAllSections", "lwSections", "btnMoveSectionDown", "btnMoveSectionUp",
-                                 "rbNoPhotos", "rbOnePhotoPerPage", "rbThreePhotosPerPage", "cbProjectInfo",
-                                 "cbTableOfContents", "cbLegendOfDamageClasses", "cbDamageInfo", "cbSectionOverview",
-                                 "cbSectionProtocol", "cbInclinationProtocol", "cbInclinationGraph", "btnCreateReport",
-                                 "btnClose"});
-    QStringList cChain;
-    QWidget *cWidget = child<QWidget>("cbSelectAllSections");
-    do {
-        if (cWidget->focusPolicy() & Qt::TabFocus && !cWidget->objectName().isEmpty()
-            && cExpected.contains(cWidget->objectName()))
-            cChain << cWidget->objectName();
-        cWidget = cWidget->nextInFocusChain();
-    } while (cWidget != child<QWidget>("cbSelectAllSections"));
-    QCOMPARE(cChain, cExpected);
 }
 
 void TestPrintoutSettingsDialog::saveFileNames_data()
@@ -533,21 +478,6 @@ void TestPrintoutSettingsDialog::saveFileNames()
                                                  QStringLiteral(".pdf"));
     QCOMPARE(sResult, sExpected.isEmpty() ? QString() : cDir.filePath(sExpected));
     QCOMPARE(cAnswerer.texts.size(), iQuestions);
-}
-
-void TestPrintoutSettingsDialog::typedNameGetsPdf()
-{
-    const auto cProject = makeProject({QStringLiteral("A")});
-    open(*cProject, *m_cWithClasses);
-    QTemporaryDir cDir;
-    // Into a directory that does not exist: the name counts, not the report.
-    const QString sTyped = cDir.filePath(QStringLiteral("missing/report"));
-    m_cDialog->setSaveFileNameProvider([&](QWidget *, const QString &, const QString &, const QString &) { return sTyped; });
-    CMessageBoxAnswerer cAnswerer;
-    child<QPushButton>("btnCreateReport")->click();
-    QCOMPARE(m_cDialog->outputFileName(), sTyped + QStringLiteral(".pdf"));
-    QTRY_COMPARE(cAnswerer.texts.size(), 1);
-    QVERIFY2(cAnswerer.texts.first().contains(QStringLiteral("report.pdf")), qPrintable(cAnswerer.texts.first()));
 }
 
 QTEST_MAIN(TestPrintoutSettingsDialog)
