@@ -4,6 +4,7 @@
 #include "storage/CBasePersistenceFacade.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -22,9 +23,12 @@ CApplicationContext::CApplicationContext(const QString &sApplicationDirectory, c
     m_registry = std::make_unique<CCatalogRegistry>(localesFilePath(), catalogsFilePath());
 
     const QString sLocale = sLocaleName.isEmpty() ? QLocale::system().name() : sLocaleName;
-    const QString sLanguageFile = languageFileForLocale(sLocale);
-    if (!sLanguageFile.isEmpty())
-        installLanguageFile(sLanguageFile);
+    const CLocaleRecord *cRecord = localeRecordFor(sLocale);
+    if (cRecord && !cRecord->sLanguageFile.isEmpty()) {
+        installLanguageFile(cRecord->sLanguageFile);
+        // Dialogs and standard buttons of the toolkit speak the same language.
+        installToolkitTranslation(cRecord->sLocaleCode);
+    }
 }
 
 CApplicationContext::~CApplicationContext()
@@ -32,6 +36,7 @@ CApplicationContext::~CApplicationContext()
     m_facade.reset();   // closes every project still open
     m_registry.reset();
     removeTranslator();
+    removeToolkitTranslator();
 }
 
 CApplicationContext *CApplicationContext::instance()
@@ -50,11 +55,17 @@ void CApplicationContext::destroyInstance()
     g_cInstance = nullptr;
 }
 
-QString CApplicationContext::languageFileForLocale(const QString &sLocaleName) const
+const CLocaleRecord *CApplicationContext::localeRecordFor(const QString &sLocaleName) const
 {
     const CLocaleRecord *cRecord = m_registry->findLocaleByCode(sLocaleName);
     if (!cRecord)
         cRecord = m_registry->findLocaleByLanguage(sLocaleName.left(2));
+    return cRecord;
+}
+
+QString CApplicationContext::languageFileForLocale(const QString &sLocaleName) const
+{
+    const CLocaleRecord *cRecord = localeRecordFor(sLocaleName);
     return cRecord ? cRecord->sLanguageFile : QString();
 }
 
@@ -74,6 +85,29 @@ void CApplicationContext::removeTranslator()
         return;
     QCoreApplication::removeTranslator(m_translator.get());
     m_translator.reset();
+}
+
+bool CApplicationContext::installToolkitTranslation(const QString &sLocaleCode, const QString &sDirectory)
+{
+    removeToolkitTranslator();
+    const QString sLookIn = sDirectory.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : sDirectory;
+    const QLocale cLocale(sLocaleCode);
+    auto cTranslator = std::make_unique<QTranslator>();
+    // "qt_de" gathers the toolkit's modules; older sets ship "qtbase_de" alone.
+    if (!cTranslator->load(cLocale, QStringLiteral("qt"), QStringLiteral("_"), sLookIn)
+        && !cTranslator->load(cLocale, QStringLiteral("qtbase"), QStringLiteral("_"), sLookIn))
+        return false;
+    m_toolkitTranslator = std::move(cTranslator);
+    QCoreApplication::installTranslator(m_toolkitTranslator.get());
+    return true;
+}
+
+void CApplicationContext::removeToolkitTranslator()
+{
+    if (!m_toolkitTranslator)
+        return;
+    QCoreApplication::removeTranslator(m_toolkitTranslator.get());
+    m_toolkitTranslator.reset();
 }
 
 QString CApplicationContext::applicationVersion()

@@ -5,6 +5,7 @@
 #include <memory>
 
 class CCatalogRegistry;
+struct CLocaleRecord;
 class IPersistenceFacade;
 class QTranslator;
 
@@ -31,9 +32,17 @@ public:
     IPersistenceFacade *persistenceFacade() const { return m_facade.get(); }
     CCatalogRegistry *catalogRegistry() const { return m_registry.get(); }
     const QTranslator *translator() const { return m_translator.get(); }
+    // The toolkit's own translation (standard buttons, file dialogs), in the
+    // language of the program's; null when none is installed.
+    const QTranslator *toolkitTranslator() const { return m_toolkitTranslator.get(); }
 
     void installLanguageFile(const QString &sLanguageFile);
     void removeTranslator();
+    // Installs the toolkit's translation for a locale code ("de_DE") from
+    // sDirectory, by default the toolkit's translations directory. A missing
+    // file is no error: then none is installed. True when one was.
+    bool installToolkitTranslation(const QString &sLocaleCode, const QString &sDirectory = QString());
+    void removeToolkitTranslator();
 
     static QString applicationVersion();
     QString applicationDirectory() const;
@@ -49,10 +58,13 @@ public:
     QString languageFileForLocale(const QString &sLocaleName) const;
 
 private:
+    const CLocaleRecord *localeRecordFor(const QString &sLocaleName) const;
+
     // Members are declared in the order translator, registry, facade; the
     // destructor tears them down explicitly in the reverse order it needs.
     QString m_sApplicationDirectory;
     std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_toolkitTranslator;
     std::unique_ptr<CCatalogRegistry> m_registry;
     std::unique_ptr<IPersistenceFacade> m_facade;
 };

@@ -1,5 +1,6 @@
 #include "app/CApplicationContext.h"
 #include "ui/CAppMainWindow.h"
+#include "ui/CViewerSettings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,9 @@ int main(int argc, char *argv[])
 {
     auto application = std::make_unique<QApplication>(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/icon.ico")));
+    // Place the user's configuration (recent projects, window layout).
+    QApplication::setOrganizationName(CViewerSettings::organizationName());
+    QApplication::setApplicationName(CViewerSettings::applicationName());
 
     CApplicationContext::setInstance(new CApplicationContext());
 

@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimediawidgets6
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-  gstreamer1.0-tools
+  gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-tools
+  qt6-translations-l10n
   fonts-liberation2 poppler-utils xvfb xauth x11-apps imagemagick
   # the Debian package, its checks and the icon renderer
   desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin

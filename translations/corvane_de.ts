@@ -27,6 +27,52 @@
         <source>This program uses the Qt library under the GNU Lesser General Public License (LGPL) version 3. The source code of Qt can be downloaded from https://download.qt.io/.</source>
         <translation>Dieses Programm verwendet die Qt-Bibliothek unter der GNU Lesser General Public License (LGPL) Version 3. Der Quellcode von Qt kann von https://download.qt.io/ heruntergeladen werden.</translation>
     </message>
+    <message>
+        <source>There is no video picture to save.</source>
+        <translation>Es wird kein Videobild angezeigt, das gespeichert werden könnte.</translation>
+    </message>
+    <message>
+        <source>Save Frame</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to &quot;%1&quot;:
+%2</source>
+        <translation>Das Bild konnte nicht unter „%1“ gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Picture saved to &quot;%1&quot;.</source>
+        <translation>Bild unter „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>The project is no longer there.</source>
+        <translation>Das Projekt ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Report written to &quot;%1&quot;.</source>
+        <translation>Bericht nach „%1“ geschrieben.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; is no longer there.</source>
+        <translation>Der Bericht „%1“ ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>No program was found to show &quot;%1&quot;.</source>
+        <translation>Es wurde kein Programm gefunden, das „%1“ anzeigen kann.</translation>
+    </message>
 </context>
 <context>
     <name>CDataCoreObjectDisplayWidget</name>
@@ -37,6 +83,48 @@
     <message>
         <source>Value</source>
         <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>CMediaPlayer</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>CMultimediaPlaybackControl</name>
+    <message>
+        <source>The video &quot;%1&quot; was not found.</source>
+        <translation>Das Video „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The video &quot;%1&quot; cannot be read: access to it is denied.</source>
+        <translation>Das Video „%1“ kann nicht gelesen werden: Der Zugriff wird verweigert.</translation>
+    </message>
+    <message>
+        <source>The video &quot;%1&quot; cannot be played: it is damaged or no video at all.</source>
+        <translation>Das Video „%1“ kann nicht abgespielt werden: Es ist beschädigt oder gar kein Video.</translation>
+    </message>
+    <message>
+        <source>Inspection videos need the GStreamer plugin sets &quot;good&quot;, &quot;bad&quot;, &quot;ugly&quot; and &quot;libav&quot;.</source>
+        <translation>Inspektionsvideos benötigen die GStreamer-Plugin-Pakete „good“, „bad“, „ugly“ und „libav“.</translation>
+    </message>
+    <message>
+        <source>The video &quot;%1&quot; cannot be played: no GStreamer plugin for its format (%2) is installed.</source>
+        <translation>Das Video „%1“ kann nicht abgespielt werden: Für sein Format (%2) ist kein GStreamer-Plugin installiert.</translation>
+    </message>
+    <message>
+        <source>The video &quot;%1&quot; cannot be played: it is damaged, or no GStreamer plugin for its format (%2) is installed.</source>
+        <translation>Das Video „%1“ kann nicht abgespielt werden: Es ist beschädigt, oder für sein Format (%2) ist kein GStreamer-Plugin installiert.</translation>
     </message>
 </context>
 <context>
@@ -451,6 +539,46 @@
         <source>Info</source>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Abspielen/Pause</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Back 5 Seconds</source>
+        <translation>5 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Ctrl+Left</source>
+        <translation>Ctrl+Left</translation>
+    </message>
+    <message>
+        <source>Forward 5 Seconds</source>
+        <translation>5 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Ctrl+Right</source>
+        <translation>Ctrl+Right</translation>
+    </message>
+    <message>
+        <source>Save Frame...</source>
+        <translation>Bild speichern...</translation>
+    </message>
 </context>
 <context>
     <name>MediaPlayer</name>
@@ -465,6 +593,14 @@
     <message>
         <source>Skip &gt;</source>
         <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Save the picture on show as a PNG file</source>
+        <translation>Das angezeigte Bild als PNG-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save Frame...</source>
+        <translation>Bild speichern...</translation>
     </message>
 </context>
 <context>
@@ -536,6 +672,19 @@
     <message>
         <source>Inclination Graph</source>
         <translation>Neigungsgrafik</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileNames</name>
+    <message>
+        <source>Replace File</source>
+        <translation>Datei ersetzen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.
+Do you want to replace it?</source>
+        <translation>„%1“ ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ui/CAppMainWindow.h"
 
 #include "app/CApplicationContext.h"
+#include "app/Units.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
@@ -12,24 +13,96 @@
 #include "storage/PathUtils.h"
 #include "storage/ProjectDirectory.h"
 #include "ui/CPrintoutSettingsDialog.h"
+#include "ui/CViewerSettings.h"
 #include "ui/CommandLine.h"
+#include "ui/SaveFileNames.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QUrl>
+
+#include <cmath>
 
 namespace {
 CAppMainWindow *g_cMainWindow = nullptr;
 
 const QString g_sWindowTitle = QStringLiteral("Ostrel Corvane Viewer");
 const int g_iVideoTab = 0;
+const double g_dSeekStepSeconds = 5.0;
+const int g_iStatusMessageMs = 8000;
+const QString g_sHorizontalSplitter = QStringLiteral("horizontal");
+const QString g_sVerticalSplitter = QStringLiteral("vertical");
+
+// Starts beside the last project, with it selected: one click reopens it,
+// and its neighbours are in view. Without one, in the home directory.
+QString chooseProjectDirectory(QWidget *cParent, const QString &sTitle, const QString &sLastProject)
+{
+    QFileDialog cDialog(cParent, sTitle);
+    cDialog.setFileMode(QFileDialog::Directory);
+    cDialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
+    const QFileInfo cLast(sLastProject);
+    if (!sLastProject.isEmpty() && cLast.isDir() && !cLast.isRoot()) {
+        cDialog.setDirectory(cLast.absolutePath());
+        cDialog.selectFile(cLast.fileName());
+    } else {
+        cDialog.setDirectory(QDir::homePath());
+    }
+    if (cDialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList cFiles = cDialog.selectedFiles();
+    return cFiles.isEmpty() ? QString() : cFiles.first();
+}
+
+QString savePngFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed, const QString &sFilter)
+{
+    return askSaveFileName(cParent, sCaption, sProposed, sFilter, QStringLiteral("png"));
+}
+
+// A menu text shows "&" only when doubled.
+QString menuText(const QString &sText)
+{
+    QString sEscaped = sText;
+    return sEscaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 } // namespace
 
-CAppMainWindow::CAppMainWindow(QWidget *parent) : QMainWindow(parent)
+CAppMainWindow::CAppMainWindow(QWidget *parent)
+    : QMainWindow(parent),
+      m_cSettings(std::make_unique<CViewerSettings>()),
+      m_directoryChooser(chooseProjectDirectory),
+      m_saveFileNameProvider(savePngFileName),
+      m_urlOpener([](const QUrl &cUrl) { return QDesktopServices::openUrl(cUrl); })
 {
     setupUi(this);
+    setAcceptDrops(true);
+
+    // The picture gets the room a larger window gives; the tree keeps its
+    // width, and neither pane can be pushed out of sight.
+    spHorizontal->setStretchFactor(0, 0);
+    spHorizontal->setStretchFactor(1, 1);
+    spHorizontal->setSizes({240, 560});
+    spVertical->setStretchFactor(0, 3);
+    spVertical->setStretchFactor(1, 1);
+
+    m_cStatusReport = new QLabel(this);
+    m_cStatusReport->setObjectName(QStringLiteral("lblStatusReport"));
+    m_cStatusReport->setTextFormat(Qt::RichText);
+    m_cStatusReport->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_cStatusReport->hide();
+    statusBar()->addWidget(m_cStatusReport, 1);
+    menuOpenRecent->setToolTipsVisible(true);
 
     connect(actionQuit, &QAction::triggered, this, &CAppMainWindow::onactionQuitTriggered);
     connect(actionOpen, &QAction::triggered, this, &CAppMainWindow::onactionOpenTriggered);
@@ -44,6 +117,15 @@ CAppMainWindow::CAppMainWindow(QWidget *parent) : QMainWindow(parent)
     connect(tvProject, &CProjectTreeView::onEventSelected, this, &CAppMainWindow::onEventSelected);
     connect(mpVideo, &CMediaPlayer::mediaFileChanged, this, &CAppMainWindow::onMediaFileChanged);
     connect(mpVideo, &CMediaPlayer::mediaTimeIndexChanged, this, &CAppMainWindow::onMediaTimeIndexChanged);
+    connect(mpVideo, &CMediaPlayer::saveFrameRequested, this, &CAppMainWindow::onactionSaveFrameTriggered);
+    connect(actionPlayPause, &QAction::triggered, this, &CAppMainWindow::onactionPlayPauseTriggered);
+    connect(actionSeekBackward, &QAction::triggered, this, &CAppMainWindow::onactionSeekBackwardTriggered);
+    connect(actionSeekForward, &QAction::triggered, this, &CAppMainWindow::onactionSeekForwardTriggered);
+    connect(actionSaveFrame, &QAction::triggered, this, &CAppMainWindow::onactionSaveFrameTriggered);
+    connect(menuOpenRecent, &QMenu::aboutToShow, this, &CAppMainWindow::onmenuOpenRecentAboutToShow);
+    connect(m_cStatusReport, &QLabel::linkActivated, this, &CAppMainWindow::onlblStatusReportLinkActivated);
+
+    rebuildRecentMenu();
 }
 
 CAppMainWindow::~CAppMainWindow()
@@ -67,7 +149,11 @@ void CAppMainWindow::setInstance(CAppMainWindow *cWindow) { g_cMainWindow = cWin
 void CAppMainWindow::showMainWindow()
 {
     setWindowTitle(g_sWindowTitle);
-    showNormal();
+    restoreWindowState();
+    if (m_cSettings->windowGeometry().isEmpty())
+        showNormal();
+    else
+        show(); // keeps a maximised window maximised
     resetWindow();
     handleCommandLine(commandLineText(QCoreApplication::arguments()));
 }
@@ -84,6 +170,9 @@ void CAppMainWindow::handleCommandLine(const QString &sCommandLine)
 
 void CAppMainWindow::resetWindow()
 {
+    setWindowTitle(g_sWindowTitle);
+    m_sectionOfVideo.clear();
+    m_sMediaSection.clear();
     tvProject->setProject(nullptr, QString());
     twProperties->setObject(nullptr);
     mpVideo->resetPlayer();
@@ -98,6 +187,10 @@ void CAppMainWindow::setProjectActionsEnabled(bool bEnabled)
     actionCollapseAll->setEnabled(bEnabled);
     actionExpandAll->setEnabled(bEnabled);
     actionCreateReport->setEnabled(bEnabled);
+    actionPlayPause->setEnabled(bEnabled);
+    actionSeekBackward->setEnabled(bEnabled);
+    actionSeekForward->setEnabled(bEnabled);
+    actionSaveFrame->setEnabled(bEnabled);
 }
 
 void CAppMainWindow::clearPhotos()
@@ -151,6 +244,9 @@ void CAppMainWindow::openProjectAt(const QString &sDirectory)
     }
     setCurrentRuntimeData(cRuntimeData);
     showProject(cRuntimeData);
+    // However it was opened, it joins the recent projects.
+    m_cSettings->addRecentProject(cRuntimeData->corvaneProject()->directory());
+    rebuildRecentMenu();
 }
 
 void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
@@ -160,6 +256,7 @@ void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
     if (const CInspectionStandard *cStandard = cRuntimeData->inspectionStandard())
         tvProject->setProject(cProject, cStandard->textDelimiter());
     twProperties->setObject(nullptr);
+    setWindowTitle(QStringLiteral("%1 - %2").arg(cProject->name().simplified(), g_sWindowTitle));
 
     const QString sVideoDirectory = videosDirectory(cProject->directory());
     QStringList cPlaylist;
@@ -169,8 +266,11 @@ void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
             continue;
         for (const QString &sName : cSection->videoFiles()) {
             const QString sPath = mediaFilePath(sVideoDirectory, sName);
-            if (!sPath.isEmpty())
-                cPlaylist.append(sPath);
+            if (sPath.isEmpty())
+                continue;
+            cPlaylist.append(sPath);
+            if (!m_sectionOfVideo.contains(sPath))
+                m_sectionOfVideo.insert(sPath, cSection->name());
         }
     }
     mpVideo->setPlaylist(cPlaylist);
@@ -181,9 +281,8 @@ void CAppMainWindow::onactionQuitTriggered() { close(); }
 
 void CAppMainWindow::onactionOpenTriggered()
 {
-    const QString sDirectory = QFileDialog::getExistingDirectory(
-        this, tr("Select a project directory"), QDir::homePath(),
-        QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
+    const QString sDirectory =
+        m_directoryChooser(this, tr("Select a project directory"), m_cSettings->lastProjectDirectory());
     if (sDirectory.isEmpty())
         return;
     openProjectAt(sDirectory);
@@ -206,7 +305,10 @@ void CAppMainWindow::onactionCreateReportTriggered()
         sLogoImagePath = m_sStartPath + QStringLiteral("logo.bmp");
         sLogoTextPath = m_sStartPath + QStringLiteral("logo.txt");
     }
-    CPrintoutSettingsDialog::instance(this)->showPrintoutSettings(*cProject, *cData->inspectionStandard(),
+    IPrintoutSettingsDialog *cDialog = CPrintoutSettingsDialog::instance(this);
+    connect(CPrintoutSettingsDialog::existingInstance(), &CPrintoutSettingsDialog::reportWritten, this,
+            &CAppMainWindow::onReportWritten, Qt::UniqueConnection);
+    cDialog->showPrintoutSettings(*cProject, *cData->inspectionStandard(),
                                                                  *cData->printoutLayout(), *cData->damageClassList(),
                                                                  sLogoImagePath, sLogoTextPath);
 }
@@ -257,6 +359,7 @@ void CAppMainWindow::onSectionSelected(const CInspectionSegment &cSection)
                                             cVideoFiles.first());
         if (!sPath.isEmpty()) {
             mpVideo->loadMedia(sPath, 0, 0, 0);
+            m_sMediaSection = cSection.name();
             pauseUnlessVideoTabShown();
         }
     }
@@ -278,6 +381,7 @@ void CAppMainWindow::onEventSelected(const CInspectionEvent &cEvent)
         if (!sPath.isEmpty()) {
             const CVideoTimeIndex cTime = cEvent.videoTimeIndex();
             mpVideo->loadMedia(sPath, cTime.uiHour, cTime.uiMinute, cTime.uiSecond);
+            m_sMediaSection = cSection->name();
             pauseUnlessVideoTabShown();
         }
     }
@@ -298,6 +402,166 @@ void CAppMainWindow::showPhoto(QLabel *cLabel, const QString &sPhotoDirectory, c
     cLabel->setPixmap(cPixmap);
 }
 
-void CAppMainWindow::onMediaFileChanged(const QString & /*cMediaFile*/) {}
+void CAppMainWindow::onMediaFileChanged(const QString &cMediaFile)
+{
+    // Skipping and the advance at the end reach other sections' videos.
+    m_sMediaSection = m_sectionOfVideo.value(cMediaFile);
+}
 
 void CAppMainWindow::onMediaTimeIndexChanged(uint /*uiHours*/, uint /*uiMinutes*/, uint /*uiSeconds*/) {}
+
+void CAppMainWindow::onactionPlayPauseTriggered() { mpVideo->togglePlayback(); }
+
+void CAppMainWindow::onactionSeekBackwardTriggered() { mpVideo->seekBy(-g_dSeekStepSeconds); }
+
+void CAppMainWindow::onactionSeekForwardTriggered() { mpVideo->seekBy(g_dSeekStepSeconds); }
+
+QString CAppMainWindow::frameFileProposal() const
+{
+    QString sName = m_sMediaSection;
+    if (sName.isEmpty())
+        sName = QFileInfo(mpVideo->currentMediaFile()).completeBaseName();
+    const double dSeconds = std::trunc(mpVideo->currentPosition());
+    const uint uiHours = static_cast<uint>(std::min(dSeconds / 3600.0, 999999.0));
+    const uint uiMinutes = static_cast<uint>(std::fmod(std::floor(dSeconds / 60.0), 60.0));
+    const uint uiSeconds = static_cast<uint>(std::fmod(dSeconds, 60.0));
+    const QString sTime = formatTimeIndex(uiHours, uiMinutes, uiSeconds).replace(QLatin1Char(':'), QLatin1Char('-'));
+    return validFileName(sName + QLatin1Char('_') + sTime) + QStringLiteral(".png");
+}
+
+void CAppMainWindow::onactionSaveFrameTriggered()
+{
+    // Taken now: the video plays on while the dialog is open.
+    const QImage cFrame = mpVideo->currentFrame();
+    if (cFrame.isNull()) {
+        statusBar()->showMessage(tr("There is no video picture to save."), g_iStatusMessageMs);
+        return;
+    }
+    QString sDirectory = m_cSettings->lastFrameDirectory();
+    if (sDirectory.isEmpty() || !QFileInfo(sDirectory).isDir())
+        sDirectory = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (sDirectory.isEmpty() || !QFileInfo(sDirectory).isDir())
+        sDirectory = QDir::homePath();
+    const QString sChosen = m_saveFileNameProvider(this, tr("Save Frame"), QDir(sDirectory).filePath(frameFileProposal()),
+                                                   tr("PNG Images (*.png)"));
+    const QString sFileName = completeSaveFileName(this, sChosen, QStringLiteral(".png"));
+    if (sFileName.isEmpty())
+        return;
+    QImageWriter cWriter(sFileName, "png");
+    if (!cWriter.write(cFrame)) {
+        QMessageBox::warning(this, tr("Save Frame"),
+                             tr("The picture could not be saved to \"%1\":\n%2")
+                                 .arg(QDir::toNativeSeparators(sFileName), cWriter.errorString()),
+                             QMessageBox::Ok);
+        return;
+    }
+    m_cSettings->setLastFrameDirectory(QFileInfo(sFileName).absolutePath());
+    statusBar()->showMessage(tr("Picture saved to \"%1\".").arg(QDir::toNativeSeparators(sFileName)),
+                             g_iStatusMessageMs);
+}
+
+void CAppMainWindow::rebuildRecentMenu()
+{
+    menuOpenRecent->clear();
+    const QStringList cProjects = m_cSettings->recentProjects();
+    for (int i = 0; i < cProjects.size(); ++i) {
+        const QString sDirectory = cProjects.at(i);
+        QAction *cAction = menuOpenRecent->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(menuText(QDir::toNativeSeparators(sDirectory))));
+        cAction->setData(sDirectory);
+        // A project that is gone stays listed, greyed, until newer ones push it out.
+        if (!pathExists(projectFilePath(sDirectory))) {
+            cAction->setEnabled(false);
+            cAction->setToolTip(tr("The project is no longer there."));
+        }
+        // Queued: opening rebuilds this menu, which deletes the action.
+        connect(cAction, &QAction::triggered, this, [this, sDirectory]() { openProjectAt(sDirectory); },
+                Qt::QueuedConnection);
+    }
+    menuOpenRecent->addSeparator();
+    QAction *cClear = menuOpenRecent->addAction(tr("Clear List"));
+    cClear->setObjectName(QStringLiteral("actionClearRecentProjects"));
+    connect(cClear, &QAction::triggered, this, [this]() {
+        m_cSettings->clearRecentProjects();
+        rebuildRecentMenu();
+    }, Qt::QueuedConnection);
+    menuOpenRecent->setEnabled(!cProjects.isEmpty());
+}
+
+void CAppMainWindow::onmenuOpenRecentAboutToShow()
+{
+    // Projects may have gone (or come back) since the menu was built.
+    for (QAction *cAction : menuOpenRecent->actions()) {
+        const QString sDirectory = cAction->data().toString();
+        if (sDirectory.isEmpty())
+            continue;
+        const bool bThere = pathExists(projectFilePath(sDirectory));
+        cAction->setEnabled(bThere);
+        cAction->setToolTip(bThere ? QString() : tr("The project is no longer there."));
+    }
+}
+
+void CAppMainWindow::restoreWindowState()
+{
+    const QByteArray cGeometry = m_cSettings->windowGeometry();
+    if (!cGeometry.isEmpty())
+        restoreGeometry(cGeometry);
+    const QByteArray cHorizontal = m_cSettings->splitterState(g_sHorizontalSplitter);
+    if (!cHorizontal.isEmpty())
+        spHorizontal->restoreState(cHorizontal);
+    const QByteArray cVertical = m_cSettings->splitterState(g_sVerticalSplitter);
+    if (!cVertical.isEmpty())
+        spVertical->restoreState(cVertical);
+}
+
+void CAppMainWindow::saveWindowState() const
+{
+    m_cSettings->setWindowGeometry(saveGeometry());
+    m_cSettings->setSplitterState(g_sHorizontalSplitter, spHorizontal->saveState());
+    m_cSettings->setSplitterState(g_sVerticalSplitter, spVertical->saveState());
+}
+
+void CAppMainWindow::closeEvent(QCloseEvent *cEvent)
+{
+    saveWindowState();
+    QMainWindow::closeEvent(cEvent);
+}
+
+void CAppMainWindow::dragEnterEvent(QDragEnterEvent *cEvent)
+{
+    const QList<QUrl> cUrls = cEvent->mimeData()->urls();
+    if (!cUrls.isEmpty() && cUrls.first().isLocalFile())
+        cEvent->acceptProposedAction();
+}
+
+void CAppMainWindow::dropEvent(QDropEvent *cEvent)
+{
+    const QList<QUrl> cUrls = cEvent->mimeData()->urls();
+    if (cUrls.isEmpty() || !cUrls.first().isLocalFile())
+        return;
+    const QString sDirectory = projectDirectoryForPath(cUrls.first().toLocalFile());
+    if (sDirectory.isEmpty())
+        return;
+    cEvent->acceptProposedAction();
+    // Opening may show a message box; not while the drop is being handled.
+    QMetaObject::invokeMethod(this, [this, sDirectory]() { openProjectAt(sDirectory); }, Qt::QueuedConnection);
+}
+
+void CAppMainWindow::onReportWritten(const QString &sFileName)
+{
+    m_sLastReportFile = sFileName;
+    const QString sText = tr("Report written to \"%1\".").arg(QDir::toNativeSeparators(sFileName));
+    m_cStatusReport->setText(sText.toHtmlEscaped() + QStringLiteral(" <a href=\"open\">%1</a>").arg(tr("Open").toHtmlEscaped()));
+    m_cStatusReport->show();
+}
+
+void CAppMainWindow::onlblStatusReportLinkActivated(const QString & /*sLink*/)
+{
+    const QString sNative = QDir::toNativeSeparators(m_sLastReportFile);
+    if (!QFileInfo(m_sLastReportFile).isFile()) {
+        statusBar()->showMessage(tr("The report \"%1\" is no longer there.").arg(sNative), g_iStatusMessageMs);
+        return;
+    }
+    if (!m_urlOpener(QUrl::fromLocalFile(m_sLastReportFile)))
+        statusBar()->showMessage(tr("No program was found to show \"%1\".").arg(sNative), g_iStatusMessageMs);
+}

@@ -2,15 +2,33 @@
 
 #include "queries/CDataCoreObjectQuery.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+
+#include <algorithm>
 
 CDataCoreObjectDisplayWidget::CDataCoreObjectDisplayWidget(QWidget *parent) : QTableWidget(parent)
 {
     setColumnCount(2);
+    // The captions are read whole; the values take the rest.
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->hide();
+    // One line per row; a long value ends in "…" and shows whole as tool tip.
+    setWordWrap(false);
     setSortingEnabled(false);
     setHeaderCaptions();
+
+    auto *cCopy = new QAction(tr("Copy"), this);
+    cCopy->setObjectName(QStringLiteral("actionCopyProperties"));
+    cCopy->setShortcut(QKeySequence::Copy);
+    cCopy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(cCopy, &QAction::triggered, this, &CDataCoreObjectDisplayWidget::copySelectedRows);
+    addAction(cCopy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void CDataCoreObjectDisplayWidget::setHeaderCaptions()
@@ -39,7 +57,8 @@ void CDataCoreObjectDisplayWidget::refresh()
         }
     }
 
-    const Qt::ItemFlags eFlags = Qt::ItemIsEnabled;
+    // Selectable, so that rows can be copied; never editable.
+    const Qt::ItemFlags eFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     for (int i = 0; i < cCaptions.size(); ++i) {
         if (cCaptions.at(i).isEmpty())
             continue;
@@ -50,9 +69,46 @@ void CDataCoreObjectDisplayWidget::refresh()
         // A value list shorter than the captions gives empty cells.
         auto *cValueItem = new QTableWidgetItem(i < cValues.size() ? cValues.at(i) : QString());
         cValueItem->setFlags(eFlags);
+        // A value too long for its column can still be read whole.
+        cValueItem->setToolTip(cValueItem->text());
         setItem(iRow, 0, cCaptionItem);
         setItem(iRow, 1, cValueItem);
     }
 
     setHeaderCaptions();
+}
+
+QString CDataCoreObjectDisplayWidget::selectedRowsText() const
+{
+    QList<int> cRows;
+    for (const QModelIndex &cIndex : selectionModel()->selectedIndexes()) {
+        if (!cRows.contains(cIndex.row()))
+            cRows.append(cIndex.row());
+    }
+    std::sort(cRows.begin(), cRows.end());
+    QStringList cLines;
+    for (const int iRow : cRows) {
+        const QTableWidgetItem *cCaption = item(iRow, 0);
+        const QTableWidgetItem *cValue = item(iRow, 1);
+        cLines.append((cCaption ? cCaption->text() : QString()) + QLatin1Char('\t')
+                      + (cValue ? cValue->text() : QString()));
+    }
+    return cLines.join(QLatin1Char('\n'));
+}
+
+void CDataCoreObjectDisplayWidget::copySelectedRows()
+{
+    const QString sText = selectedRowsText();
+    if (!sText.isEmpty())
+        QGuiApplication::clipboard()->setText(sText);
+}
+
+void CDataCoreObjectDisplayWidget::keyPressEvent(QKeyEvent *cEvent)
+{
+    if (cEvent->matches(QKeySequence::Copy)) {
+        copySelectedRows();
+        cEvent->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(cEvent);
 }

@@ -17,6 +17,15 @@ public:
     void setObject(const CDataCoreObject *cObject);
     const CDataCoreObject *object() const { return m_cObject; }
     void refresh();
+    // The selected rows as lines of caption, tab, value, top to bottom.
+    QString selectedRowsText() const;
+    // Puts selectedRowsText() on the clipboard (Ctrl+C); nothing without a
+    // selection.
+    void copySelectedRows();
+
+protected:
+    // The view's own Ctrl+C copies only the current cell; this copies rows.
+    void keyPressEvent(QKeyEvent *cEvent) override;
 
 private:
     void setHeaderCaptions();

@@ -13,8 +13,9 @@
 
 namespace {
 
-const QRect g_cVideoDisplayGeometry(10, 10, 352, 288);
 const int g_iPositionTimerMs = 500;
+// Below this the picture and the message are too small to be of use.
+const QSize g_cMinimumPictureSize(160, 120);
 
 // Non-finite or negative positions count as the start.
 double finitePosition(double dSeconds)
@@ -41,6 +42,7 @@ CMediaPlayer::CMediaPlayer(QWidget *parent) : QWidget(parent)
     connect(btnPlayPause, &QPushButton::clicked, this, &CMediaPlayer::onbtnPlayPauseClicked);
     connect(btnSkipBackward, &QPushButton::clicked, this, &CMediaPlayer::onbtnSkipBackwardClicked);
     connect(btnSkipForward, &QPushButton::clicked, this, &CMediaPlayer::onbtnSkipForwardClicked);
+    connect(btnSaveFrame, &QPushButton::clicked, this, &CMediaPlayer::onbtnSaveFrameClicked);
 
     setPlaybackControl(CMultimediaPlaybackControl::create(this));
 }
@@ -64,7 +66,10 @@ void CMediaPlayer::setPlaybackControl(std::unique_ptr<IPlaybackControl> cControl
         m_cVideoDisplay = new QWidget(this);
     }
     m_cVideoDisplay->setObjectName(QStringLiteral("vwVideoDisplay"));
-    m_cVideoDisplay->setGeometry(g_cVideoDisplayGeometry);
+    // The picture takes the message label's place and fills the player.
+    m_cVideoDisplay->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_cVideoDisplay->setMinimumSize(g_cMinimumPictureSize);
+    glPlayer->addWidget(m_cVideoDisplay, 0, 0, 1, 2);
 
     if (m_bControlError)
         lblPlayerMessage->setText(QStringLiteral("Windows Media Player Error"));
@@ -95,7 +100,6 @@ void CMediaPlayer::setPlaybackControl(std::unique_ptr<IPlaybackControl> cControl
 void CMediaPlayer::showMessageInsteadOfPicture()
 {
     m_cVideoDisplay->hide();
-    lblPlayerMessage->setGeometry(m_cVideoDisplay->geometry());
     lblPlayerMessage->show();
     m_bMessageShown = true;
 }
@@ -144,11 +148,7 @@ void CMediaPlayer::resetPlayer()
     controlStop();
     controlSetFileName(QString());
     controlSetShowControls(false);
-    {
-        const QSignalBlocker cBlocker(sslPosition);
-        sslPosition->setValue(0);
-    }
-    lblTimeIndex->setText(formatTimeIndex(0, 0, 0));
+    showPosition(0.0);
     if (!m_bControlError)
         lblPlayerMessage->clear();
     showMessageInsteadOfPicture();
@@ -197,11 +197,15 @@ void CMediaPlayer::loadMediaAt(const QString &cMediaFile, double dSeconds, uint 
     }
     m_iPlaylistIndex = iPlaylistIndex;
     controlSetPosition(dSeconds);
+    // Show the target at once: until the control reports, slider and time
+    // text would otherwise still stand at the previous video's position.
+    showPosition(dSeconds);
     emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
 }
 
 void CMediaPlayer::onPlayStateChange(int /*iOldState*/, int iNewState)
 {
+    btnPlayPause->setText(iNewState == 2 ? tr("Pause") : tr("Play"));
     if (iNewState == 0)
         stopTimer();
     else if (iNewState == 2 && m_iTimerId == 0)
@@ -220,7 +224,13 @@ void CMediaPlayer::onReadyStateChange(int iReadyState)
     if (iReadyState != 4 || !m_cControl)
         return;
     const double dDuration = finitePosition(m_cControl->duration());
-    sslPosition->setRange(0, sliderValueOf(dDuration));
+    {
+        // A shorter video clamps the slider; that must not seek the new
+        // video (to its end, which would skip it).
+        const QSignalBlocker cBlocker(sslPosition);
+        sslPosition->setRange(0, sliderValueOf(dDuration));
+    }
+    showPosition(m_cControl->currentPosition());
     if (!isEnabled())
         setEnabled(true);
     if (m_bMessageShown) {
@@ -245,6 +255,23 @@ void CMediaPlayer::onPositionChange(double /*dOldPos*/, double dNewPos) { update
 
 void CMediaPlayer::updatePosition(double dPosition)
 {
+    uint uiHours = 0;
+    uint uiMinutes = 0;
+    uint uiSeconds = 0;
+    showPosition(dPosition, uiHours, uiMinutes, uiSeconds);
+    emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
+}
+
+void CMediaPlayer::showPosition(double dPosition)
+{
+    uint uiHours = 0;
+    uint uiMinutes = 0;
+    uint uiSeconds = 0;
+    showPosition(dPosition, uiHours, uiMinutes, uiSeconds);
+}
+
+void CMediaPlayer::showPosition(double dPosition, uint &uiHours, uint &uiMinutes, uint &uiSeconds)
+{
     const double dSeconds = finitePosition(dPosition);
     {
         const QSignalBlocker cBlocker(sslPosition);
@@ -252,11 +279,10 @@ void CMediaPlayer::updatePosition(double dPosition)
     }
     const double dWhole = std::trunc(dSeconds);
     const double dMaxHours = static_cast<double>(std::numeric_limits<uint>::max());
-    const uint uiHours = static_cast<uint>(std::min(std::floor(dWhole / 3600.0), dMaxHours));
-    const uint uiMinutes = static_cast<uint>(std::fmod(std::floor(dWhole / 60.0), 60.0));
-    const uint uiSeconds = static_cast<uint>(std::fmod(dWhole, 60.0));
+    uiHours = static_cast<uint>(std::min(std::floor(dWhole / 3600.0), dMaxHours));
+    uiMinutes = static_cast<uint>(std::fmod(std::floor(dWhole / 60.0), 60.0));
+    uiSeconds = static_cast<uint>(std::fmod(dWhole, 60.0));
     lblTimeIndex->setText(formatTimeIndex(uiHours, uiMinutes, uiSeconds));
-    emit mediaTimeIndexChanged(uiHours, uiMinutes, uiSeconds);
 }
 
 void CMediaPlayer::onSliderValueChanged(int iNewValue)
@@ -265,9 +291,12 @@ void CMediaPlayer::onSliderValueChanged(int iNewValue)
     controlSetPosition(static_cast<double>(iNewValue) / 60.0);
 }
 
-void CMediaPlayer::onbtnPlayPauseClicked(bool /*bChecked*/)
+void CMediaPlayer::onbtnPlayPauseClicked(bool /*bChecked*/) { togglePlayback(); }
+
+void CMediaPlayer::togglePlayback()
 {
-    if (!m_cControl)
+    // Keyboard shortcuts reach here while the player is disabled, too.
+    if (!m_cControl || !isEnabled())
         return;
     const int iState = m_cControl->playState();
     if (iState == 0 || iState == 1)
@@ -321,3 +350,29 @@ void CMediaPlayer::onException(int /*iCode*/, const QString & /*cSource*/, const
     controlStop();
     showMessageInsteadOfPicture();
 }
+
+void CMediaPlayer::seekBy(double dSeconds)
+{
+    if (!m_cControl || !isEnabled() || m_sCurrentMediaFile.isEmpty())
+        return;
+    double dTarget = std::max(0.0, finitePosition(m_cControl->currentPosition()) + dSeconds);
+    const double dDuration = finitePosition(m_cControl->duration());
+    if (dDuration > 0.0)
+        dTarget = std::min(dTarget, dDuration);
+    m_cControl->setCurrentPosition(dTarget);
+    updatePosition(dTarget);
+}
+
+double CMediaPlayer::currentPosition() const
+{
+    return m_cControl ? finitePosition(m_cControl->currentPosition()) : 0.0;
+}
+
+QImage CMediaPlayer::currentFrame() const
+{
+    if (!m_cControl || m_sCurrentMediaFile.isEmpty() || m_bMessageShown)
+        return QImage();
+    return m_cControl->currentFrame();
+}
+
+void CMediaPlayer::onbtnSaveFrameClicked(bool /*bChecked*/) { emit saveFrameRequested(); }

@@ -2,6 +2,7 @@
 
 #include "ui_MediaPlayer.h"
 
+#include <QImage>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,6 +24,14 @@ public:
     void pausePlayback();
     void setPlaylist(const QStringList &cPlaylist);
     void loadMedia(const QString &cMediaFile, uint uiHours, uint uiMinutes, uint uiSeconds);
+    // Plays when paused or stopped, pauses when playing (the Play button).
+    void togglePlayback();
+    // Moves the position by the given seconds, within the loaded video.
+    void seekBy(double dSeconds);
+    // The picture on show, null when no video shows one.
+    QImage currentFrame() const;
+    // Seconds into the loaded video.
+    double currentPosition() const;
 
     // Replaces the playback control (null: as if it could not be created).
     // The constructor installs the Qt Multimedia one; tests install a fake.
@@ -38,6 +47,8 @@ public:
 signals:
     void mediaTimeIndexChanged(uint uiHours, uint uiMinutes, uint uiSeconds);
     void mediaFileChanged(const QString &cMediaFile);
+    // The user asked to save the picture on show.
+    void saveFrameRequested();
 
 public slots:
     void onPlayStateChange(int iOldState, int iNewState);
@@ -49,6 +60,7 @@ public slots:
     void onbtnPlayPauseClicked(bool bChecked = false);
     void onbtnSkipBackwardClicked(bool bChecked = false);
     void onbtnSkipForwardClicked(bool bChecked = false);
+    void onbtnSaveFrameClicked(bool bChecked = false);
 
 protected:
     void timerEvent(QTimerEvent *cEvent) override;
@@ -56,6 +68,10 @@ protected:
 private:
     void showMessageInsteadOfPicture();
     void updatePosition(double dPosition);
+    // Puts the position on the slider and the time text without seeking;
+    // returns hours, minutes and seconds as shown.
+    void showPosition(double dPosition, uint &uiHours, uint &uiMinutes, uint &uiSeconds);
+    void showPosition(double dPosition);
     void stopTimer();
     void skipTo(int iTarget);
     void loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours, uint uiMinutes,

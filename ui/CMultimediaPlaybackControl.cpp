@@ -1,9 +1,14 @@
 #include "ui/CMultimediaPlaybackControl.h"
 
 #include <QAudioOutput>
+#include <QFileInfo>
+#include <QMimeDatabase>
 #include <QUrl>
+#include <QVideoFrame>
+#include <QVideoSink>
 #include <QVideoWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,6 +29,20 @@ int playStateOf(QMediaPlayer::PlaybackState eState)
         break;
     }
     return 0;
+}
+
+// GStreamer's text when no plugin can demultiplex or decode a stream.
+const QString g_sMissingPluginText = QStringLiteral("Your GStreamer installation is missing a plug-in.");
+
+bool isMediaType(const QMimeType &cType)
+{
+    const auto isMedia = [](const QString &sName) {
+        return sName.startsWith(QLatin1String("video/")) || sName.startsWith(QLatin1String("audio/"));
+    };
+    if (isMedia(cType.name()))
+        return true;
+    const QStringList cAncestors = cType.allAncestors();
+    return std::any_of(cAncestors.cbegin(), cAncestors.cend(), isMedia);
 }
 
 // Seconds into a bounded, finite, non-negative value.
@@ -76,12 +95,23 @@ CMultimediaPlaybackControl::~CMultimediaPlaybackControl()
 
 QWidget *CMultimediaPlaybackControl::videoWidget() const { return m_cVideoWidget; }
 
+QImage CMultimediaPlaybackControl::currentFrame() const
+{
+    const QVideoSink *cSink = m_cVideoWidget ? m_cVideoWidget->videoSink() : nullptr;
+    if (!cSink || m_cPlayer->source().isEmpty())
+        return QImage();
+    // toImage() maps the frame itself; the sink's frame stays untouched.
+    QVideoFrame cFrame = cSink->videoFrame();
+    return cFrame.isValid() ? cFrame.toImage() : QImage();
+}
+
 void CMultimediaPlaybackControl::setFileName(const QString &sFileName)
 {
     m_bReady = false;
     m_dPendingPosition = -1.0;
     m_cRetryTimer.stop();
     m_sErrorDescription.clear();
+    m_bErrorReported = false;
     m_cPlayer->setSource(sFileName.isEmpty() ? QUrl() : QUrl::fromLocalFile(sFileName));
     if (m_bAutoStart && !sFileName.isEmpty())
         m_cPlayer->play();
@@ -160,7 +190,8 @@ void CMultimediaPlaybackControl::applyPendingPosition()
 
 void CMultimediaPlaybackControl::markReady()
 {
-    if (m_bReady)
+    // Stopping after an error reports the media as loaded: it is not.
+    if (m_bReady || m_bErrorReported)
         return;
     m_bReady = true;
     emit ReadyStateChange(4);
@@ -198,10 +229,40 @@ void CMultimediaPlaybackControl::onPlaybackStateChanged(QMediaPlayer::PlaybackSt
 
 void CMultimediaPlaybackControl::onErrorOccurred(QMediaPlayer::Error eError, const QString &sErrorString)
 {
-    if (eError == QMediaPlayer::NoError)
+    if (eError == QMediaPlayer::NoError || m_bErrorReported)
         return;
-    m_sErrorDescription = sErrorString;
-    emit exception(static_cast<int>(eError), QStringLiteral("QMediaPlayer"), m_sErrorDescription, QString());
+    m_bErrorReported = true;
+    m_sErrorDescription = describeError(sErrorString);
+    emit exception(static_cast<int>(eError), QStringLiteral("QMediaPlayer"), sErrorString, QString());
+}
+
+QString CMultimediaPlaybackControl::describeError(const QString &sBackEndText) const
+{
+    const QString sPath = m_cPlayer->source().toLocalFile();
+    const QFileInfo cFile(sPath);
+    const QString sName = cFile.fileName();
+    if (!cFile.isFile())
+        return tr("The video \"%1\" was not found.").arg(sName);
+    if (!cFile.isReadable())
+        return tr("The video \"%1\" cannot be read: access to it is denied.").arg(sName);
+
+    const QMimeDatabase cTypes;
+    const QMimeType cByContent = cTypes.mimeTypeForFile(sPath, QMimeDatabase::MatchContent);
+    const QMimeType cByName = cTypes.mimeTypeForFile(sPath, QMimeDatabase::MatchExtension);
+    if (!isMediaType(cByContent) && !isMediaType(cByName))
+        return tr("The video \"%1\" cannot be played: it is damaged or no video at all.").arg(sName);
+
+    const QString sFormat = isMediaType(cByContent) ? cByContent.comment() : cByName.comment();
+    const QString sPlugins =
+        tr("Inspection videos need the GStreamer plugin sets \"good\", \"bad\", \"ugly\" and \"libav\".");
+    if (isMediaType(cByContent) && sBackEndText == g_sMissingPluginText)
+        return tr("The video \"%1\" cannot be played: no GStreamer plugin for its format (%2) is installed.")
+                   .arg(sName, sFormat)
+            + QLatin1Char('\n') + sPlugins;
+    return tr("The video \"%1\" cannot be played: it is damaged, or no GStreamer plugin for its format (%2) is "
+              "installed.")
+               .arg(sName, sFormat)
+        + QLatin1Char('\n') + sPlugins;
 }
 
 void CMultimediaPlaybackControl::Play()

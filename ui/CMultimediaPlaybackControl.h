@@ -34,6 +34,7 @@ public:
     double duration() const override;
     int playState() const override { return m_iPlayState; }
     QString errorDescription() const override { return m_sErrorDescription; }
+    QImage currentFrame() const override;
 
 public slots:
     void Play() override;
@@ -47,6 +48,9 @@ private:
     void onMediaStatusChanged(QMediaPlayer::MediaStatus eStatus);
     void onPlaybackStateChanged(QMediaPlayer::PlaybackState eState);
     void onErrorOccurred(QMediaPlayer::Error eError, const QString &sErrorString);
+    // What the user is told about a file the back end cannot play: the file
+    // and what is wrong, instead of the back end's own words.
+    QString describeError(const QString &sBackEndText) const;
     bool canSeekNow() const;
     void applyPosition(double dSeconds);
     void applyPendingPosition();
@@ -64,4 +68,7 @@ private:
     bool m_bReady = false;
     bool m_bAutoStart = false;
     QString m_sErrorDescription;
+    // The back end follows its first error with vaguer ones; only the first
+    // of a file is reported.
+    bool m_bErrorReported = false;
 };

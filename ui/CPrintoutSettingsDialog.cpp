@@ -5,14 +5,16 @@
 #include "model/CInspectionSegment.h"
 #include "report/ReportRun.h"
 #include "storage/PathUtils.h"
+#include "ui/ButtonCaptions.h"
+#include "ui/SaveFileNames.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
+#include <QSignalBlocker>
 
 namespace {
 QPointer<CPrintoutSettingsDialog> g_cDialog;
@@ -20,7 +22,7 @@ QPointer<CPrintoutSettingsDialog> g_cDialog;
 QString defaultSaveFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed,
                             const QString &sFilter)
 {
-    return QFileDialog::getSaveFileName(cParent, sCaption, sProposed, sFilter);
+    return askSaveFileName(cParent, sCaption, sProposed, sFilter, QStringLiteral("pdf"));
 }
 
 // Drops mouse and key input for a window while it lives. Input made while a
@@ -44,24 +46,19 @@ protected:
 private:
     QWidget *m_cWindow;
 };
-// The form's buttons have fixed widths; a caption that does not fit (a long
-// translation, a wide desktop font) gets a smaller font instead of being cut.
-void fitCaption(QPushButton *cButton)
-{
-    QFont font = cButton->font();
-    const int iAvailable = cButton->width() - 12;
-    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(cButton->text()) > iAvailable)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    cButton->setFont(font);
-}
 } // namespace
 
 CPrintoutSettingsDialog::CPrintoutSettingsDialog(QWidget *parent)
     : QDialog(parent), m_saveFileNameProvider(defaultSaveFileName)
 {
     setupUi(this);
-    for (QPushButton *cButton : {btnMoveSectionDown, btnMoveSectionUp, btnCreateReport, btnClose})
-        fitCaption(cButton);
+    fitCaptionsToWidth({btnMoveSectionDown, btnMoveSectionUp});
+    fitCaptionsToWidth({btnCreateReport, btnClose});
+    // The current row stays clearly marked when the focus is elsewhere.
+    QPalette cPalette = lwSections->palette();
+    for (const QPalette::ColorRole eRole : {QPalette::Highlight, QPalette::HighlightedText})
+        cPalette.setColor(QPalette::Inactive, eRole, cPalette.color(QPalette::Active, eRole));
+    lwSections->setPalette(cPalette);
     // The progress bar sits in the free space left of the two buttons and
     // only shows while a report is written.
     m_cProgressBar = new QProgressBar(this);
@@ -71,6 +68,7 @@ CPrintoutSettingsDialog::CPrintoutSettingsDialog(QWidget *parent)
     m_cProgressBar->hide();
 
     connect(cbSelectAllSections, &QCheckBox::toggled, this, &CPrintoutSettingsDialog::oncbSelectAllSectionsToggled);
+    connect(lwSections, &QListWidget::itemChanged, this, &CPrintoutSettingsDialog::onlwSectionsItemChanged);
     connect(btnMoveSectionDown, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnMoveSectionDownClicked);
     connect(btnMoveSectionUp, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnMoveSectionUpClicked);
     connect(btnCreateReport, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnCreateReportClicked);
@@ -121,12 +119,17 @@ void CPrintoutSettingsDialog::prepare()
     cbSelectAllSections->setChecked(true);
 
     const int iCount = m_cProject ? m_cProject->sectionCount() : 0;
-    for (int i = 0; i < iCount; ++i) {
-        const CInspectionSegment *cSection = m_cProject->sectionAt(i);
-        auto *cItem = new QListWidgetItem(cSection ? cSection->name() : QString(), lwSections);
-        cItem->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        cItem->setCheckState(Qt::Checked);
-        cItem->setData(Qt::UserRole, i);
+    {
+        // Filling the list is no user's choice of a row.
+        const QSignalBlocker cBlocker(lwSections);
+        for (int i = 0; i < iCount; ++i) {
+            const CInspectionSegment *cSection = m_cProject->sectionAt(i);
+            auto *cItem = new QListWidgetItem(cSection ? cSection->name() : QString(), lwSections);
+            // Selectable so that the current row shows highlighted.
+            cItem->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            cItem->setCheckState(Qt::Checked);
+            cItem->setData(Qt::UserRole, i);
+        }
     }
 
     const bool bDamageClasses = m_cStandard && m_cStandard->damageClassCount() > 0;
@@ -167,8 +170,17 @@ ReportChoices CPrintoutSettingsDialog::currentChoices() const
 
 void CPrintoutSettingsDialog::oncbSelectAllSectionsToggled(bool bChecked)
 {
+    // Checking every row must not make the last one current.
+    const QSignalBlocker cBlocker(lwSections);
     for (int i = 0; i < lwSections->count(); ++i)
         lwSections->item(i)->setCheckState(bChecked ? Qt::Checked : Qt::Unchecked);
+}
+
+void CPrintoutSettingsDialog::onlwSectionsItemChanged(QListWidgetItem *cItem)
+{
+    // Ticking a row's box makes it the row the move buttons act on.
+    if (cItem && lwSections->currentItem() != cItem)
+        lwSections->setCurrentItem(cItem);
 }
 
 void CPrintoutSettingsDialog::moveCurrentRow(int iDelta)
@@ -204,8 +216,10 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
     if (!m_cProject)
         return;
     const QString sProposed = m_cProject->directory() + validFileName(m_cProject->name()) + QStringLiteral(".pdf");
-    m_sOutputFileName = m_saveFileNameProvider(this, tr("Save report"), sProposed,
-                                               QStringLiteral("PDF Documents (*.pdf)"));
+    const QString sChosen = m_saveFileNameProvider(this, tr("Save report"), sProposed,
+                                                   QStringLiteral("PDF Documents (*.pdf)"));
+    // A name typed without ".pdf" gets it (asking before that replaces a file).
+    m_sOutputFileName = completeSaveFileName(this, sChosen, QStringLiteral(".pdf"));
     if (m_sOutputFileName.isEmpty())
         return;
 
@@ -223,7 +237,9 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
     if (eResult != ReportResult::Written) {
         QMessageBox::warning(this, tr("Create Report"),
                              tr("The report could not be written to \"%1\".").arg(QDir::toNativeSeparators(m_sOutputFileName)));
+        return;
     }
+    emit reportWritten(m_sOutputFileName);
 }
 
 void CPrintoutSettingsDialog::showProgress(const ReportProgress &cProgress)

@@ -50,8 +50,13 @@ public:
     // Tests replace the save-file dialog.
     void setSaveFileNameProvider(SaveFileNameProvider provider) { m_saveFileNameProvider = std::move(provider); }
 
+signals:
+    // A report has been written to that file.
+    void reportWritten(const QString &sFileName);
+
 public slots:
     void oncbSelectAllSectionsToggled(bool bChecked);
+    void onlwSectionsItemChanged(QListWidgetItem *cItem);
     void onbtnMoveSectionDownClicked(bool bChecked = false);
     void onbtnMoveSectionUpClicked(bool bChecked = false);
     void onbtnCreateReportClicked(bool bChecked = false);

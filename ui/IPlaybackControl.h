@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 
@@ -32,6 +33,8 @@ public:
     virtual double duration() const = 0;
     virtual int playState() const = 0;
     virtual QString errorDescription() const = 0;
+    // The picture on show; null when there is none.
+    virtual QImage currentFrame() const = 0;
 
 public slots:
     virtual void Play() = 0;

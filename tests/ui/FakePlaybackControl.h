@@ -40,6 +40,7 @@ public:
     double duration() const override { return dDuration; }
     int playState() const override { return iPlayState; }
     QString errorDescription() const override { return sError; }
+    QImage currentFrame() const override { return cFrame; }
 
     void Play() override { log(QStringLiteral("Play")); changeState(2); }
     void Pause() override { log(QStringLiteral("Pause")); changeState(1); }
@@ -75,6 +76,7 @@ public:
     QStringList calls;
     QString sFile;
     QString sError;
+    QImage cFrame;
     double dPosition = 0.0;
     double dDuration = 0.0;
     int iPlayState = 0;

@@ -12,7 +12,9 @@
 #include "ui/CPrintoutSettingsDialog.h"
 #include "ui/CDataCoreObjectDisplayWidget.h"
 #include "ui/CMediaPlayer.h"
+#include "ui/CPhotoLabel.h"
 #include "ui/CProjectTreeView.h"
+#include "ui/CViewerSettings.h"
 #include "ui/CommandLine.h"
 
 #include <QAction>
@@ -24,6 +26,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTranslator>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -122,6 +127,8 @@ private:
     QString m_sProject;  // with inspection data, "/" at the end
     QString m_sPlain;    // without inspection data
     QString m_sNoProject; // a directory without project.dat
+    QString m_sOther;     // a second project with inspection data
+    QTemporaryDir m_cConfig; // the user's configuration during the tests
     std::unique_ptr<CAppMainWindow> m_cWindow;
     FakePlaybackControl *m_cFake = nullptr;
 
@@ -143,6 +150,30 @@ private:
         m_cFake->calls.clear();
     }
 
+    // A window as the entry function makes it, with the fake playback control.
+    std::unique_ptr<CAppMainWindow> makeWindow(FakePlaybackControl *&cFake)
+    {
+        auto cWindow = std::make_unique<CAppMainWindow>();
+        auto cControl = std::make_unique<FakePlaybackControl>(child<CMediaPlayer>(*cWindow, "mpVideo"));
+        cFake = cControl.get();
+        child<CMediaPlayer>(*cWindow, "mpVideo")->setPlaybackControl(std::move(cControl));
+        cWindow->showMainWindow();
+        cFake->calls.clear();
+        return cWindow;
+    }
+
+    QString openedDirectory() const
+    {
+        const CProjectRuntimeData *cData = currentRuntimeData();
+        return cData ? cData->corvaneProject()->directory() : QString();
+    }
+
+    QString configFile() const
+    {
+        return m_cConfig.filePath(CViewerSettings::organizationName() + QLatin1Char('/')
+                                  + CViewerSettings::applicationName() + QStringLiteral(".conf"));
+    }
+
     bool projectActionsEnabled(bool bEnabled)
     {
         for (const char *pName : {"actionClose", "actionCollapseAll", "actionExpandAll", "actionCreateReport"})
@@ -156,6 +187,12 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        // Recent projects and window state go to a configuration of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_cConfig.isValid());
+        // Ctrl+Q closes the window; the test run goes on.
+        QApplication::setQuitOnLastWindowClosed(false);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_cConfig.path());
         CApplicationContext::setInstance(new CApplicationContext(TestHelpers::installDir(), QStringLiteral("en_GB")));
         QVERIFY(m_cDir.isValid());
         m_sProject = m_cDir.filePath(QStringLiteral("my project")) + QLatin1Char('/');
@@ -182,16 +219,15 @@ private slots:
         writeFile(m_sPlain + "project.dat", projectFile(false));
         m_sNoProject = m_cDir.filePath(QStringLiteral("empty")) + QLatin1Char('/');
         QDir().mkpath(m_sNoProject);
+        m_sOther = m_cDir.filePath(QStringLiteral("other & more")) + QLatin1Char('/');
+        writeFile(m_sOther + "project.dat", projectFile(true).replace("Window test", "Other & more"));
+        writeFile(m_sOther + "segments.dat", "[1]\nname=X1 - X2\n");
     }
 
     void init()
     {
-        m_cWindow = std::make_unique<CAppMainWindow>();
-        auto cControl = std::make_unique<FakePlaybackControl>(player());
-        m_cFake = cControl.get();
-        player()->setPlaybackControl(std::move(cControl));
-        m_cWindow->showMainWindow();
-        m_cFake->calls.clear();
+        QFile::remove(configFile());
+        m_cWindow = makeWindow(m_cFake);
     }
 
     void cleanup()
@@ -214,8 +250,8 @@ private slots:
         QTest::addRow("inner splitter") << "spVertical" << "QSplitter" << "spHorizontal";
         QTest::addRow("tabs") << "tabWidget" << "QTabWidget" << "spVertical";
         QTest::addRow("player") << "mpVideo" << "CMediaPlayer" << "tabVideo";
-        QTest::addRow("photo 1") << "lblPhoto1" << "QLabel" << "tabPhoto1";
-        QTest::addRow("photo 2") << "lblPhoto2" << "QLabel" << "tabPhoto2";
+        QTest::addRow("photo 1") << "lblPhoto1" << "CPhotoLabel" << "tabPhoto1";
+        QTest::addRow("photo 2") << "lblPhoto2" << "CPhotoLabel" << "tabPhoto2";
         QTest::addRow("properties") << "twProperties" << "CDataCoreObjectDisplayWidget" << "spVertical";
         QTest::addRow("menu bar") << "MainMenu" << "QMenuBar" << "MainWindow";
     }
@@ -248,12 +284,9 @@ private slots:
         QCOMPARE(table()->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(table()->selectionBehavior(), QAbstractItemView::SelectRows);
         for (int i = 1; i <= 2; ++i) {
-            QCOMPARE(photo(i)->geometry(), QRect(0, 0, 352, 288));
-            QVERIFY(photo(i)->hasScaledContents());
             QCOMPARE(photo(i)->frameShape(), QFrame::Box);
             QCOMPARE(photo(i)->frameShadow(), QFrame::Raised);
         }
-        QCOMPARE(player()->geometry(), QRect(0, 0, 371, 371));
         QCOMPARE(child<QSplitter>(*m_cWindow, "spHorizontal")->orientation(), Qt::Horizontal);
         QCOMPARE(child<QSplitter>(*m_cWindow, "spVertical")->orientation(), Qt::Vertical);
         QCOMPARE(m_cWindow->windowTitle(), QStringLiteral("Ostrel Corvane Viewer"));
@@ -267,13 +300,18 @@ private slots:
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("shortcuts");
         QTest::addRow("program") << "menuProgram" << "Program" << QStringList({"actionQuit"})
-                                 << QStringList({"Quit"}) << QStringList({""});
+                                 << QStringList({"Quit"}) << QStringList({"Ctrl+Q"});
         QTest::addRow("project") << "menuProject" << "Project"
-                                 << QStringList({"actionOpen", "actionClose", "", "actionCreateReport"})
-                                 << QStringList({"Open", "Close", "", "Create Report"})
-                                 << QStringList({"F5", "", "", "F6"});
+                                 << QStringList({"actionOpen", "", "actionClose", "", "actionCreateReport"})
+                                 << QStringList({"Open", "Open Recent", "Close", "", "Create Report"})
+                                 << QStringList({"F5", "", "Ctrl+W", "", "F6"});
         QTest::addRow("view") << "menuView" << "View" << QStringList({"actionExpandAll", "actionCollapseAll"})
                               << QStringList({"Expand All", "Collapse All"}) << QStringList({"", ""});
+        QTest::addRow("video") << "menuVideo" << "Video"
+                               << QStringList({"actionPlayPause", "actionSeekBackward", "actionSeekForward", "",
+                                               "actionSaveFrame"})
+                               << QStringList({"Play/Pause", "Back 5 Seconds", "Forward 5 Seconds", "", "Save Frame..."})
+                               << QStringList({"Space", "Ctrl+Left", "Ctrl+Right", "", ""});
         QTest::addRow("help") << "menuHelp" << "Help" << QStringList({"actionInfo"}) << QStringList({"Info"})
                               << QStringList({""});
     }
@@ -292,13 +330,13 @@ private slots:
         QCOMPARE(cActions.size(), actions.size());
         for (int i = 0; i < cActions.size(); ++i) {
             QCOMPARE(cActions.at(i)->objectName(), actions.at(i));
-            QCOMPARE(cActions.at(i)->isSeparator(), actions.at(i).isEmpty());
+            QCOMPARE(cActions.at(i)->isSeparator(), captions.at(i).isEmpty());
             QCOMPARE(cActions.at(i)->text(), captions.at(i));
             QCOMPARE(cActions.at(i)->shortcut().toString(), shortcuts.at(i));
         }
-        const QStringList cOrder({"menuProgram", "menuProject", "menuView", "menuHelp"});
+        const QStringList cOrder({"menuProgram", "menuProject", "menuView", "menuVideo", "menuHelp"});
         const QList<QAction *> cBar = child<QMenuBar>(*m_cWindow, "MainMenu")->actions();
-        QCOMPARE(cBar.size(), 4);
+        QCOMPARE(cBar.size(), 5);
         QCOMPARE(cBar.at(cOrder.indexOf(sMenu))->menu(), cMenu);
     }
 
@@ -350,6 +388,15 @@ private slots:
         QTest::addRow("nothing after the option") << "/start_path=" << "";
         QTest::addRow("relative") << "/start_path=my project" << m_sProject;
         QTest::addRow("relative with dots") << "/start_path=./plain/../my project" << m_sProject;
+        QTest::addRow("plain directory") << sDir << m_sProject;
+        QTest::addRow("plain relative directory") << "my project" << m_sProject;
+        QTest::addRow("plain file in it") << m_sProject + "segments.dat" << m_sProject;
+        QTest::addRow("plain photo in its Photos") << m_sProject + "Photos/p1.png" << m_sProject;
+        QTest::addRow("plain Photos directory") << m_sProject + "Photos" << m_sProject;
+        QTest::addRow("plain quoted") << "\"" + sDir + "\"" << m_sProject;
+        QTest::addRow("file URL") << QUrl::fromLocalFile(m_sProject + "segments.dat").toString() << m_sProject;
+        QTest::addRow("plain directory without project file") << m_sNoProject << m_sNoProject;
+        QTest::addRow("plain missing") << sDir + "-gone" << "";
     }
 
     void startPath()
@@ -369,6 +416,8 @@ private slots:
         QTest::addColumn<QString>("sStartPath");
         QTest::addColumn<bool>("bOpened");
         QTest::addRow("project") << "/start_path=" + m_sProject << m_sProject << true;
+        QTest::addRow("plain argument") << m_sProject.chopped(1) << m_sProject << true;
+        QTest::addRow("plain file argument") << m_sProject + "1.evtdat" << m_sProject << true;
         QTest::addRow("directory without project file") << "/start_path=" + m_sNoProject << m_sNoProject << false;
         QTest::addRow("file") << "/start_path=" + m_sProject + "segments.dat" << "" << false;
         QTest::addRow("missing") << "/start_path=/nonexistent/x" << "" << false;
@@ -646,6 +695,328 @@ private slots:
         action("actionCollapseAll")->trigger();
         QVERIFY(!cSection->isExpanded());
         QVERIFY(!tree()->topLevelItem(0)->isExpanded());
+    }
+
+    void windowTitle_data()
+    {
+        QTest::addColumn<QString>("sSteps");
+        QTest::addColumn<QString>("sTitle");
+        QTest::addRow("no project") << "" << "Ostrel Corvane Viewer";
+        QTest::addRow("project open") << "open" << "Window test - Ostrel Corvane Viewer";
+        QTest::addRow("failed open after one") << "open fail" << "Ostrel Corvane Viewer";
+        QTest::addRow("another project") << "open other" << "Other & more - Ostrel Corvane Viewer";
+    }
+
+    void windowTitle()
+    {
+        QFETCH(QString, sSteps);
+        QFETCH(QString, sTitle);
+        BoxCatcher cBoxes;
+        for (const QString &sStep : sSteps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (sStep == QLatin1String("open"))
+                m_cWindow->openProjectAt(m_sProject);
+            else if (sStep == QLatin1String("close"))
+                action("actionClose")->trigger();
+            else if (sStep == QLatin1String("fail"))
+                m_cWindow->openProjectAt(m_sNoProject);
+            else if (sStep == QLatin1String("other"))
+                m_cWindow->openProjectAt(m_sOther);
+        }
+        QCOMPARE(m_cWindow->windowTitle(), sTitle);
+    }
+
+    void keyboard_data()
+    {
+        QTest::addColumn<int>("iKey");
+        QTest::addColumn<int>("iModifiers");
+        QTest::addColumn<int>("iPlayState");
+        QTest::addColumn<QStringList>("expectedCalls");
+        QTest::addRow("space resumes") << int(Qt::Key_Space) << int(Qt::NoModifier) << 1 << QStringList({"Play"});
+        QTest::addRow("space pauses") << int(Qt::Key_Space) << int(Qt::NoModifier) << 2 << QStringList({"Pause"});
+        QTest::addRow("ctrl+right seeks on") << int(Qt::Key_Right) << int(Qt::ControlModifier) << 2
+                                             << QStringList({"Position=3730"});
+        QTest::addRow("ctrl+left seeks back") << int(Qt::Key_Left) << int(Qt::ControlModifier) << 2
+                                              << QStringList({"Position=3720"});
+    }
+
+    // The shortcuts work wherever the focus is in the window, the tree
+    // included.
+    void keyboard()
+    {
+        QFETCH(int, iKey);
+        QFETCH(int, iModifiers);
+        QFETCH(int, iPlayState);
+        QFETCH(QStringList, expectedCalls);
+        openTestProject();
+        tree()->setCurrentItem(eventItem(0, 0));
+        m_cFake->becomeReady(4000.0);
+        m_cFake->iPlayState = iPlayState;
+        QVERIFY(QTest::qWaitForWindowActive(m_cWindow.get()));
+        tree()->setFocus();
+        m_cFake->calls.clear();
+        QTreeWidgetItem *cCurrent = tree()->currentItem();
+        QTest::keyClick(tree(), Qt::Key(iKey), Qt::KeyboardModifiers(iModifiers));
+        QCOMPARE(m_cFake->calls, expectedCalls);
+        QCOMPARE(tree()->currentItem(), cCurrent);
+    }
+
+    void keyboardClosesAndQuits()
+    {
+        openTestProject();
+        QVERIFY(QTest::qWaitForWindowActive(m_cWindow.get()));
+        QTest::keyClick(tree(), Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(currentRuntimeData(), nullptr);
+        QVERIFY(m_cWindow->isVisible());
+        QTest::keyClick(tree(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_cWindow->isVisible());
+    }
+
+    // Every way of opening a project puts it first in Open Recent.
+    void recentProjects_data()
+    {
+        QTest::addColumn<QString>("sWay");
+        QTest::addRow("dialog") << "dialog";
+        QTest::addRow("start path") << "start path";
+        QTest::addRow("plain argument") << "argument";
+        QTest::addRow("dropped file inside it") << "drop";
+        QTest::addRow("the list itself") << "list";
+    }
+
+    void recentProjects()
+    {
+        QFETCH(QString, sWay);
+        const QString sExpected = QDir::cleanPath(m_sProject);
+        m_cWindow->openProjectAt(m_sProject);
+        m_cWindow->openProjectAt(m_sOther);
+        m_cWindow->closeCurrentProject();
+        QCOMPARE(m_cWindow->settings().recentProjects(), QStringList({QDir::cleanPath(m_sOther), sExpected}));
+        if (sWay == QLatin1String("dialog")) {
+            QString sStart;
+            m_cWindow->setDirectoryChooser([&](QWidget *, const QString &, const QString &sLast) {
+                sStart = sLast;
+                return sExpected;
+            });
+            action("actionOpen")->trigger();
+            // The dialog starts at the project opened last.
+            QCOMPARE(sStart, QDir::cleanPath(m_sOther));
+        } else if (sWay == QLatin1String("start path")) {
+            m_cWindow->handleCommandLine(QStringLiteral("/start_path=") + m_sProject);
+        } else if (sWay == QLatin1String("argument")) {
+            m_cWindow->handleCommandLine(m_sProject + QStringLiteral("Photos/p1.png"));
+        } else if (sWay == QLatin1String("drop")) {
+            QMimeData cData;
+            cData.setUrls({QUrl::fromLocalFile(m_sProject + QStringLiteral("1.evtdat"))});
+            QDragEnterEvent cEnter(QPoint(50, 50), Qt::CopyAction, &cData, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_cWindow.get(), &cEnter);
+            QVERIFY(cEnter.isAccepted());
+            QDropEvent cDrop(QPointF(50, 50), Qt::CopyAction, &cData, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_cWindow.get(), &cDrop);
+        } else {
+            QMenu *cMenu = child<QMenu>(*m_cWindow, "menuOpenRecent");
+            QVERIFY(cMenu->isEnabled());
+            const QList<QAction *> cEntries = cMenu->actions();
+            QCOMPARE(cEntries.at(1)->text(), QStringLiteral("&2 ") + QDir::toNativeSeparators(sExpected));
+            QCOMPARE(cEntries.at(0)->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(QDir::cleanPath(m_sOther)).replace("&", "&&"));
+            cEntries.at(1)->trigger();
+        }
+        QTRY_COMPARE(openedDirectory(), m_sProject);
+        QCOMPARE(m_cWindow->settings().recentProjects(), QStringList({sExpected, QDir::cleanPath(m_sOther)}));
+        // The list is kept in the user's configuration, not in the project.
+        QVERIFY(QFile::exists(configFile()));
+        QVERIFY(!QFile::exists(m_sProject + QStringLiteral("project.dat.lock")));
+        QCOMPARE(QDir(m_sProject).entryList(QDir::Files), QStringList({"1.evtdat", "project.dat", "segments.dat"}));
+    }
+
+    void recentProjectsNotThereAreGreyed()
+    {
+        const QString sGone = m_cDir.filePath(QStringLiteral("gone"));
+        m_cWindow->settings().addRecentProject(sGone);
+        m_cWindow->openProjectAt(m_sProject);
+        QMenu *cMenu = child<QMenu>(*m_cWindow, "menuOpenRecent");
+        QList<QAction *> cEntries = cMenu->actions();
+        QCOMPARE(cEntries.size(), 4); // two projects, separator, clear
+        QVERIFY(cEntries.at(0)->isEnabled());
+        QVERIFY(!cEntries.at(1)->isEnabled());
+        // A project that came back since is enabled again when the menu opens.
+        QDir().mkpath(sGone);
+        QFile::copy(m_sOther + QStringLiteral("project.dat"), sGone + QStringLiteral("/project.dat"));
+        QMetaObject::invokeMethod(cMenu, "aboutToShow");
+        QVERIFY(cEntries.at(1)->isEnabled());
+        // Clearing empties and disables the submenu.
+        child<QAction>(*m_cWindow, "actionClearRecentProjects")->trigger();
+        QTRY_VERIFY(!cMenu->isEnabled());
+        QVERIFY(m_cWindow->settings().recentProjects().isEmpty());
+    }
+
+    void windowStateComesBack()
+    {
+        // Within the offscreen screen (800 x 600), which a restored geometry must fit.
+        m_cWindow->resize(780, 590);
+        auto *cSplitter = child<QSplitter>(*m_cWindow, "spHorizontal");
+        cSplitter->setSizes({300, 480});
+        QApplication::processEvents();
+        const QList<int> cSizes = cSplitter->sizes();
+        m_cWindow->close();
+        FakePlaybackControl *cFake = nullptr;
+        const auto cAgain = makeWindow(cFake);
+        QCOMPARE(cAgain->size(), QSize(780, 590));
+        QCOMPARE(child<QSplitter>(*cAgain, "spHorizontal")->sizes(), cSizes);
+    }
+
+    // At its smallest the window still shows every control in full, in
+    // English and in German.
+    void smallestWindowShowsEverything_data()
+    {
+        QTest::addColumn<QString>("sLanguageFile");
+        QTest::addRow("English") << QString();
+        QTest::addRow("German") << QStringLiteral("corvane_de.qm");
+    }
+
+    void smallestWindowShowsEverything()
+    {
+        QFETCH(QString, sLanguageFile);
+        QTranslator cTranslator;
+        if (!sLanguageFile.isEmpty()) {
+            QVERIFY(cTranslator.load(sLanguageFile, TestHelpers::installDir() + QStringLiteral("/LanguageFiles/")));
+            QCoreApplication::installTranslator(&cTranslator);
+        }
+        FakePlaybackControl *cFake = nullptr;
+        const auto cWindow = makeWindow(cFake);
+        QCoreApplication::removeTranslator(&cTranslator);
+        cWindow->openProjectAt(m_sProject);
+        cWindow->resize(1, 1);
+        QVERIFY(QTest::qWaitForWindowExposed(cWindow.get()));
+        QApplication::processEvents();
+        QVERIFY(cWindow->width() <= 800 && cWindow->height() <= 600);
+        const QRect cArea = cWindow->rect();
+        for (const char *pName : {"tvProject", "tabWidget", "twProperties", "sslPosition", "lblTimeIndex",
+                                  "btnSkipBackward", "btnPlayPause", "btnSkipForward", "btnSaveFrame", "lblPlayerMessage"}) {
+            const QWidget *cWidget = child<QWidget>(*cWindow, pName);
+            QVERIFY2(cWidget->isVisible(), pName);
+            const QRect cGeometry(cWidget->mapTo(cWindow.get(), QPoint(0, 0)), cWidget->size());
+            QVERIFY2(cArea.contains(cGeometry), pName);
+            QVERIFY2(cWidget->width() >= cWidget->minimumSizeHint().width(), pName);
+            QVERIFY2(cWidget->height() >= cWidget->minimumSizeHint().height(), pName);
+        }
+        QVERIFY(child<QWidget>(*cWindow, "tvProject")->width() >= 180);
+        const QMenuBar *cBar = child<QMenuBar>(*cWindow, "MainMenu");
+        for (QAction *cMenu : cBar->actions())
+            QVERIFY2(cBar->rect().contains(cBar->actionGeometry(cMenu)), qPrintable(cMenu->text()));
+        cWindow->closeCurrentProject();
+    }
+
+    // Photos fill their tab at the photo's own aspect ratio.
+    void photosKeepTheirShape_data()
+    {
+        QTest::addColumn<QSize>("cWindowSize");
+        QTest::addRow("wide") << QSize(1500, 700);
+        QTest::addRow("tall") << QSize(900, 1000);
+    }
+
+    void photosKeepTheirShape()
+    {
+        QFETCH(QSize, cWindowSize);
+        openTestProject();
+        tree()->setCurrentItem(eventItem(0, 0));
+        child<QTabWidget>(*m_cWindow, "tabWidget")->setCurrentIndex(1);
+        m_cWindow->resize(cWindowSize);
+        QVERIFY(QTest::qWaitForWindowExposed(m_cWindow.get()));
+        QApplication::processEvents();
+        auto *cLabel = qobject_cast<CPhotoLabel *>(photo(1));
+        QVERIFY(cLabel);
+        const QRect cPhoto = cLabel->photoRect();
+        const QRect cArea = cLabel->contentsRect();
+        QVERIFY(cArea.contains(cPhoto));
+        QVERIFY2(qAbs(double(cPhoto.width()) / cPhoto.height() - 64.0 / 48.0) < 0.02,
+                 qPrintable(QStringLiteral("%1x%2").arg(cPhoto.width()).arg(cPhoto.height())));
+        QVERIFY(cPhoto.width() >= cArea.width() - 1 || cPhoto.height() >= cArea.height() - 1);
+        QVERIFY(cArea.width() > cWindowSize.width() / 2);
+        const QImage cShown = cLabel->grab().toImage();
+        QCOMPARE(QColor(cShown.pixel(cPhoto.center())), QColor(Qt::red));
+    }
+
+    void saveFrame_data()
+    {
+        QTest::addColumn<QString>("sAnswer");
+        QTest::addColumn<QString>("sSaved");
+        QTest::addRow("proposed name") << "" << "S1 - S2_01-02-05.png";
+        QTest::addRow("typed without suffix") << "still" << "still.png";
+        QTest::addRow("cancelled") << "<cancel>" << "";
+    }
+
+    // A still is named after the section and time index and written as PNG
+    // where the user says.
+    void saveFrame()
+    {
+        QFETCH(QString, sAnswer);
+        QFETCH(QString, sSaved);
+        QTemporaryDir cStills;
+        m_cWindow->settings().setLastFrameDirectory(cStills.path());
+        openTestProject();
+        tree()->setCurrentItem(eventItem(0, 0));
+        m_cFake->becomeReady(4000.0);
+        QImage cPicture(40, 30, QImage::Format_RGB32);
+        cPicture.fill(Qt::darkCyan);
+        m_cFake->cFrame = cPicture;
+        QString sProposed;
+        m_cWindow->setSaveFileNameProvider([&](QWidget *, const QString &, const QString &sName, const QString &) {
+            sProposed = sName;
+            if (sAnswer == QLatin1String("<cancel>"))
+                return QString();
+            return sAnswer.isEmpty() ? sName : cStills.filePath(sAnswer);
+        });
+        action("actionSaveFrame")->trigger();
+        QCOMPARE(sProposed, cStills.filePath(QStringLiteral("S1 - S2_01-02-05.png")));
+        QStringList cFiles = QDir(cStills.path()).entryList(QDir::Files);
+        if (sSaved.isEmpty()) {
+            QCOMPARE(cFiles, QStringList());
+            return;
+        }
+        QCOMPARE(cFiles, QStringList({sSaved}));
+        QCOMPARE(QImage(cStills.filePath(sSaved)).convertToFormat(QImage::Format_RGB32), cPicture);
+        QVERIFY(m_cWindow->statusBar()->currentMessage().contains(sSaved));
+        // The button beside the player does the same.
+        QFile::remove(cStills.filePath(sSaved));
+        child<QPushButton>(*m_cWindow, "btnSaveFrame")->click();
+        cFiles = QDir(cStills.path()).entryList(QDir::Files);
+        QCOMPARE(cFiles, QStringList({sSaved}));
+    }
+
+    void reportStatus_data()
+    {
+        QTest::addColumn<bool>("bFileThere");
+        QTest::addColumn<bool>("bOpenerWorks");
+        QTest::addColumn<bool>("bOpenerCalled");
+        QTest::addRow("opens the report") << true << true << true;
+        QTest::addRow("report gone since") << false << true << false;
+    }
+
+    // After a report the status bar says where it went and offers to open it.
+    void reportStatus()
+    {
+        QFETCH(bool, bFileThere);
+        QFETCH(bool, bOpenerWorks);
+        QFETCH(bool, bOpenerCalled);
+        const QString sReport = m_cDir.filePath(QStringLiteral("report.pdf"));
+        QFile::remove(sReport);
+        if (bFileThere)
+            writeFile(sReport, "%PDF-1.4\n");
+        QList<QUrl> cOpened;
+        m_cWindow->setUrlOpener([&](const QUrl &cUrl) {
+            cOpened << cUrl;
+            return bOpenerWorks;
+        });
+        m_cWindow->onReportWritten(sReport);
+        auto *cStatus = child<QLabel>(*m_cWindow, "lblStatusReport");
+        QVERIFY(cStatus->isVisible());
+        QVERIFY2(cStatus->text().contains(QDir::toNativeSeparators(sReport)), qPrintable(cStatus->text()));
+        QVERIFY(cStatus->text().contains(QStringLiteral("<a href")));
+        QCOMPARE(m_cWindow->lastReportFile(), sReport);
+        emit cStatus->linkActivated(QStringLiteral("open"));
+        QCOMPARE(cOpened.size(), bOpenerCalled ? 1 : 0);
+        if (bOpenerCalled)
+            QCOMPARE(cOpened.first(), QUrl::fromLocalFile(sReport));
+        QCOMPARE(m_cWindow->statusBar()->currentMessage().isEmpty(), bFileThere && bOpenerWorks);
     }
 
     void infoBox()

@@ -12,17 +12,23 @@
 #include "storage/IPersistenceFacade.h"
 
 #include "TestHelpers.h"
+#include "ui/ButtonCaptions.h"
+#include "ui/SaveFileNames.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+
+#include <functional>
 
 namespace {
 std::unique_ptr<CCorvaneProject> makeProject(const QStringList &names)
@@ -70,6 +76,31 @@ private:
     QTimer m_timer;
     QString m_sText;
 };
+// Answers every message box that opens with the given button (or its
+// default), and remembers the texts.
+class CMessageBoxAnswerer : public QObject
+{
+public:
+    explicit CMessageBoxAnswerer(QMessageBox::StandardButton eAnswer = QMessageBox::NoButton) : m_eAnswer(eAnswer)
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this]() {
+            auto *cBox = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!cBox)
+                return;
+            texts << cBox->text();
+            if (QAbstractButton *cButton = cBox->button(m_eAnswer))
+                cButton->click();
+            else
+                cBox->accept();
+        });
+        m_timer.start(20);
+    }
+    QStringList texts;
+
+private:
+    QMessageBox::StandardButton m_eAnswer;
+    QTimer m_timer;
+};
 } // namespace
 
 class TestPrintoutSettingsDialog : public QObject
@@ -91,6 +122,10 @@ private slots:
     void writesDemoReport();
     void buttonCaptionsFit_data();
     void buttonCaptionsFit();
+    void tickingMakesTheRowCurrent_data();
+    void tickingMakesTheRowCurrent();
+    void saveFileNames_data();
+    void saveFileNames();
 
 private:
     QListWidget *list() { return m_cDialog->findChild<QListWidget *>(QStringLiteral("lwSections")); }
@@ -267,8 +302,10 @@ void TestPrintoutSettingsDialog::unwritableOutputIsReported()
     QVERIFY(QDir().mkpath(sTarget));
     m_cDialog->setSaveFileNameProvider([&](QWidget *, const QString &, const QString &, const QString &) { return sTarget; });
     CMessageBoxCloser closer;
+    QSignalSpy cWritten(m_cDialog.get(), &CPrintoutSettingsDialog::reportWritten);
     child<QPushButton>("btnCreateReport")->click();
     QTRY_VERIFY_WITH_TIMEOUT(closer.done(), 10000);
+    QCOMPARE(cWritten.count(), 0);
     const QString sMessage = closer.text();
     QVERIFY2(sMessage.contains(QStringLiteral("taken.pdf")), qPrintable(sMessage));
     QTRY_VERIFY(!m_cDialog->isBusy());
@@ -320,9 +357,12 @@ void TestPrintoutSettingsDialog::writesDemoReport()
     dialog.findChild<QPushButton *>(QStringLiteral("btnMoveSectionDown"))->click();
     cList->item(1)->setCheckState(Qt::Unchecked);
     dialog.setSaveFileNameProvider([&](QWidget *, const QString &, const QString &, const QString &) { return sPdf; });
+    QSignalSpy cWritten(&dialog, &CPrintoutSettingsDialog::reportWritten);
     dialog.findChild<QPushButton *>(QStringLiteral("btnCreateReport"))->click();
     QVERIFY(!dialog.isBusy());
     QVERIFY(QFileInfo(sPdf).size() > 0);
+    QCOMPARE(cWritten.count(), 1);
+    QCOMPARE(cWritten.first().first().toString(), sPdf);
 
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), sPdf, QStringLiteral("-")});
@@ -356,9 +396,88 @@ void TestPrintoutSettingsDialog::buttonCaptionsFit()
     QVERIFY(buttons.size() >= 4);
     for (const QPushButton *cButton : buttons) {
         const int iTextWidth = QFontMetrics(cButton->font()).horizontalAdvance(cButton->text());
-        QVERIFY2(iTextWidth <= cButton->width() - 12, qPrintable(cButton->text()));
+        QVERIFY2(iTextWidth <= captionRoom(cButton), qPrintable(cButton->text()));
     }
+    QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("btnMoveSectionDown"))->font(),
+             dialog.findChild<QPushButton *>(QStringLiteral("btnMoveSectionUp"))->font());
     QCoreApplication::removeTranslator(&translator);
+}
+
+void TestPrintoutSettingsDialog::tickingMakesTheRowCurrent_data()
+{
+    QTest::addColumn<bool>("bByMouse");
+    QTest::addRow("mouse on the box") << true;
+    QTest::addRow("check state changed") << false;
+}
+
+// The row whose box was ticked is the one the move buttons act on, and it
+// shows highlighted.
+void TestPrintoutSettingsDialog::tickingMakesTheRowCurrent()
+{
+    QFETCH(bool, bByMouse);
+    const auto cProject = makeProject({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    open(*cProject, *m_cWithClasses);
+    QCOMPARE(list()->currentRow(), -1);
+    m_cDialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_cDialog.get()));
+    list()->setCurrentRow(0);
+    QListWidgetItem *cItem = list()->item(2);
+    if (bByMouse) {
+        QStyleOptionViewItem cOption;
+        cOption.initFrom(list());
+        cOption.rect = list()->visualItemRect(cItem);
+        cOption.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QRect cBox = list()->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &cOption, list());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, cBox.center());
+    } else {
+        cItem->setCheckState(Qt::Unchecked);
+    }
+    QCOMPARE(cItem->checkState(), Qt::Unchecked);
+    QCOMPARE(list()->currentRow(), 2);
+    QVERIFY(cItem->isSelected());
+    QCOMPARE(list()->selectedItems().size(), 1);
+    // Select All neither moves the current row.
+    child<QCheckBox>("cbSelectAllSections")->click();
+    QCOMPARE(list()->currentRow(), 2);
+    child<QPushButton>("btnMoveSectionUp")->click();
+    QCOMPARE(rowTexts(list()), QStringList({"A", "C", "B"}));
+    m_cDialog->hide();
+}
+
+void TestPrintoutSettingsDialog::saveFileNames_data()
+{
+    QTest::addColumn<QString>("sChosen");
+    QTest::addColumn<bool>("bTargetExists");
+    QTest::addColumn<int>("iAnswer");
+    QTest::addColumn<QString>("sExpected");
+    QTest::addColumn<int>("iQuestions");
+    QTest::addRow("typed without suffix") << "report" << false << int(QMessageBox::NoButton) << "report.pdf" << 0;
+    QTest::addRow("suffix in capitals") << "report.PDF" << false << int(QMessageBox::NoButton) << "report.PDF" << 0;
+    QTest::addRow("other suffix") << "report.v2" << false << int(QMessageBox::NoButton) << "report.v2.pdf" << 0;
+    QTest::addRow("cancelled") << "" << false << int(QMessageBox::NoButton) << "" << 0;
+    // The dialog asked about "report", not about the file that gets replaced.
+    QTest::addRow("added suffix hits a file, keep it") << "report" << true << int(QMessageBox::No) << "" << 1;
+    QTest::addRow("added suffix hits a file, replace it") << "report" << true << int(QMessageBox::Yes) << "report.pdf" << 1;
+    QTest::addRow("chosen file exists") << "report.pdf" << true << int(QMessageBox::No) << "report.pdf" << 0;
+}
+
+void TestPrintoutSettingsDialog::saveFileNames()
+{
+    QFETCH(QString, sChosen);
+    QFETCH(bool, bTargetExists);
+    QFETCH(int, iAnswer);
+    QFETCH(QString, sExpected);
+    QFETCH(int, iQuestions);
+    QTemporaryDir cDir;
+    if (bTargetExists) {
+        QFile cFile(cDir.filePath(QStringLiteral("report.pdf")));
+        QVERIFY(cFile.open(QIODevice::WriteOnly));
+    }
+    CMessageBoxAnswerer cAnswerer{QMessageBox::StandardButton(iAnswer)};
+    const QString sResult = completeSaveFileName(nullptr, sChosen.isEmpty() ? QString() : cDir.filePath(sChosen),
+                                                 QStringLiteral(".pdf"));
+    QCOMPARE(sResult, sExpected.isEmpty() ? QString() : cDir.filePath(sExpected));
+    QCOMPARE(cAnswerer.texts.size(), iQuestions);
 }
 
 QTEST_MAIN(TestPrintoutSettingsDialog)

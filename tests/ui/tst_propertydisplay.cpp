@@ -6,6 +6,9 @@
 #include "queries/CDataCoreObjectQuery.h"
 #include "ui/CDataCoreObjectDisplayWidget.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QtTest>
@@ -32,10 +35,12 @@ void checkHeaderAndFlags(const CDataCoreObjectDisplayWidget &cTable)
     QCOMPARE(cTable.horizontalHeaderItem(0)->text(), QStringLiteral("Property"));
     QCOMPARE(cTable.horizontalHeaderItem(1)->text(), QStringLiteral("Value"));
     QVERIFY(cTable.horizontalHeader()->stretchLastSection());
+    QCOMPARE(cTable.horizontalHeader()->sectionResizeMode(0), QHeaderView::ResizeToContents);
     QVERIFY(cTable.verticalHeader()->isHidden());
+    // Rows can be selected for copying, never edited.
     for (int iRow = 0; iRow < cTable.rowCount(); ++iRow)
         for (int iColumn = 0; iColumn < 2; ++iColumn)
-            QCOMPARE(cTable.item(iRow, iColumn)->flags(), Qt::ItemFlags(Qt::ItemIsEnabled));
+            QCOMPARE(cTable.item(iRow, iColumn)->flags(), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
 }
 
 } // namespace
@@ -146,6 +151,52 @@ private slots:
         QCOMPARE(cTable.rowCount(), iRows);
         QVERIFY(rowsOf(cTable).first().endsWith(QStringLiteral("=Crack, circumferential")));
         m_cEvent->setText(QStringLiteral("Crack"));
+    }
+
+    void copySelectedRows_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QString>("sWay");
+        QTest::addRow("one row by Ctrl+C") << QList<int>({0}) << "shortcut";
+        QTest::addRow("rows out of order by Ctrl+C") << QList<int>({2, 0}) << "shortcut";
+        QTest::addRow("Ctrl+C reaching the table itself") << QList<int>({1, 2}) << "key";
+        QTest::addRow("from the context menu") << QList<int>({1, 2}) << "menu";
+        QTest::addRow("nothing selected leaves the clipboard") << QList<int>() << "shortcut";
+    }
+
+    // Selected rows go to the clipboard as caption, tab, value, top to
+    // bottom; never just the current cell, as the view itself would copy.
+    void copySelectedRows()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, sWay);
+        CDataCoreObjectDisplayWidget cTable;
+        cTable.setSelectionBehavior(QAbstractItemView::SelectRows);
+        cTable.setObject(m_cEvent);
+        QVERIFY(cTable.rowCount() > 2);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        cTable.setCurrentCell(0, 1, QItemSelectionModel::NoUpdate);
+        for (const int iRow : rows)
+            cTable.selectionModel()->select(cTable.model()->index(iRow, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QStringList cExpected;
+        QList<int> cSorted = rows;
+        std::sort(cSorted.begin(), cSorted.end());
+        for (const int iRow : cSorted)
+            cExpected << cTable.item(iRow, 0)->text() + QLatin1Char('\t') + cTable.item(iRow, 1)->text();
+        if (sWay == QLatin1String("shortcut")) {
+            cTable.show();
+            QVERIFY(QTest::qWaitForWindowActive(&cTable));
+            QTest::keyClick(&cTable, Qt::Key_C, Qt::ControlModifier);
+        } else if (sWay == QLatin1String("key")) {
+            QTest::keyClick(&cTable, Qt::Key_C, Qt::ControlModifier);
+        } else {
+            QAction *cCopy = cTable.findChild<QAction *>(QStringLiteral("actionCopyProperties"));
+            QVERIFY(cCopy && cTable.actions().contains(cCopy));
+            QCOMPARE(cTable.contextMenuPolicy(), Qt::ActionsContextMenu);
+            cCopy->trigger();
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), rows.isEmpty() ? QStringLiteral("before") : cExpected.join('\n'));
     }
 
     void tableDoesNotSort()

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -39,6 +40,9 @@ private slots:
     void missingLanguageFileStillInstalls();
     void paths();
     void emptyInstallation();
+    void toolkitSpeaksTheProgramsLanguage_data();
+    void toolkitSpeaksTheProgramsLanguage();
+    void missingToolkitTranslationIsNoError();
 
 private:
     QTemporaryDir m_installDir;
@@ -110,6 +114,42 @@ void TestAppContext::emptyInstallation()
     QVERIFY(!context.translator());
     QVERIFY(context.catalogRegistry()->locales().empty());
     QVERIFY(context.catalogRegistry()->catalogs().empty());
+}
+
+void TestAppContext::toolkitSpeaksTheProgramsLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("cancel");
+    QTest::addRow("German") << "de_DE" << "Abbrechen";
+    QTest::addRow("Austrian gets the German record's") << "de_AT" << "Abbrechen";
+    QTest::addRow("no program language, no toolkit one") << "ja_JP" << "Cancel";
+}
+
+// The toolkit's own texts (standard buttons, file dialogs) follow the
+// language the program chose, and go again with the context.
+void TestAppContext::toolkitSpeaksTheProgramsLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, cancel);
+    const QString sToolkitFiles = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(sToolkitFiles + QStringLiteral("/qtbase_de.qm")))
+        QSKIP("the toolkit's translations (qt6-translations-l10n) are not installed");
+    {
+        CApplicationContext context(m_installDir.path(), locale);
+        QCOMPARE(context.toolkitTranslator() != nullptr, cancel != QLatin1String("Cancel"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    }
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+void TestAppContext::missingToolkitTranslationIsNoError()
+{
+    QTemporaryDir empty;
+    CApplicationContext context(m_installDir.path(), QStringLiteral("en_GB"));
+    QVERIFY(!context.installToolkitTranslation(QStringLiteral("de_DE"), empty.path()));
+    QVERIFY(!context.toolkitTranslator());
+    // The program's own translation is untouched.
+    QVERIFY(context.translator());
 }
 
 QTEST_GUILESS_MAIN(TestAppContext)
