@@ -1,6 +1,6 @@
 #include "report/SectionPartFactory.h"
 
-#include "report/CSectionPrintout.h"
+#include "report/parts/CSectionPrintout.h"
 
 std::unique_ptr<CPrintoutPart> createSectionPart(const SectionEntry &cEntry, const PrintoutLayout &cLayout,
                                                  const ReportLogo &cLogo, const CDamageClassList *cDamageClasses,

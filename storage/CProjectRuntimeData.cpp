@@ -3,8 +3,8 @@
 #include "metadata/CInspectionStandard.h"
 #include "model/CBaseProject.h"
 #include "model/CCorvaneProject.h"
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
 
 CProjectRuntimeData::CProjectRuntimeData(CBaseProject *cProject,
                                          std::unique_ptr<CInspectionStandard> cStandard,

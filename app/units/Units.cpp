@@ -1,4 +1,4 @@
-#include "app/Units.h"
+#include "app/units/Units.h"
 
 #include <QDebug>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CGraphData.h"
+#include "report/chart/CGraphData.h"
 
 // The altitude profile curve and the scaled offset between the two pipe lines.
 class CAltitudeGraphData : public CGraphData

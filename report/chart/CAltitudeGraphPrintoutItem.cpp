@@ -1,7 +1,7 @@
-#include "report/CAltitudeGraphPrintoutItem.h"
+#include "report/chart/CAltitudeGraphPrintoutItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/InclinationChartPens.h"
+#include "report/chart/InclinationChartPens.h"
+#include "report/paint/CReportPainter.h"
 
 CAltitudeGraphPrintoutItem::CAltitudeGraphPrintoutItem(const GraphPenLayout *pCurvePen, const GraphPenLayout *pPipePen,
                                                        std::unique_ptr<CAltitudeGraphData> pData, int iHeight)

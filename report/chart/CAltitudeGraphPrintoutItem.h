@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/CAltitudeGraphData.h"
-#include "report/CCustomPrintoutItem.h"
+#include "report/chart/CAltitudeGraphData.h"
+#include "report/items/CCustomPrintoutItem.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "report/CGraphData.h"
+#include "report/chart/CGraphData.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "report/CInclinationGraphPrintoutItem.h"
+#include "report/chart/CInclinationGraphPrintoutItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/InclinationChartPens.h"
+#include "report/chart/InclinationChartPens.h"
+#include "report/paint/CReportPainter.h"
 
 CInclinationGraphPrintoutItem::CInclinationGraphPrintoutItem(const GraphPenLayout *pCurvePen,
                                                              const GraphPenLayout *pZeroLinePen,

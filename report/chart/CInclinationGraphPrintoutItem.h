@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/CCustomPrintoutItem.h"
-#include "report/CGraphData.h"
+#include "report/chart/CGraphData.h"
+#include "report/items/CCustomPrintoutItem.h"
 
 #include <memory>
 

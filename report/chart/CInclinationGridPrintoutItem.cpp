@@ -1,10 +1,10 @@
-#include "report/CInclinationGridPrintoutItem.h"
+#include "report/chart/CInclinationGridPrintoutItem.h"
 
-#include "app/Units.h"
-#include "report/CReportPainter.h"
-#include "report/InclinationChartGeometry.h"
-#include "report/InclinationChartPens.h"
-#include "report/LayoutRecords.h"
+#include "app/units/Units.h"
+#include "report/chart/InclinationChartGeometry.h"
+#include "report/chart/InclinationChartPens.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/paint/CReportPainter.h"
 
 #include <QFont>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "report/CAltitudeGraphPrintoutItem.h"
-#include "report/CCustomPrintoutItem.h"
-#include "report/CInclinationGraphPrintoutItem.h"
-#include "report/InclinationChartTexts.h"
+#include "report/chart/CAltitudeGraphPrintoutItem.h"
+#include "report/chart/CInclinationGraphPrintoutItem.h"
+#include "report/chart/InclinationChartTexts.h"
+#include "report/items/CCustomPrintoutItem.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
-#include "report/CInclinationLegendPrintoutItem.h"
+#include "report/chart/CInclinationLegendPrintoutItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/InclinationChartPens.h"
-#include "report/LayoutRecords.h"
+#include "report/chart/InclinationChartPens.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/paint/CReportPainter.h"
 
 #include <QFont>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/CCustomPrintoutItem.h"
-#include "report/InclinationLegendTexts.h"
+#include "report/chart/InclinationLegendTexts.h"
+#include "report/items/CCustomPrintoutItem.h"
 
 class GraphPenLayout;
 class InclinationLegendLayout;

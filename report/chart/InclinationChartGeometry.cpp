@@ -1,6 +1,6 @@
-#include "report/InclinationChartGeometry.h"
+#include "report/chart/InclinationChartGeometry.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "report/InclinationChartPens.h"
+#include "report/chart/InclinationChartPens.h"
 
-#include "report/LayoutRecords.h"
+#include "report/layout/LayoutRecords.h"
 
 #include <algorithm>
 

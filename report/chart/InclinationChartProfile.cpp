@@ -1,4 +1,4 @@
-#include "report/InclinationChartProfile.h"
+#include "report/chart/InclinationChartProfile.h"
 
 #include "metadata/CInclinationData.h"
 #include "metadata/CInclinationProfile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/InclinationChartInput.h"
+#include "report/chart/InclinationChartInput.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "report/CColourSwatchCellItem.h"
+#include "report/items/CColourSwatchCellItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/LayoutCell.h"
+#include "report/layout/LayoutCell.h"
+#include "report/paint/CReportPainter.h"
 
 #include <QPen>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CTableCellItem.h"
+#include "report/items/CTableCellItem.h"
 
 #include <QColor>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "report/CCustomPrintoutItem.h"
+#include "report/items/CCustomPrintoutItem.h"
 
-#include "report/CReportPainter.h"
+#include "report/paint/CReportPainter.h"
 
 void CCustomPrintoutItem::applyPlacement(CReportPainter &cPainter) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CPrintoutItemBase.h"
+#include "report/items/CPrintoutItemBase.h"
 
 #include <QPoint>
 

@@ -1,6 +1,6 @@
-#include "report/CCustomizedTablePrintoutItem.h"
+#include "report/items/CCustomizedTablePrintoutItem.h"
 
-#include "report/LayoutTable.h"
+#include "report/layout/LayoutTable.h"
 
 CCustomizedTablePrintoutItem::CCustomizedTablePrintoutItem(const LayoutTable *pTemplate)
     : m_pTable(std::make_unique<LayoutTable>(pTemplate ? pTemplate->width() : 0))

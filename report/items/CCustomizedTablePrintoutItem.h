@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CTablePrintoutItemBase.h"
+#include "report/items/CTablePrintoutItemBase.h"
 
 #include <QList>
 #include <QString>

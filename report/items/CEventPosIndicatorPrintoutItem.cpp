@@ -1,7 +1,7 @@
-#include "report/CEventPosIndicatorPrintoutItem.h"
+#include "report/items/CEventPosIndicatorPrintoutItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/LayoutRecords.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/paint/CReportPainter.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CCustomPrintoutItem.h"
+#include "report/items/CCustomPrintoutItem.h"
 
 #include <QList>
 #include <QPair>

@@ -1,7 +1,7 @@
-#include "report/CHeaderPrintoutItem.h"
+#include "report/items/CHeaderPrintoutItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/LayoutTable.h"
+#include "report/layout/LayoutTable.h"
+#include "report/paint/CReportPainter.h"
 
 namespace {
 const int kLogoOffset = 100;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CTablePrintoutItem.h"
+#include "report/items/CTablePrintoutItem.h"
 
 #include <QImage>
 #include <QString>

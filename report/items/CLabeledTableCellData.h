@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CTableCellData.h"
+#include "report/items/CTableCellData.h"
 
 // A cell value with a small label printed above it.
 class CLabeledTableCellData : public CTableCellData

@@ -1,7 +1,7 @@
-#include "report/CLabeledTableCellItem.h"
+#include "report/items/CLabeledTableCellItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/LayoutCell.h"
+#include "report/layout/LayoutCell.h"
+#include "report/paint/CReportPainter.h"
 
 namespace {
 const int kLabelPointSize = 12;

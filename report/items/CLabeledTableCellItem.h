@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/CLabeledTableCellData.h"
-#include "report/CTableCellItem.h"
+#include "report/items/CLabeledTableCellData.h"
+#include "report/items/CTableCellItem.h"
 
 // A cell with a small label above its value.
 class CLabeledTableCellItem : public CTableCellItem

@@ -1,7 +1,7 @@
-#include "report/CPageFooterPrintoutItem.h"
+#include "report/items/CPageFooterPrintoutItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/LayoutRecords.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/paint/CReportPainter.h"
 
 namespace {
 const int kPenWidth = 30;

@@ -1,11 +1,11 @@
-#include "report/CPicturePrintoutItem.h"
+#include "report/items/CPicturePrintoutItem.h"
 
 #include "model/CInspectionEvent.h"
 #include "queries/CSharedTranslations.h"
-#include "report/CReportPainter.h"
-#include "report/LayoutTable.h"
-#include "report/PrintoutLayout.h"
-#include "report/TableFilling.h"
+#include "report/items/TableFilling.h"
+#include "report/layout/LayoutTable.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/paint/CReportPainter.h"
 #include "storage/ProjectDirectory.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "report/CSectionGraphicPrintoutItem.h"
+#include "report/items/CSectionGraphicPrintoutItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/LayoutRecords.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/paint/CReportPainter.h"
 
 #include <algorithm>
 

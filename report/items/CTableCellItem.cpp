@@ -1,8 +1,8 @@
-#include "report/CTableCellItem.h"
+#include "report/items/CTableCellItem.h"
 
-#include "report/CReportPainter.h"
-#include "report/LayoutCell.h"
-#include "report/LayoutRecords.h"
+#include "report/layout/LayoutCell.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/paint/CReportPainter.h"
 
 namespace {
 const int kBorderPenWidth = 30;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/CPrintoutItemBase.h"
-#include "report/CTableCellData.h"
+#include "report/items/CPrintoutItemBase.h"
+#include "report/items/CTableCellData.h"
 
 #include <QRect>
 

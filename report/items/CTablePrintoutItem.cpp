@@ -1,4 +1,4 @@
-#include "report/CTablePrintoutItem.h"
+#include "report/items/CTablePrintoutItem.h"
 
 CTablePrintoutItem::CTablePrintoutItem(const LayoutTable *pTable) : m_pTable(pTable)
 {

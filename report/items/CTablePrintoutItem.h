@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CTablePrintoutItemBase.h"
+#include "report/items/CTablePrintoutItemBase.h"
 
 // A table on a layout table of the printout layout (not owned).
 class CTablePrintoutItem : public CTablePrintoutItemBase

@@ -1,7 +1,7 @@
-#include "report/CTablePrintoutItemBase.h"
+#include "report/items/CTablePrintoutItemBase.h"
 
-#include "report/CReportPainter.h"
-#include "report/LayoutTable.h"
+#include "report/layout/LayoutTable.h"
+#include "report/paint/CReportPainter.h"
 
 CTablePrintoutItemBase::CTablePrintoutItemBase() = default;
 CTablePrintoutItemBase::~CTablePrintoutItemBase() = default;

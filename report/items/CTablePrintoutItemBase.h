@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/CCustomPrintoutItem.h"
-#include "report/CTableCellItem.h"
+#include "report/items/CCustomPrintoutItem.h"
+#include "report/items/CTableCellItem.h"
 
 #include <memory>
 #include <vector>

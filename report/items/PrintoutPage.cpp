@@ -1,7 +1,14 @@
-#include "report/PrintoutPage.h"
+#include "report/items/PrintoutPage.h"
 
-#include "report/CReportPainter.h"
-#include "report/PageGeometry.h"
+#include "report/paint/CReportPainter.h"
+#include "report/paint/PageGeometry.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+const int kBodyGap = 500;
+}
 
 PrintoutPage::PrintoutPage() = default;
 PrintoutPage::~PrintoutPage() = default;
@@ -40,4 +47,16 @@ void PrintoutPage::paint(CReportPainter &cPainter) const
     if (m_pFooter)
         m_pFooter->paint(cPainter);
     cPainter.restore();
+}
+
+QRect bodyArea(const PrintoutPage &cPage)
+{
+    QRect cBody = pageRectangle();
+    cBody.moveTo(0, 0);
+    const int iHeaderHeight = cPage.header() ? cPage.header()->height() : 0;
+    // A damaged layout's header may be as tall as an int allows; the body then
+    // starts far below the page instead of overflowing.
+    const qint64 iTop = qint64(iHeaderHeight) + kBodyGap;
+    cBody.moveTop(static_cast<int>(std::min<qint64>(iTop, std::numeric_limits<int>::max() - qint64(cBody.height()))));
+    return cBody;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "report/CCustomPrintoutItem.h"
-#include "report/CTablePrintoutItem.h"
+#include "report/items/CCustomPrintoutItem.h"
+#include "report/items/CTablePrintoutItem.h"
+
+#include <QRect>
 
 #include <memory>
 #include <vector>
@@ -39,3 +41,7 @@ private:
 };
 
 using PrintoutPageList = std::vector<std::unique_ptr<PrintoutPage>>;
+
+// The page rectangle moved to the origin, its top at header height + 500
+// (500 without header), its height kept.
+QRect bodyArea(const PrintoutPage &cPage);

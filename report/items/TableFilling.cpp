@@ -1,11 +1,11 @@
-#include "report/TableFilling.h"
+#include "report/items/TableFilling.h"
 
 #include "queries/CDataCoreObjectQuery.h"
-#include "report/CLabeledTableCellItem.h"
-#include "report/CTablePrintoutItemBase.h"
-#include "report/LayoutCellLinkRegistry.h"
-#include "report/LayoutTable.h"
-#include "report/PrintoutLayout.h"
+#include "report/items/CLabeledTableCellItem.h"
+#include "report/items/CTablePrintoutItemBase.h"
+#include "report/layout/LayoutCellLinkRegistry.h"
+#include "report/layout/LayoutTable.h"
+#include "report/layout/PrintoutLayout.h"
 
 namespace {
 enum LinkType { LinkNone = 0, LinkValue = 1, LinkCode = 2, LinkCaption = 3 };

@@ -1,6 +1,6 @@
-#include "report/CDamageClassList.h"
+#include "report/layout/CDamageClassList.h"
 
-#include "report/PrintoutLayoutReader.h"
+#include "report/layout/PrintoutLayoutReader.h"
 #include "storage/CIniReader.h"
 
 const DamageClassLegendEntry *CDamageClassList::entryAt(int iIndex) const

@@ -1,4 +1,4 @@
-#include "report/LayoutCell.h"
+#include "report/layout/LayoutCell.h"
 
 namespace {
 bool isSide(int iSide)

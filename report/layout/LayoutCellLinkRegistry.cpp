@@ -1,4 +1,4 @@
-#include "report/LayoutCellLinkRegistry.h"
+#include "report/layout/LayoutCellLinkRegistry.h"
 
 void LayoutCellLinkRegistry::add(const LayoutCell *pCell, int iFieldId, int iLinkType)
 {

@@ -1,4 +1,4 @@
-#include "report/LayoutRow.h"
+#include "report/layout/LayoutRow.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/LayoutCell.h"
+#include "report/layout/LayoutCell.h"
 
 #include <QRect>
 

@@ -1,4 +1,4 @@
-#include "report/LayoutTable.h"
+#include "report/layout/LayoutTable.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/LayoutRow.h"
+#include "report/layout/LayoutRow.h"
 
 #include <QRect>
 

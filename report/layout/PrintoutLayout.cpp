@@ -1,4 +1,4 @@
-#include "report/PrintoutLayout.h"
+#include "report/layout/PrintoutLayout.h"
 
 namespace {
 const char *const kGroupNames[PrintoutLayout::GroupCount] = {

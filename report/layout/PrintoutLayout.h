@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/LayoutCellLinkRegistry.h"
-#include "report/LayoutRecords.h"
-#include "report/LayoutTable.h"
+#include "report/layout/LayoutCellLinkRegistry.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/layout/LayoutTable.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "report/PrintoutLayoutReader.h"
+#include "report/layout/PrintoutLayoutReader.h"
 
-#include "report/PrintoutLayout.h"
+#include "report/layout/PrintoutLayout.h"
 #include "storage/CIniReader.h"
 
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "report/CReportPainter.h"
+#include "report/paint/CReportPainter.h"
 
 #include <QFontMetrics>
 

@@ -1,4 +1,4 @@
-#include "report/Pagination.h"
+#include "report/paint/Pagination.h"
 
 #include <algorithm>
 

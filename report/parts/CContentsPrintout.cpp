@@ -1,14 +1,14 @@
-#include "report/CContentsPrintout.h"
+#include "report/parts/CContentsPrintout.h"
 
 #include "model/CInspectionSegment.h"
-#include "report/CCustomizedTablePrintoutItem.h"
-#include "report/CPrintoutTextTranslator.h"
-#include "report/FrontPage.h"
-#include "report/PageGeometry.h"
-#include "report/Pagination.h"
-#include "report/PartPageCounts.h"
-#include "report/PrintoutLayout.h"
 #include "report/ReportJob.h"
+#include "report/items/CCustomizedTablePrintoutItem.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/paint/PageGeometry.h"
+#include "report/paint/Pagination.h"
+#include "report/parts/CPrintoutTextTranslator.h"
+#include "report/parts/FrontPage.h"
+#include "report/parts/PartPageCounts.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
-#include "report/CDamageClassPrintout.h"
+#include "report/parts/CDamageClassPrintout.h"
 
 #include "metadata/CInspectionStandard.h"
-#include "report/CColourSwatchCellItem.h"
-#include "report/CDamageClassList.h"
-#include "report/CPrintoutTextTranslator.h"
-#include "report/CTablePrintoutItem.h"
-#include "report/FrontPage.h"
-#include "report/PrintoutLayout.h"
 #include "report/ReportJob.h"
+#include "report/items/CColourSwatchCellItem.h"
+#include "report/items/CTablePrintoutItem.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/parts/CPrintoutTextTranslator.h"
+#include "report/parts/FrontPage.h"
 
 #include <algorithm>
 

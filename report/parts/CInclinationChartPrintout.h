@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/CPrintoutPart.h"
-#include "report/InclinationChartInput.h"
-#include "report/InclinationChartTexts.h"
+#include "report/chart/InclinationChartInput.h"
+#include "report/chart/InclinationChartTexts.h"
+#include "report/parts/CPrintoutPart.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "report/CPrintoutPart.h"
+#include "report/parts/CPrintoutPart.h"
 
 CPrintoutPart::~CPrintoutPart() = default;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/PrintoutPage.h"
+#include "report/items/PrintoutPage.h"
 
 // Base of the report parts. A part lays out all its pages before anything
 // is printed; the report run takes them and then owns them.

@@ -1,6 +1,6 @@
-#include "report/CPrintoutTextTranslator.h"
+#include "report/parts/CPrintoutTextTranslator.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 
 CPrintoutTextTranslator::CPrintoutTextTranslator() = default;
 

@@ -1,11 +1,11 @@
-#include "report/CProjectInfoPrintout.h"
+#include "report/parts/CProjectInfoPrintout.h"
 
 #include "model/CCorvaneProject.h"
-#include "report/CPrintoutTextTranslator.h"
-#include "report/CTablePrintoutItem.h"
-#include "report/FrontPage.h"
-#include "report/PrintoutLayout.h"
-#include "report/TableFilling.h"
+#include "report/items/CTablePrintoutItem.h"
+#include "report/items/TableFilling.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/parts/CPrintoutTextTranslator.h"
+#include "report/parts/FrontPage.h"
 
 CProjectInfoPrintout::CProjectInfoPrintout(const CCorvaneProject *cProject, const PrintoutLayout &cLayout,
                                            const ReportLogo &cLogo)

@@ -1,16 +1,16 @@
-#include "report/CSectionListPrintout.h"
+#include "report/parts/CSectionListPrintout.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "model/CInspectionSegment.h"
 #include "queries/CDataCoreObjectQuery.h"
 #include "queries/FieldIds.h"
-#include "report/CCustomizedTablePrintoutItem.h"
-#include "report/CPrintoutTextTranslator.h"
-#include "report/FrontPage.h"
-#include "report/PageGeometry.h"
-#include "report/Pagination.h"
-#include "report/PrintoutLayout.h"
 #include "report/ReportJob.h"
+#include "report/items/CCustomizedTablePrintoutItem.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/paint/PageGeometry.h"
+#include "report/paint/Pagination.h"
+#include "report/parts/CPrintoutTextTranslator.h"
+#include "report/parts/FrontPage.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/CPrintoutPart.h"
+#include "report/parts/CPrintoutPart.h"
 
 #include <QList>
 #include <QStringList>

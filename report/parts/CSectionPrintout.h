@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/CPrintoutPart.h"
-#include "report/SectionEventLayout.h"
+#include "report/parts/CPrintoutPart.h"
+#include "report/parts/SectionEventLayout.h"
 
 #include <QList>
 #include <QString>

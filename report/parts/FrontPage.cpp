@@ -1,11 +1,11 @@
-#include "report/FrontPage.h"
+#include "report/parts/FrontPage.h"
 
 #include "model/CCorvaneProject.h"
-#include "report/CHeaderPrintoutItem.h"
-#include "report/PageGeometry.h"
-#include "report/PrintoutLayout.h"
-#include "report/ReportLogo.h"
-#include "report/TableFilling.h"
+#include "report/items/CHeaderPrintoutItem.h"
+#include "report/items/TableFilling.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/paint/PageGeometry.h"
+#include "report/parts/ReportLogo.h"
 
 std::unique_ptr<PrintoutPage> createFrontPage(const PrintoutLayout &cLayout, const ReportLogo &cLogo,
                                               const CCorvaneProject *cProject, const QString &sTitle,

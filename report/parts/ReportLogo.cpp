@@ -1,4 +1,4 @@
-#include "report/ReportLogo.h"
+#include "report/parts/ReportLogo.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "report/SectionEventLayout.h"
+#include "report/parts/SectionEventLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,8 +11,8 @@
 #include "queries/CSectionObjectQuery.h"
 #include "queries/CSharedTranslations.h"
 #include "queries/FieldIds.h"
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
 

@@ -4,15 +4,15 @@
 #include "model/CInspectionSegment.h"
 #include "model/CProperty.h"
 #include "model/CPropertyList.h"
-#include "report/CCustomizedTablePrintoutItem.h"
-#include "report/CLabeledTableCellItem.h"
-#include "report/CReportPainter.h"
-#include "report/CTablePrintoutItem.h"
-#include "report/LayoutCellLinkRegistry.h"
-#include "report/LayoutTable.h"
-#include "report/PrintoutPage.h"
 #include "report/ReportPrinter.h"
-#include "report/TableFilling.h"
+#include "report/items/CCustomizedTablePrintoutItem.h"
+#include "report/items/CLabeledTableCellItem.h"
+#include "report/items/CTablePrintoutItem.h"
+#include "report/items/PrintoutPage.h"
+#include "report/items/TableFilling.h"
+#include "report/layout/LayoutCellLinkRegistry.h"
+#include "report/layout/LayoutTable.h"
+#include "report/paint/CReportPainter.h"
 
 #include <QImage>
 #include <QPdfWriter>
