@@ -51,14 +51,15 @@ std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(const LayoutT
                                                                    const LayoutCellLinkRegistry &cRegistry,
                                                                    const CInspectionEvent *pEvent,
                                                                    const QString &sPhotoDirectory,
-                                                                   const QString &sFileName, bool bThreePerPage)
+                                                                   const QString &sFileName, bool bThreePerPage,
+                                                                   const CInspectionStandard *pStandard)
 {
     QRect cPictureRect;
     if (const LayoutCell *pFirstCell = pTable ? pTable->cellAt(0, 0) : nullptr) {
         cPictureRect = bThreePerPage ? QRect(0, 0, pFirstCell->width(), pTable->height()) : pFirstCell->rect();
     }
     auto pItem = std::make_unique<CPicturePrintoutItem>(pTable, cPictureRect, mediaFilePath(sPhotoDirectory, sFileName));
-    fillFromObject(*pItem, pTable, cRegistry, pEvent, false);
+    fillFromObject(*pItem, pTable, cRegistry, pEvent, false, pStandard);
 
     const QString sCaption = CSharedTranslations::instance()->caption(CSharedTranslations::CaptionPhotoFile);
     const int iRow = bThreePerPage ? 0 : 1;
@@ -73,9 +74,10 @@ std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(const LayoutT
 std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(const LayoutTable *pTable, const PrintoutLayout &cLayout,
                                                                    const CInspectionEvent *pEvent,
                                                                    const QString &sPhotoDirectory,
-                                                                   const QString &sFileName, bool bThreePerPage)
+                                                                   const QString &sFileName, bool bThreePerPage,
+                                                                   const CInspectionStandard *pStandard)
 {
-    return create(pTable, cLayout.cellLinks(), pEvent, sPhotoDirectory, sFileName, bThreePerPage);
+    return create(pTable, cLayout.cellLinks(), pEvent, sPhotoDirectory, sFileName, bThreePerPage, pStandard);
 }
 
 void CPicturePrintoutItem::paint(CReportPainter &cPainter) const

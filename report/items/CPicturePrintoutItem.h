@@ -8,6 +8,7 @@
 #include <memory>
 
 class CInspectionEvent;
+class CInspectionStandard;
 class LayoutCellLinkRegistry;
 class PrintoutLayout;
 
@@ -20,17 +21,20 @@ public:
     CPicturePrintoutItem(const LayoutTable *pTable, const QRect &cPictureRect, const QString &sPhotoPath);
 
     // The frame for one photo of the event: picture rectangle by the photo
-    // mode, cells filled from the event, plus "Photo File" and the file name.
-    // A file name that could leave the photo directory gives no photo.
+    // mode, cells filled from the event (section property captions from the
+    // standard), plus "Photo File" and the file name. A file name that could
+    // leave the photo directory gives no photo.
     static std::unique_ptr<CPicturePrintoutItem> create(const LayoutTable *pTable, const LayoutCellLinkRegistry &cRegistry,
                                                         const CInspectionEvent *pEvent,
                                                         const QString &sPhotoDirectory,
-                                                        const QString &sFileName, bool bThreePerPage);
+                                                        const QString &sFileName, bool bThreePerPage,
+                                                        const CInspectionStandard *pStandard);
 
     static std::unique_ptr<CPicturePrintoutItem> create(const LayoutTable *pTable, const PrintoutLayout &cLayout,
                                                         const CInspectionEvent *pEvent,
                                                         const QString &sPhotoDirectory,
-                                                        const QString &sFileName, bool bThreePerPage);
+                                                        const QString &sFileName, bool bThreePerPage,
+                                                        const CInspectionStandard *pStandard);
 
     QRect pictureRect() const { return m_cPictureRect; }
     QString photoPath() const { return m_sPhotoPath; }

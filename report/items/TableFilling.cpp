@@ -17,14 +17,15 @@ QString withColon(const QString &sCaption)
 
 // The cell item with its text from the query; no query gives empty texts.
 std::unique_ptr<CTableCellItem> cellItemFromQuery(const LayoutCell *pCell, const LayoutCellLinkRegistry &cRegistry,
-                                                  const CDataCoreObjectQuery *pQuery, bool bLabeled)
+                                                  const CDataCoreObjectQuery *pQuery, bool bLabeled,
+                                                  const CInspectionStandard *pStandard)
 {
     const LayoutCellLink cLink = cRegistry.lookup(pCell);
     if (bLabeled) {
         QString sLabel;
         QString sValue;
         if (pQuery) {
-            sLabel = withColon(pQuery->fieldCaption(cLink.iFieldId).toUpper());
+            sLabel = withColon(fieldCaptionFromStandard(cLink.iFieldId, pStandard).toUpper());
             sValue = pQuery->fieldValue(cLink.iFieldId);
         }
         return std::make_unique<CLabeledTableCellItem>(pCell, std::make_unique<CLabeledTableCellData>(sValue, sLabel));
@@ -39,7 +40,7 @@ std::unique_ptr<CTableCellItem> cellItemFromQuery(const LayoutCell *pCell, const
             sText = pQuery->fieldCode(cLink.iFieldId);
             break;
         case LinkCaption:
-            sText = withColon(pQuery->fieldCaption(cLink.iFieldId));
+            sText = withColon(fieldCaptionFromStandard(cLink.iFieldId, pStandard));
             break;
         default:
             break;
@@ -50,7 +51,7 @@ std::unique_ptr<CTableCellItem> cellItemFromQuery(const LayoutCell *pCell, const
 } // namespace
 
 void fillFromObject(CTablePrintoutItemBase &cItem, const LayoutTable *pTable, const LayoutCellLinkRegistry &cRegistry,
-                    const CDataCoreObject *pObject, bool bLabeled)
+                    const CDataCoreObject *pObject, bool bLabeled, const CInspectionStandard *pStandard)
 {
     if (!pTable)
         return;
@@ -59,24 +60,26 @@ void fillFromObject(CTablePrintoutItemBase &cItem, const LayoutTable *pTable, co
     for (int iRow = 0; iRow < pTable->rowCount(); ++iRow) {
         const LayoutRow *pRow = pTable->rowAt(iRow);
         for (int iCell = 0; iCell < pRow->cellCount(); ++iCell)
-            cItem.addCellItem(cellItemFromQuery(pRow->cellAt(iCell), cRegistry, pQuery.get(), bLabeled));
+            cItem.addCellItem(cellItemFromQuery(pRow->cellAt(iCell), cRegistry, pQuery.get(), bLabeled, pStandard));
     }
 }
 
 std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const LayoutCellLinkRegistry &cRegistry,
-                                               const CDataCoreObject *pObject, bool bLabeled)
+                                               const CDataCoreObject *pObject, bool bLabeled,
+                                               const CInspectionStandard *pStandard)
 {
-    return cellItemFromQuery(pCell, cRegistry, createQuery(pObject).get(), bLabeled);
+    return cellItemFromQuery(pCell, cRegistry, createQuery(pObject).get(), bLabeled, pStandard);
 }
 
 std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const PrintoutLayout &cLayout,
-                                               const CDataCoreObject *pObject, bool bLabeled)
+                                               const CDataCoreObject *pObject, bool bLabeled,
+                                               const CInspectionStandard *pStandard)
 {
-    return createCellItem(pCell, cLayout.cellLinks(), pObject, bLabeled);
+    return createCellItem(pCell, cLayout.cellLinks(), pObject, bLabeled, pStandard);
 }
 
 void fillFromObject(CTablePrintoutItemBase &cItem, const LayoutTable *pTable, const PrintoutLayout &cLayout,
-                    const CDataCoreObject *pObject, bool bLabeled)
+                    const CDataCoreObject *pObject, bool bLabeled, const CInspectionStandard *pStandard)
 {
-    fillFromObject(cItem, pTable, cLayout.cellLinks(), pObject, bLabeled);
+    fillFromObject(cItem, pTable, cLayout.cellLinks(), pObject, bLabeled, pStandard);
 }

@@ -1,35 +1,35 @@
 #include "report/parts/CContentsPrintout.h"
 
 #include "model/CInspectionSegment.h"
-#include "report/ReportJob.h"
 #include "report/items/CCustomizedTablePrintoutItem.h"
 #include "report/layout/PrintoutLayout.h"
-#include "report/paint/PageGeometry.h"
 #include "report/paint/Pagination.h"
 #include "report/parts/CPrintoutTextTranslator.h"
 #include "report/parts/FrontPage.h"
 #include "report/parts/PartPageCounts.h"
+#include "report/parts/ReportContext.h"
 
 #include <algorithm>
 
-CContentsPrintout::CContentsPrintout(const ReportJob &cJob, const ReportLogo &cLogo, PartPageCounts &cCounts)
-    : m_cJob(cJob), m_cLogo(cLogo), m_cCounts(cCounts), m_iRowsPerPage(rowsPerPage(cJob))
+CContentsPrintout::CContentsPrintout(const ReportContext &cContext, PartPageCounts &cCounts)
+    : m_cContext(cContext), m_cCounts(cCounts), m_iRowsPerPage(rowsPerPage(cContext))
 {
 }
 
-int CContentsPrintout::rowsPerPage(const ReportJob &cJob)
+int CContentsPrintout::rowsPerPage(const ReportContext &cContext)
 {
-    if (!cJob.cLayout)
+    if (!cContext.cLayout)
         return 1;
-    const LayoutTable *pTable = cJob.cLayout->tableOfContents();
+    const LayoutTable *pTable = cContext.cLayout->tableOfContents();
     const LayoutRow *pFirst = pTable ? pTable->rowAt(0) : nullptr;
-    const int iRows = pFirst ? listRowsPerPage(pageRectangle().height(), frontPageHeaderHeight(*cJob.cLayout),
+    const int iRows = pFirst ? listRowsPerPage(cContext.cPageRect.height(), frontPageHeaderHeight(*cContext.cLayout),
                                                pFirst->height())
                              : 0;
     return std::max(1, iRows);
 }
 
-QList<ContentsEntry> CContentsPrintout::entries(const ReportJob &cJob, PartPageCounts &cCounts, int iRowsPerPage)
+QList<ContentsEntry> CContentsPrintout::entries(const ReportContext &cContext, PartPageCounts &cCounts,
+                                                int iRowsPerPage)
 {
     // The number of entries is known before any page number, so the
     // contents can count exactly the pages it will produce, however many.
@@ -40,7 +40,7 @@ QList<ContentsEntry> CContentsPrintout::entries(const ReportJob &cJob, PartPageC
         ++iEntryCount;
     if (cCounts.iDamageClassLegend > 0)
         ++iEntryCount;
-    for (int i = 0; i < cJob.sectionCount(); ++i) {
+    for (int i = 0; i < cContext.sections.size(); ++i) {
         if (cCounts.sectionPages.value(i) > 0)
             ++iEntryCount;
     }
@@ -60,11 +60,11 @@ QList<ContentsEntry> CContentsPrintout::entries(const ReportJob &cJob, PartPageC
     if (cCounts.iDamageClassLegend > 0)
         add(printoutText(CPrintoutTextTranslator::DamageClassLegend), cCounts.iDamageClassLegend);
     const QString sSectionPrefix = printoutText(CPrintoutTextTranslator::SectionPrefix);
-    for (int i = 0; i < cJob.sectionCount(); ++i) {
+    for (int i = 0; i < cContext.sections.size(); ++i) {
         const int iPages = cCounts.sectionPages.value(i);
         if (iPages <= 0)
             continue;
-        const CInspectionSegment *cSection = cJob.sectionAt(i)->cSection;
+        const CInspectionSegment *cSection = cContext.sections.at(i);
         add(sSectionPrefix + (cSection ? cSection->name() : QString()), iPages);
     }
     return result;
@@ -72,10 +72,10 @@ QList<ContentsEntry> CContentsPrintout::entries(const ReportJob &cJob, PartPageC
 
 void CContentsPrintout::buildPages()
 {
-    if (!m_cJob.cLayout)
+    if (!m_cContext.cLayout)
         return;
-    const PrintoutLayout &cLayout = *m_cJob.cLayout;
-    const QList<ContentsEntry> cEntries = entries(m_cJob, m_cCounts, m_iRowsPerPage);
+    const PrintoutLayout &cLayout = *m_cContext.cLayout;
+    const QList<ContentsEntry> cEntries = entries(m_cContext, m_cCounts, m_iRowsPerPage);
     QList<QStringList> cColumns(2);
     const QString sPagePrefix = printoutText(CPrintoutTextTranslator::PagePrefix);
     for (const ContentsEntry &cEntry : cEntries) {
@@ -86,7 +86,7 @@ void CContentsPrintout::buildPages()
     int iDone = 0;
     for (const int n : contentsPageSizes(static_cast<int>(cEntries.size()), m_iRowsPerPage)) {
         auto pTable = createCustomizedTable(cLayout.tableOfContents(), 0, 0, 0, cColumns, iDone, iDone + n);
-        addPage(createFrontPage(cLayout, m_cLogo, m_cJob.cProject, sTitle, std::move(pTable)));
+        addPage(createFrontPage(m_cContext, sTitle, std::move(pTable)));
         iDone += n;
     }
 }

@@ -6,8 +6,7 @@
 #include <QList>
 
 struct PartPageCounts;
-struct ReportJob;
-struct ReportLogo;
+struct ReportContext;
 
 // One line of the table of contents.
 struct ContentsEntry
@@ -23,21 +22,19 @@ struct ContentsEntry
 class CContentsPrintout : public CPrintoutPart
 {
 public:
-    CContentsPrintout(const ReportJob &cJob, const ReportLogo &cLogo, PartPageCounts &cCounts);
+    CContentsPrintout(const ReportContext &cContext, PartPageCounts &cCounts);
 
-    // Rows per contents page for the job's layout and the current paper
-    // (at least 1).
-    static int rowsPerPage(const ReportJob &cJob);
+    // Rows per contents page for the context's layout and paper (at least 1).
+    static int rowsPerPage(const ReportContext &cContext);
     // The entries with their page numbers; stores the number of contents
     // pages, as built for iRowsPerPage rows per page, in the page counts.
-    static QList<ContentsEntry> entries(const ReportJob &cJob, PartPageCounts &cCounts, int iRowsPerPage);
+    static QList<ContentsEntry> entries(const ReportContext &cContext, PartPageCounts &cCounts, int iRowsPerPage);
 
 protected:
     void buildPages() override;
 
 private:
-    const ReportJob &m_cJob;
-    const ReportLogo &m_cLogo;
+    const ReportContext &m_cContext;
     PartPageCounts &m_cCounts;
     int m_iRowsPerPage;
 };

@@ -13,8 +13,8 @@
 #include "report/items/CTablePrintoutItem.h"
 #include "report/items/TableFilling.h"
 #include "report/layout/PrintoutLayout.h"
-#include "report/paint/PageGeometry.h"
 #include "report/parts/CPrintoutTextTranslator.h"
+#include "report/parts/ReportContext.h"
 #include "report/parts/SectionEntry.h"
 #include "storage/ProjectDirectory.h"
 
@@ -48,9 +48,8 @@ QString directionText(bool bAgainstFlow)
 }
 } // namespace
 
-CInclinationChartPrintout::CInclinationChartPrintout(const CInspectionStandard *pStandard, const SectionEntry *pEntry,
-                                                     const PrintoutLayout *pLayout)
-    : m_pStandard(pStandard), m_pEntry(pEntry), m_pLayout(pLayout)
+CInclinationChartPrintout::CInclinationChartPrintout(const ReportContext &cContext, const SectionEntry &cEntry)
+    : m_cContext(cContext), m_cEntry(cEntry)
 {
 }
 
@@ -65,29 +64,30 @@ QString CInclinationChartPrintout::inclinationFilePath(const CInspectionSegment 
 
 void CInclinationChartPrintout::buildPages()
 {
-    if (!m_pEntry || !m_pEntry->cSection || !m_pLayout)
+    if (!m_cEntry.cSection || !m_cContext.cLayout)
         return;
-    const QString sPath = inclinationFilePath(m_pEntry->cSection);
+    const QString sPath = inclinationFilePath(m_cEntry.cSection);
     if (sPath.isEmpty())
         return;
     InclinationChartInput cInput;
-    if (!readInclinationChartInput(sPath, m_pStandard, m_pEntry->cSection, &cInput))
+    if (!readInclinationChartInput(sPath, m_cContext.cStandard, m_cEntry.cSection, &cInput))
         return;
-    addPage(createChartPage(cInput, m_pStandard, m_pEntry->cSection, *m_pLayout, m_pEntry->bInclinationGraph));
+    addPage(createChartPage(cInput, m_cContext, m_cEntry.cSection, m_cEntry.bInclinationGraph));
 }
 
 std::unique_ptr<PrintoutPage> CInclinationChartPrintout::createChartPage(const InclinationChartInput &cInput,
-                                                                         const CInspectionStandard *pStandard,
+                                                                         const ReportContext &cContext,
                                                                          const CInspectionSegment *pSection,
-                                                                         const PrintoutLayout &cLayout,
                                                                          bool bInclinationGraph)
 {
+    const PrintoutLayout &cLayout = *cContext.cLayout;
+    const CInspectionStandard *pStandard = cContext.cStandard;
     auto pPage = std::make_unique<PrintoutPage>();
     const InclinationGridLayout *pGrid = cLayout.inclinationGrid();
     const QRect cPlot = pGrid->plotRect();
 
     auto pHeader = std::make_unique<CTablePrintoutItem>(cLayout.inclinationHeader());
-    fillFromObject(*pHeader, cLayout.inclinationHeader(), cLayout, pSection, true);
+    fillFromObject(*pHeader, cLayout.inclinationHeader(), cLayout, pSection, true, pStandard);
 
     // Ranges: a range without variation is widened so that the curve runs
     // through the middle of the chart with finite labels.
@@ -126,7 +126,7 @@ std::unique_ptr<PrintoutPage> CInclinationChartPrintout::createChartPage(const I
     }
     cTexts.sLeftNode = bSwapNodes ? sEndNode : sStartNode;
     cTexts.sRightNode = bSwapNodes ? sStartNode : sEndNode;
-    const QString sLengthCaption = pQuery ? pQuery->fieldCaption(kLengthField) : QString();
+    const QString sLengthCaption = pQuery ? fieldCaptionFromStandard(kLengthField, pStandard) : QString();
     cTexts.sLengthText = sLengthCaption + QLatin1Char(' ') + formatLength(cInput.fLength);
     cTexts.sMeasuredInclinationText =
         printoutText(CPrintoutTextTranslator::InclinationMeasured)
@@ -175,7 +175,7 @@ std::unique_ptr<PrintoutPage> CInclinationChartPrintout::createChartPage(const I
     pGridItem->setRotation(-90);
     pGridItem->setPosition(QPoint(pHeader->height(), kBodyTop + pGrid->rect().width()));
     pLegend->setRotation(-90);
-    pLegend->setPosition(QPoint(0, kBodyTop + pageRectangle().height() - 1));
+    pLegend->setPosition(QPoint(0, kBodyTop + cContext.cPageRect.height() - 1));
 
     pPage->addItem(std::move(pHeader));
     pPage->addItem(std::move(pGridItem));

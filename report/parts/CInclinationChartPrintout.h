@@ -7,8 +7,7 @@
 #include <memory>
 
 class CInspectionSegment;
-class CInspectionStandard;
-class PrintoutLayout;
+struct ReportContext;
 struct SectionEntry;
 
 // The landscape chart page of a section's inclination measurement: altitude
@@ -17,16 +16,15 @@ struct SectionEntry;
 class CInclinationChartPrintout : public CPrintoutPart
 {
 public:
-    CInclinationChartPrintout(const CInspectionStandard *pStandard, const SectionEntry *pEntry,
-                              const PrintoutLayout *pLayout);
+    CInclinationChartPrintout(const ReportContext &cContext, const SectionEntry &cEntry);
     ~CInclinationChartPrintout() override;
 
     // The chart page for a computed profile: header table, grid with the
-    // curves, and legend, all turned to read in landscape.
+    // curves, and legend, all turned to read in landscape. The context must
+    // have a layout.
     static std::unique_ptr<PrintoutPage> createChartPage(const InclinationChartInput &cInput,
-                                                         const CInspectionStandard *pStandard,
-                                                         const CInspectionSegment *pSection,
-                                                         const PrintoutLayout &cLayout, bool bInclinationGraph);
+                                                         const ReportContext &cContext,
+                                                         const CInspectionSegment *pSection, bool bInclinationGraph);
 
     // The path of the section's measurement file, empty when it has none or
     // its name could leave the project's "Inclination" directory.
@@ -36,7 +34,6 @@ protected:
     void buildPages() override;
 
 private:
-    const CInspectionStandard *m_pStandard;
-    const SectionEntry *m_pEntry;
-    const PrintoutLayout *m_pLayout;
+    const ReportContext &m_cContext;
+    const SectionEntry &m_cEntry;
 };

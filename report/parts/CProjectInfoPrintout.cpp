@@ -6,18 +6,21 @@
 #include "report/layout/PrintoutLayout.h"
 #include "report/parts/CPrintoutTextTranslator.h"
 #include "report/parts/FrontPage.h"
+#include "report/parts/ReportContext.h"
 
-CProjectInfoPrintout::CProjectInfoPrintout(const CCorvaneProject *cProject, const PrintoutLayout &cLayout,
-                                           const ReportLogo &cLogo)
-    : m_cProject(cProject), m_cLayout(cLayout), m_cLogo(cLogo)
+CProjectInfoPrintout::CProjectInfoPrintout(const ReportContext &cContext)
+    : m_cContext(cContext)
 {
 }
 
 void CProjectInfoPrintout::buildPages()
 {
-    auto pBody = std::make_unique<CTablePrintoutItem>(m_cLayout.projectInfo());
-    if (m_cProject)
-        fillFromObject(*pBody, m_cLayout.projectInfo(), m_cLayout.cellLinks(), m_cProject, false);
-    addPage(createFrontPage(m_cLayout, m_cLogo, m_cProject,
-                            printoutText(CPrintoutTextTranslator::ProjectInformation), std::move(pBody)));
+    if (!m_cContext.cLayout)
+        return;
+    const PrintoutLayout &cLayout = *m_cContext.cLayout;
+    auto pBody = std::make_unique<CTablePrintoutItem>(cLayout.projectInfo());
+    if (m_cContext.cProject)
+        fillFromObject(*pBody, cLayout.projectInfo(), cLayout.cellLinks(), m_cContext.cProject, false,
+                       m_cContext.cStandard);
+    addPage(createFrontPage(m_cContext, printoutText(CPrintoutTextTranslator::ProjectInformation), std::move(pBody)));
 }

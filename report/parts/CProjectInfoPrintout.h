@@ -2,21 +2,17 @@
 
 #include "report/parts/CPrintoutPart.h"
 
-class CCorvaneProject;
-class PrintoutLayout;
-struct ReportLogo;
+struct ReportContext;
 
 // One page: the project's fields in the "project-info" table.
 class CProjectInfoPrintout : public CPrintoutPart
 {
 public:
-    CProjectInfoPrintout(const CCorvaneProject *cProject, const PrintoutLayout &cLayout, const ReportLogo &cLogo);
+    explicit CProjectInfoPrintout(const ReportContext &cContext);
 
 protected:
     void buildPages() override;
 
 private:
-    const CCorvaneProject *m_cProject;
-    const PrintoutLayout &m_cLayout;
-    const ReportLogo &m_cLogo;
+    const ReportContext &m_cContext;
 };

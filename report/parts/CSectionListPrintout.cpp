@@ -4,13 +4,12 @@
 #include "model/CInspectionSegment.h"
 #include "queries/CDataCoreObjectQuery.h"
 #include "queries/FieldIds.h"
-#include "report/ReportJob.h"
 #include "report/items/CCustomizedTablePrintoutItem.h"
 #include "report/layout/PrintoutLayout.h"
-#include "report/paint/PageGeometry.h"
 #include "report/paint/Pagination.h"
 #include "report/parts/CPrintoutTextTranslator.h"
 #include "report/parts/FrontPage.h"
+#include "report/parts/ReportContext.h"
 
 #include <cmath>
 
@@ -37,12 +36,12 @@ float finiteLength(float fValue)
 }
 } // namespace
 
-CSectionListPrintout::CSectionListPrintout(const ReportJob &cJob, const ReportLogo &cLogo)
-    : m_cJob(cJob), m_cLogo(cLogo)
+CSectionListPrintout::CSectionListPrintout(const ReportContext &cContext)
+    : m_cContext(cContext)
 {
 }
 
-QList<QStringList> CSectionListPrintout::columns(const ReportJob &cJob)
+QList<QStringList> CSectionListPrintout::columns(const ReportContext &cContext)
 {
     QList<QStringList> cColumns(ColumnCount);
     cColumns[ColumnNumber] << printoutText(CPrintoutTextTranslator::ListNumber);
@@ -54,8 +53,7 @@ QList<QStringList> CSectionListPrintout::columns(const ReportJob &cJob)
     cColumns[ColumnDate] << printoutText(CPrintoutTextTranslator::ListDate);
 
     float fTotal = 0.0f;
-    for (int i = 0; i < cJob.sectionCount(); ++i) {
-        const CInspectionSegment *cSection = cJob.sectionAt(i)->cSection;
+    for (const CInspectionSegment *cSection : cContext.sections) {
         const std::unique_ptr<CDataCoreObjectQuery> cQuery = createQuery(cSection);
         const auto value = [&cQuery](int iId) { return cQuery ? cQuery->fieldValue(iId) : QString(); };
         const float fLength = cSection ? finiteLength(cSection->calculatedLength()) : 0.0f;
@@ -79,33 +77,32 @@ QList<QStringList> CSectionListPrintout::columns(const ReportJob &cJob)
     return cColumns;
 }
 
-int CSectionListPrintout::rowsPerPage(const ReportJob &cJob)
+int CSectionListPrintout::rowsPerPage(const ReportContext &cContext)
 {
-    if (!cJob.cLayout)
+    if (!cContext.cLayout)
         return 0;
-    const LayoutTable *pTable = cJob.cLayout->sectionList();
+    const LayoutTable *pTable = cContext.cLayout->sectionList();
     const LayoutRow *pFirst = pTable ? pTable->rowAt(0) : nullptr;
     if (!pFirst)
         return 0;
-    return listRowsPerPage(pageRectangle().height(), frontPageHeaderHeight(*cJob.cLayout), pFirst->height());
+    return listRowsPerPage(cContext.cPageRect.height(), frontPageHeaderHeight(*cContext.cLayout), pFirst->height());
 }
 
 void CSectionListPrintout::buildPages()
 {
-    if (!m_cJob.cLayout)
+    if (!m_cContext.cLayout)
         return;
-    const PrintoutLayout &cLayout = *m_cJob.cLayout;
-    const QList<QStringList> cColumns = columns(m_cJob);
+    const PrintoutLayout &cLayout = *m_cContext.cLayout;
+    const QList<QStringList> cColumns = columns(m_cContext);
     const int iEntries = static_cast<int>(cColumns.first().size());
-    const QList<int> sizes = overviewPageSizes(iEntries, rowsPerPage(m_cJob));
+    const QList<int> sizes = overviewPageSizes(iEntries, rowsPerPage(m_cContext));
     int iDone = 0;
     for (int iPage = 0; iPage < sizes.size(); ++iPage) {
         const int n = sizes.at(iPage);
         const bool bLastPage = iPage == sizes.size() - 1;
         auto pTable = createCustomizedTable(cLayout.sectionList(), iPage == 0 ? kCaptionRow : kDataRow, kDataRow,
                                             bLastPage ? kTotalRow : kDataRow, cColumns, iDone, iDone + n);
-        addPage(createFrontPage(cLayout, m_cLogo, m_cJob.cProject, printoutText(CPrintoutTextTranslator::SectionList),
-                                std::move(pTable)));
+        addPage(createFrontPage(m_cContext, printoutText(CPrintoutTextTranslator::SectionList), std::move(pTable)));
         iDone += n;
     }
 }

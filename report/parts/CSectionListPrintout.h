@@ -5,8 +5,7 @@
 #include <QList>
 #include <QStringList>
 
-struct ReportJob;
-struct ReportLogo;
+struct ReportContext;
 
 // The section overview: number, name, city, street, length and running
 // total of every chosen section, with a total row, over as many pages as
@@ -14,18 +13,17 @@ struct ReportLogo;
 class CSectionListPrintout : public CPrintoutPart
 {
 public:
-    CSectionListPrintout(const ReportJob &cJob, const ReportLogo &cLogo);
+    explicit CSectionListPrintout(const ReportContext &cContext);
 
     // The seven columns: captions first, one entry per chosen section, then
     // the total row.
-    static QList<QStringList> columns(const ReportJob &cJob);
-    // Rows per page for the job's layout and the current paper.
-    static int rowsPerPage(const ReportJob &cJob);
+    static QList<QStringList> columns(const ReportContext &cContext);
+    // Rows per page for the context's layout and paper.
+    static int rowsPerPage(const ReportContext &cContext);
 
 protected:
     void buildPages() override;
 
 private:
-    const ReportJob &m_cJob;
-    const ReportLogo &m_cLogo;
+    const ReportContext &m_cContext;
 };

@@ -17,10 +17,9 @@
 #include "report/layout/CDamageClassList.h"
 #include "report/layout/PrintoutLayout.h"
 #include "report/paint/CReportPainter.h"
-#include "report/paint/PageGeometry.h"
 #include "report/parts/CInclinationChartPrintout.h"
 #include "report/parts/CPrintoutTextTranslator.h"
-#include "report/parts/ReportLogo.h"
+#include "report/parts/ReportContext.h"
 #include "report/parts/SectionEntry.h"
 #include "storage/ProjectDirectory.h"
 
@@ -55,11 +54,8 @@ QString photoDirectoryOf(const CInspectionSegment *pSection)
 }
 } // namespace
 
-CSectionPrintout::CSectionPrintout(const SectionEntry *pEntry, const PrintoutLayout *pLayout, const ReportLogo *pLogo,
-                                   const CDamageClassList *pDamageClasses, const CInspectionStandard *pStandard,
-                                   CReportPainter *pPainter, bool bDamageInformation)
-    : m_pEntry(pEntry), m_pLayout(pLayout), m_pLogo(pLogo), m_pDamageClasses(pDamageClasses),
-      m_pStandard(pStandard), m_pPainter(pPainter), m_bDamageInformation(bDamageInformation)
+CSectionPrintout::CSectionPrintout(const ReportContext &cContext, const SectionEntry &cEntry)
+    : m_cContext(cContext), m_cEntry(cEntry)
 {
 }
 
@@ -67,23 +63,23 @@ CSectionPrintout::~CSectionPrintout() = default;
 
 const CInspectionSegment *CSectionPrintout::section() const
 {
-    return m_pEntry ? m_pEntry->cSection : nullptr;
+    return m_cEntry.cSection;
 }
 
 void CSectionPrintout::buildPages()
 {
-    if (!section() || !m_pLayout)
+    if (!section() || !m_cContext.cLayout)
         return;
     m_fUnitsPerLengthUnit = isMetricSystem() ? 100000.0f : 30480.0f;
-    if (m_pEntry->bSectionProtocol) {
+    if (m_cEntry.bSectionProtocol) {
         buildEventRows();
         chooseScale();
         assignPages();
         buildProtocolPages();
     }
-    if (m_pEntry->bInclinationProtocol)
+    if (m_cEntry.bInclinationProtocol)
         buildInclinationPages();
-    if (m_pEntry->iPhotosPerPage == 1 || m_pEntry->iPhotosPerPage == 3)
+    if (m_cEntry.iPhotosPerPage == 1 || m_cEntry.iPhotosPerPage == 3)
         buildPhotoPages();
 }
 
@@ -96,27 +92,27 @@ int CSectionPrintout::tableHeight(const LayoutTable *pTable) const
 
 int CSectionPrintout::circleDiameter() const
 {
-    return std::clamp(m_pLayout->sectionGraphic()->circleDiameter(), 0, kMaxLayoutHeight);
+    return std::clamp(m_cContext.cLayout->sectionGraphic()->circleDiameter(), 0, kMaxLayoutHeight);
 }
 
 int CSectionPrintout::captionHeight() const
 {
-    const LayoutTable *pEvent = m_pLayout->event();
+    const LayoutTable *pEvent = m_cContext.cLayout->event();
     const LayoutRow *pRow = pEvent ? pEvent->rowAt(0) : nullptr;
     return pRow ? std::min(pRow->height(), kMaxLayoutHeight) : 0;
 }
 
 int CSectionPrintout::lineHeight() const
 {
-    return m_pPainter && m_pPainter->isActive() ? m_pPainter->lineHeight() : kFallbackLineHeight;
+    return m_cContext.cPainter && m_cContext.cPainter->isActive() ? m_cContext.cPainter->lineHeight() : kFallbackLineHeight;
 }
 
 int CSectionPrintout::availableHeight(int iPage) const
 {
-    const int iPageHeight = pageRectangle().height();
-    const int iHeader = tableHeight(m_pLayout->sectionPageHeader());
+    const int iPageHeight = m_cContext.cPageRect.height();
+    const int iHeader = tableHeight(m_cContext.cLayout->sectionPageHeader());
     if (iPage <= 1)
-        return iPageHeight - iHeader - tableHeight(m_pLayout->sectionHeader()) - 1500;
+        return iPageHeight - iHeader - tableHeight(m_cContext.cLayout->sectionHeader()) - 1500;
     return iPageHeight - iHeader - 1000;
 }
 
@@ -131,17 +127,17 @@ void CSectionPrintout::buildEventRows()
 {
     m_eventRows.clear();
     const CEventList *pEvents = section()->events();
-    const LayoutCell *pObservationCell = m_pLayout->event() ? m_pLayout->event()->cellAt(0, 4) : nullptr;
+    const LayoutCell *pObservationCell = m_cContext.cLayout->event() ? m_cContext.cLayout->event()->cellAt(0, 4) : nullptr;
     // Wrapped to the width the cell prints its text in (1 mm inside each
     // border), so that the row is as high as the printed text.
     const int iObservationWidth = pObservationCell ? std::max(pObservationCell->width() - 200, 1) : 1;
-    const bool bMeasure = m_pPainter && m_pPainter->isActive();
+    const bool bMeasure = m_cContext.cPainter && m_cContext.cPainter->isActive();
     QFont cSavedFont;
     if (bMeasure) {
-        cSavedFont = m_pPainter->font();
+        cSavedFont = m_cContext.cPainter->font();
         QFont cFont = cSavedFont;
         cFont.setPointSize(kMeasuringPointSize);
-        m_pPainter->setFont(cFont);
+        m_cContext.cPainter->setFont(cFont);
     }
     const bool bMetric = isMetricSystem();
     for (int i = 0; i < pEvents->count(); ++i) {
@@ -150,8 +146,8 @@ void CSectionPrintout::buildEventRows()
             continue;
         EventRow row;
         if (bMeasure) {
-            row.sObservation = m_pPainter->wrapText(pEvent->text(), iObservationWidth);
-            row.iHeight = m_pPainter->textHeight(row.sObservation) + kRowPadding;
+            row.sObservation = m_cContext.cPainter->wrapText(pEvent->text(), iObservationWidth);
+            row.iHeight = m_cContext.cPainter->textHeight(row.sObservation) + kRowPadding;
         } else {
             row.sObservation = pEvent->text();
             row.iHeight = static_cast<int>(row.sObservation.count(QLatin1Char('\n')) + 1) * kFallbackLineHeight
@@ -163,7 +159,7 @@ void CSectionPrintout::buildEventRows()
         row.sCode = pEvent->abbreviation();
         row.sVideoPosition = formatTimeIndex(pEvent->videoHour(), pEvent->videoMinute(), pEvent->videoSecond());
         row.sPhotoNumbers = SectionEventLayout::photoNumbers(pEvent->imageFile(), pEvent->imageFile2());
-        if (m_bDamageInformation) {
+        if (m_cContext.bDamageInformation) {
             const auto pQuery = createQuery(pEvent);
             if (pQuery) {
                 row.sDamageClass = pQuery->fieldCode(kDamageClassField);
@@ -174,7 +170,7 @@ void CSectionPrintout::buildEventRows()
         m_eventRows.append(row);
     }
     if (bMeasure)
-        m_pPainter->setFont(cSavedFont);
+        m_cContext.cPainter->setFont(cSavedFont);
     SectionEventLayout::limitRowHeights(m_eventRows, pageHeights());
 }
 
@@ -203,9 +199,9 @@ QString CSectionPrintout::nodeText(bool bStart) const
     // The nodes swap places for a section inspected against the flow under
     // the "U-D" naming convention.
     bool bSwap = false;
-    if (m_pStandard)
-        bSwap = m_pStandard->usesDefaultNodeConvention() == 0
-                && m_pStandard->inspectionDirection(section()) == CInspectionStandard::DirectionAgainst;
+    if (m_cContext.cStandard)
+        bSwap = m_cContext.cStandard->usesDefaultNodeConvention() == 0
+                && m_cContext.cStandard->inspectionDirection(section()) == CInspectionStandard::DirectionAgainst;
     const auto pQuery = createQuery(section());
     if (!pQuery)
         return QString();
@@ -215,14 +211,12 @@ QString CSectionPrintout::nodeText(bool bStart) const
 
 std::unique_ptr<PrintoutPage> CSectionPrintout::createSectionPage() const
 {
-    static const QString kNoText;
-    static const QImage kNoImage;
     auto pPage = std::make_unique<PrintoutPage>();
-    auto pHeader = std::make_unique<CHeaderPrintoutItem>(m_pLayout->sectionPageHeader(),
-                                                         m_pLogo ? m_pLogo->sText : kNoText,
-                                                         m_pLogo ? m_pLogo->image : kNoImage,
+    auto pHeader = std::make_unique<CHeaderPrintoutItem>(m_cContext.cLayout->sectionPageHeader(), m_cContext.logo.sText,
+                                                         m_cContext.logo.image,
                                                          printoutText(CPrintoutTextTranslator::SectionProtocol));
-    fillFromObject(*pHeader, m_pLayout->sectionPageHeader(), *m_pLayout, section(), true);
+    fillFromObject(*pHeader, m_cContext.cLayout->sectionPageHeader(), *m_cContext.cLayout, section(), true,
+                   m_cContext.cStandard);
     pPage->setHeader(std::move(pHeader));
     return pPage;
 }
@@ -230,7 +224,7 @@ std::unique_ptr<PrintoutPage> CSectionPrintout::createSectionPage() const
 void CSectionPrintout::buildProtocolPages()
 {
     using SectionEventLayout::PageRows;
-    const LayoutTable *pEventLayout = m_pLayout->event();
+    const LayoutTable *pEventLayout = m_cContext.cLayout->event();
     const LayoutRow *pTemplate = pEventLayout ? pEventLayout->rowAt(0) : nullptr;
     const int iD = circleDiameter();
     const int iLineHeight = lineHeight();
@@ -246,8 +240,8 @@ void CSectionPrintout::buildProtocolPages()
     SectionGraphicData graphic;
     graphic.sStartNode = nodeText(true);
     graphic.sEndNode = nodeText(false);
-    if (m_pStandard) {
-        const int iDirection = m_pStandard->inspectionDirection(section());
+    if (m_cContext.cStandard) {
+        const int iDirection = m_cContext.cStandard->inspectionDirection(section());
         if (iDirection == CInspectionStandard::DirectionIn)
             graphic.cDirectionImage = QImage(QStringLiteral(":/printing/in_flow_direction.bmp"));
         else if (iDirection == CInspectionStandard::DirectionAgainst)
@@ -260,8 +254,9 @@ void CSectionPrintout::buildProtocolPages()
         const bool bHasRows = pageRows.iEnd > pageRows.iFirst;
         std::unique_ptr<PrintoutPage> pPage = createSectionPage();
         if (bFirstPage) {
-            auto pSectionHeader = std::make_unique<CTablePrintoutItem>(m_pLayout->sectionHeader());
-            fillFromObject(*pSectionHeader, m_pLayout->sectionHeader(), *m_pLayout, section(), true);
+            auto pSectionHeader = std::make_unique<CTablePrintoutItem>(m_cContext.cLayout->sectionHeader());
+            fillFromObject(*pSectionHeader, m_cContext.cLayout->sectionHeader(), *m_cContext.cLayout, section(), true,
+                           m_cContext.cStandard);
             pSectionHeader->setPosition(bodyArea(*pPage).topLeft());
             pPage->addItem(std::move(pSectionHeader));
         }
@@ -273,7 +268,7 @@ void CSectionPrintout::buildProtocolPages()
             pTable->addRowTexts(pCaption,
                                 {formatScale(static_cast<int>(m_fScale)),
                                  printoutText(CPrintoutTextTranslator::CaptionPosition),
-                                 m_bDamageInformation ? printoutText(CPrintoutTextTranslator::CaptionDamageClass)
+                                 m_cContext.bDamageInformation ? printoutText(CPrintoutTextTranslator::CaptionDamageClass)
                                                       : QString(),
                                  printoutText(CPrintoutTextTranslator::CaptionCode),
                                  printoutText(CPrintoutTextTranslator::CaptionObservation),
@@ -291,9 +286,9 @@ void CSectionPrintout::buildProtocolPages()
             const EventRow &row = m_eventRows.at(i);
             LayoutRow *pRow = pTable->appendRowCopy(pTemplate, row.iSpacing);
             QColor cColour = kDefaultTextColour;
-            if (m_bDamageInformation && m_pDamageClasses) {
+            if (m_cContext.bDamageInformation && m_cContext.cDamageClasses) {
                 QColor cClassColour;
-                if (m_pDamageClasses->damageClassColour(row.sDamageClass, &cClassColour))
+                if (m_cContext.cDamageClasses->damageClassColour(row.sDamageClass, &cClassColour))
                     cColour = cClassColour;
             }
             if (pRow) {
@@ -307,13 +302,13 @@ void CSectionPrintout::buildProtocolPages()
                                    row.iRowPosition});
         }
 
-        const int y0 = pageRectangle().height() - availableHeight(iPage) - 500;
+        const int y0 = m_cContext.cPageRect.height() - availableHeight(iPage) - 500;
         const int iGraphicY = bFirstPage ? y0 + iCaptionHeight : y0;
 
         std::unique_ptr<CTablePrintoutItem> pNoEvents;
         if (bNoEvents) {
-            pNoEvents = std::make_unique<CTablePrintoutItem>(m_pLayout->noEvents());
-            if (const LayoutCell *pCell = m_pLayout->noEvents()->cellAt(0, 1))
+            pNoEvents = std::make_unique<CTablePrintoutItem>(m_cContext.cLayout->noEvents());
+            if (const LayoutCell *pCell = m_cContext.cLayout->noEvents()->cellAt(0, 1))
                 pNoEvents->addCellItem(std::make_unique<CTableCellItem>(
                     pCell, std::make_unique<CTableCellData>(printoutText(CPrintoutTextTranslator::NoDataAvailable))));
             pNoEvents->setPosition(QPoint(0, iGraphicY));
@@ -352,10 +347,10 @@ void CSectionPrintout::buildProtocolPages()
         if (graphic.bDrawEndNode)
             iLength += iD;
         auto pGraphic = std::make_unique<CSectionGraphicPrintoutItem>(
-            m_pLayout->sectionGraphic(), graphic, static_cast<int>(std::clamp<qint64>(iLength, 0, 1000000000)));
+            m_cContext.cLayout->sectionGraphic(), graphic, static_cast<int>(std::clamp<qint64>(iLength, 0, 1000000000)));
         pGraphic->setPosition(QPoint(0, iGraphicY));
 
-        auto pIndicator = std::make_unique<CEventPosIndicatorPrintoutItem>(m_pLayout->eventPosIndicator(), connectors);
+        auto pIndicator = std::make_unique<CEventPosIndicatorPrintoutItem>(m_cContext.cLayout->eventPosIndicator(), connectors);
         pIndicator->setPosition(QPoint(iD, bFirstPage ? iGraphicY + iD : iGraphicY + iLineHeight + 100));
 
         pTable->setPosition(QPoint(0, y0));
@@ -370,7 +365,7 @@ void CSectionPrintout::buildProtocolPages()
 
 void CSectionPrintout::buildInclinationPages()
 {
-    CInclinationChartPrintout chart(m_pStandard, m_pEntry, m_pLayout);
+    CInclinationChartPrintout chart(m_cContext, m_cEntry);
     PrintoutPageList chartPages = chart.takePages();
     for (auto &pPage : chartPages)
         addPage(std::move(pPage));
@@ -378,8 +373,8 @@ void CSectionPrintout::buildInclinationPages()
 
 void CSectionPrintout::buildPhotoPages()
 {
-    const bool bThree = m_pEntry->iPhotosPerPage == 3;
-    const LayoutTable *pFrame = bThree ? m_pLayout->smallPicture() : m_pLayout->bigPicture();
+    const bool bThree = m_cEntry.iPhotosPerPage == 3;
+    const LayoutTable *pFrame = bThree ? m_cContext.cLayout->smallPicture() : m_cContext.cLayout->bigPicture();
     const QString sPhotoDirectory = photoDirectoryOf(section());
     const CEventList *pEvents = section()->events();
 
@@ -402,7 +397,8 @@ void CSectionPrintout::buildPhotoPages()
                 iNextY = bodyArea(*pPage).top();
             }
             // Only the path is kept: the photo is read when the page is painted.
-            auto pPicture = CPicturePrintoutItem::create(pFrame, *m_pLayout, pEvent, sPhotoDirectory, sName, bThree);
+            auto pPicture = CPicturePrintoutItem::create(pFrame, *m_cContext.cLayout, pEvent, sPhotoDirectory, sName,
+                                                         bThree, m_cContext.cStandard);
             if (!pPicture)
                 continue;
             pPicture->setPosition(QPoint(0, iNextY));

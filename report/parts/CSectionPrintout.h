@@ -8,25 +8,20 @@
 
 #include <memory>
 
-class CDamageClassList;
 class CInspectionSegment;
-class CInspectionStandard;
-class CReportPainter;
 class CTablePrintoutItem;
-class PrintoutLayout;
-struct ReportLogo;
+struct ReportContext;
 struct SectionEntry;
 
 // All pages of one section: the protocol (section data and the events drawn
 // against a scale drawing of the pipe), the inclination chart and the photo
-// pages. Nothing given to it is owned; everything must outlive the part.
-// The painter must be active: the event rows are measured with it.
+// pages, as the entry asks. Nothing given to it is owned; everything must
+// outlive the part. The context's painter should be active: the event rows
+// are measured with it.
 class CSectionPrintout : public CPrintoutPart
 {
 public:
-    CSectionPrintout(const SectionEntry *pEntry, const PrintoutLayout *pLayout, const ReportLogo *pLogo,
-                     const CDamageClassList *pDamageClasses, const CInspectionStandard *pStandard,
-                     CReportPainter *pPainter, bool bDamageInformation);
+    CSectionPrintout(const ReportContext &cContext, const SectionEntry &cEntry);
     ~CSectionPrintout() override;
 
     // The event rows, drawing scale divisor and protocol page count of the
@@ -61,13 +56,8 @@ private:
     int availableHeight(int iPage) const;
     QString nodeText(bool bStart) const;
 
-    const SectionEntry *m_pEntry;
-    const PrintoutLayout *m_pLayout;
-    const ReportLogo *m_pLogo;
-    const CDamageClassList *m_pDamageClasses;
-    const CInspectionStandard *m_pStandard;
-    CReportPainter *m_pPainter;
-    bool m_bDamageInformation;
+    const ReportContext &m_cContext;
+    const SectionEntry &m_cEntry;
 
     QList<EventRow> m_eventRows;
     float m_fScale = 0.0f;

@@ -4,17 +4,18 @@
 #include "report/items/CHeaderPrintoutItem.h"
 #include "report/items/TableFilling.h"
 #include "report/layout/PrintoutLayout.h"
-#include "report/paint/PageGeometry.h"
-#include "report/parts/ReportLogo.h"
+#include "report/parts/ReportContext.h"
 
-std::unique_ptr<PrintoutPage> createFrontPage(const PrintoutLayout &cLayout, const ReportLogo &cLogo,
-                                              const CCorvaneProject *cProject, const QString &sTitle,
+std::unique_ptr<PrintoutPage> createFrontPage(const ReportContext &cContext, const QString &sTitle,
                                               std::unique_ptr<CCustomPrintoutItem> pBody)
 {
+    const PrintoutLayout &cLayout = *cContext.cLayout;
     auto pPage = std::make_unique<PrintoutPage>();
-    auto pHeader = std::make_unique<CHeaderPrintoutItem>(cLayout.projectPageHeader(), cLogo.sText, cLogo.image, sTitle);
-    if (cProject)
-        fillFromObject(*pHeader, cLayout.projectPageHeader(), cLayout.cellLinks(), cProject, true);
+    auto pHeader = std::make_unique<CHeaderPrintoutItem>(cLayout.projectPageHeader(), cContext.logo.sText,
+                                                         cContext.logo.image, sTitle);
+    if (cContext.cProject)
+        fillFromObject(*pHeader, cLayout.projectPageHeader(), cLayout.cellLinks(), cContext.cProject, true,
+                       cContext.cStandard);
     pPage->setHeader(std::move(pHeader));
     if (pBody) {
         pBody->setPosition(bodyArea(*pPage).topLeft());

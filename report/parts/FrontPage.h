@@ -6,15 +6,14 @@
 
 #include <memory>
 
-class CCorvaneProject;
 class CCustomPrintoutItem;
 class PrintoutLayout;
-struct ReportLogo;
+struct ReportContext;
 
 // A page of the front parts: the project page header (logo, title and the
-// project's labelled fields) and the body item placed 5 mm below it.
-std::unique_ptr<PrintoutPage> createFrontPage(const PrintoutLayout &cLayout, const ReportLogo &cLogo,
-                                              const CCorvaneProject *cProject, const QString &sTitle,
+// project's labelled fields) and the body item placed 5 mm below it. The
+// context must have a layout.
+std::unique_ptr<PrintoutPage> createFrontPage(const ReportContext &cContext, const QString &sTitle,
                                               std::unique_ptr<CCustomPrintoutItem> pBody);
 
 // Height of the project page header table.
