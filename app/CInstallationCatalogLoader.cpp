@@ -14,7 +14,8 @@ CInstallationCatalogLoader::CInstallationCatalogLoader(const CApplicationContext
 {
 }
 
-std::unique_ptr<IProjectCatalogData> CInstallationCatalogLoader::loadCatalogData(const QString &sInspectionStandard) const
+std::unique_ptr<IProjectCatalogData> CInstallationCatalogLoader::loadCatalogData(
+    const QString &sInspectionStandard) const
 {
     const CCatalogRegistry *cRegistry = m_cContext.catalogRegistry();
     const CCatalogRecord *cCatalog = cRegistry ? cRegistry->findCatalog(sInspectionStandard) : nullptr;

@@ -207,10 +207,11 @@ bool writeInstallation(const QString &sDirectory, const Installation &cInstallat
     appendKey(catalogs, "Catalog\\1\\PrintoutDataFile", cInstallation.sFileStem + QStringLiteral(".pod"));
     appendKey(catalogs, "Catalog\\1\\PrintoutLayoutFileName", cInstallation.sFileStem + QStringLiteral(".lay"));
     catalogs += "Catalog\\size=1\n";
-    const QByteArray locales = !cInstallation.locales.isEmpty()
-                                   ? cInstallation.locales
-                                   : QByteArray("[Locales]\nLocale\\1\\LanguageFile=none.qm\nLocale\\1\\LocaleCode=en_US\n"
-                                                "Locale\\1\\Name=English\nLocale\\size=1\n");
+    const QByteArray locales =
+        !cInstallation.locales.isEmpty()
+            ? cInstallation.locales
+            : QByteArray("[Locales]\nLocale\\1\\LanguageFile=none.qm\nLocale\\1\\LocaleCode=en_US\n"
+                         "Locale\\1\\Name=English\nLocale\\size=1\n");
     const QString sStem = cInstallation.sFileStem;
     return writeFile(dir.filePath(QStringLiteral("Locales.dat")), locales)
            && writeFile(dir.filePath(QStringLiteral("Catalogs.dat")), catalogs)
