@@ -1,5 +1,6 @@
 #include "app/CApplicationContext.h"
 
+#include "app/CInstallationCatalogLoader.h"
 #include "metadata/CCatalogRegistry.h"
 #include "storage/CBasePersistenceFacade.h"
 
@@ -19,7 +20,9 @@ CApplicationContext::CApplicationContext(const QString &sApplicationDirectory, c
     if (!m_sApplicationDirectory.isEmpty() && !m_sApplicationDirectory.endsWith(QLatin1Char('/')))
         m_sApplicationDirectory += QLatin1Char('/');
 
-    m_facade = std::make_unique<CBasePersistenceFacade>();
+    // The facade reaches the catalogs through the context, so it loads them
+    // only once the registry below exists.
+    m_facade = std::make_unique<CBasePersistenceFacade>(std::make_unique<CInstallationCatalogLoader>(*this));
     m_registry = std::make_unique<CCatalogRegistry>(localesFilePath(), catalogsFilePath());
 
     const QString sLocale = sLocaleName.isEmpty() ? QLocale::system().name() : sLocaleName;

@@ -1,14 +1,10 @@
 #pragma once
 
-// Writes synthetic inspection projects (and a matching installation) for
-// the benchmarks, in the text form the settings class writes: one group per
-// section or event, keys in alphabetical order, arrays with "\size" keys,
-// values containing commas quoted. Plain text writing keeps generation of
-// a hundred megabytes fast.
+// Synthetic inspection projects (and a matching installation) for the
+// benchmarks, written through the shared project writer.
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
+#include "ProjectWriter.h"
+
 #include <QString>
 
 namespace ProjectGenerator {
@@ -22,103 +18,85 @@ struct Options
     QString sCatalog = QStringLiteral("BENCH-CAT");
 };
 
-inline bool writeBytes(const QString &sPath, const QByteArray &data)
+// Properties 1..iCount (ids from 50 on in the event range), every third with
+// a code, every seventh with a comma in its value.
+inline ProjectWriter::PropertyList properties(int iCount, int iSeed)
 {
-    QFile file(sPath);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
-}
-
-inline void appendProperties(QByteArray &out, int iCount, int iSeed)
-{
+    ProjectWriter::PropertyList list;
+    list.reserve(iCount);
     for (int p = 1; p <= iCount; ++p) {
-        const QByteArray prefix = "property\\" + QByteArray::number(p) + "\\";
-        out += prefix + "code=" + (p % 3 == 0 ? "C" + QByteArray::number(p) : QByteArray()) + "\n";
-        out += prefix + "id=" + QByteArray::number(p < 50 ? p : 200000 + p) + "\n";
-        if (p % 7 == 0)
-            out += prefix + "value=\"Value " + QByteArray::number(iSeed) + ", part " + QByteArray::number(p) + "\"\n";
-        else
-            out += prefix + "value=Value " + QByteArray::number(iSeed * 31 + p) + "\n";
+        ProjectWriter::Property cProperty;
+        cProperty.iId = p < 50 ? p : 200000 + p;
+        cProperty.sCode = p % 3 == 0 ? QStringLiteral("C%1").arg(p) : QString();
+        cProperty.sValue = p % 7 == 0 ? QStringLiteral("Value %1, part %2").arg(iSeed).arg(p)
+                                      : QStringLiteral("Value %1").arg(iSeed * 31 + p);
+        list.append(cProperty);
     }
-    out += "property\\size=" + QByteArray::number(iCount) + "\n";
+    return list;
 }
 
 // Returns the number of bytes written, or -1 on a write error.
 inline qint64 writeProject(const QString &sDirectory, const Options &options)
 {
-    QDir().mkpath(sDirectory);
-    qint64 iBytes = 0;
-    QByteArray project;
-    project += "[client]\n";
+    ProjectWriter::CProjectDirectoryWriter writer(sDirectory);
+    ProjectWriter::ProjectFile cFile;
+    cFile.sName = QStringLiteral("Benchmark project");
+    cFile.sCatalog = options.sCatalog;
+    cFile.sCreated = QStringLiteral("2024-01-15");
+    cFile.sLastModified = QStringLiteral("2024-02-01");
     for (int i = 1; i <= 10; ++i)
-        project += "property\\" + QByteArray::number(i) + "\\code=\nproperty\\" + QByteArray::number(i)
-                   + "\\id=" + QByteArray::number(i) + "\nproperty\\" + QByteArray::number(i)
-                   + "\\value=Client line " + QByteArray::number(i) + "\n";
-    project += "property\\size=10\n\n[projectdata]\ncreated=2024-01-15\nextendedproject=true\ninspectionstandard="
-               + options.sCatalog.toUtf8() + "\nlastmodified=2024-02-01\nname=Benchmark project\n\n"
-               "[projectfile]\nversion=3\n";
-    if (!writeBytes(sDirectory + QStringLiteral("/project.dat"), project))
+        cFile.client.append({i, QStringLiteral("Client line %1").arg(i), QString()});
+    if (!writer.writeProjectFile(cFile))
         return -1;
-    iBytes += project.size();
 
-    QByteArray segments;
     for (int s = 1; s <= options.iSections; ++s) {
-        segments += "[" + QByteArray::number(s) + "]\ninclinationfile=" + QByteArray::number(s) + ".inc\nname=Section "
-                    + QByteArray::number(s) + "\n";
-        appendProperties(segments, options.iSectionProperties, s);
-        segments += "videofile\\1\\name=section" + QByteArray::number(s) + ".mpg\nvideofile\\size=1\n\n";
-
-        QByteArray events;
+        ProjectWriter::Section cSection;
+        cSection.iId = s;
+        cSection.sName = QStringLiteral("Section %1").arg(s);
+        cSection.sInclinationFile = QStringLiteral("%1.inc").arg(s);
+        cSection.videoFiles << QStringLiteral("section%1.mpg").arg(s);
+        cSection.properties = properties(options.iSectionProperties, s);
+        cSection.events.reserve(options.iEventsPerSection);
         for (int e = 1; e <= options.iEventsPerSection; ++e) {
-            const int iId = s * 1000 + e;
-            events += "[" + QByteArray::number(iId) + "]\nabbreviation=BAB\nimagefile=" + QByteArray::number(iId)
-                      + ".jpg\nimagefile2=\nmetervalue=" + QByteArray::number(e * 0.37, 'f', 2) + "\n";
-            appendProperties(events, options.iEventProperties, iId);
-            events += "text=\"Crack, longitudinal, at " + QByteArray::number(e % 12 + 1)
-                      + " o'clock\"\nvideo-hour=0\nvideo-minute=" + QByteArray::number(e % 60)
-                      + "\nvideo-second=" + QByteArray::number((e * 7) % 60) + "\nvideofile=section"
-                      + QByteArray::number(s) + ".mpg\n\n";
+            ProjectWriter::Event cEvent;
+            cEvent.iId = s * 1000 + e;
+            cEvent.sAbbreviation = QStringLiteral("BAB");
+            cEvent.sImageFile = QStringLiteral("%1.jpg").arg(cEvent.iId);
+            cEvent.dMeterValue = e * 0.37;
+            cEvent.properties = properties(options.iEventProperties, cEvent.iId);
+            cEvent.sText = QStringLiteral("Crack, longitudinal, at %1 o'clock").arg(e % 12 + 1);
+            cEvent.iVideoMinute = e % 60;
+            cEvent.iVideoSecond = (e * 7) % 60;
+            cEvent.sVideoFile = QStringLiteral("section%1.mpg").arg(s);
+            cSection.events.append(cEvent);
         }
-        if (!writeBytes(sDirectory + QStringLiteral("/%1.evtdat").arg(s), events))
+        if (!writer.addSection(cSection))
             return -1;
-        iBytes += events.size();
     }
-    if (!writeBytes(sDirectory + QStringLiteral("/segments.dat"), segments))
-        return -1;
-    iBytes += segments.size();
-    return iBytes;
+    return writer.finish() ? writer.bytesWritten() : -1;
 }
 
 // Locales.dat, Catalogs.dat and the three catalog files for the catalog
 // the generated project names.
 inline bool writeInstallation(const QString &sDirectory, const QString &sCatalog = QStringLiteral("BENCH-CAT"))
 {
-    QDir dir(sDirectory);
-    for (const char *pszSub : {"CatalogBaseData", "PrintoutLayouts", "CatalogPrintoutData", "LanguageFiles"})
-        dir.mkpath(QLatin1String(pszSub));
-    bool bOk = writeBytes(dir.filePath(QStringLiteral("Locales.dat")),
-                          "[Locales]\nLocale\\1\\LanguageFile=none.qm\nLocale\\1\\LocaleCode=en_US\n"
-                          "Locale\\1\\Name=English\nLocale\\size=1\n");
-    bOk = bOk && writeBytes(dir.filePath(QStringLiteral("Catalogs.dat")),
-                            "[Catalogs]\nCatalog\\1\\BaseFileName=Bench.std\nCatalog\\1\\Enabled=true\n"
-                            "Catalog\\1\\Format=Ostrel\nCatalog\\1\\InternalName=" + sCatalog.toUtf8()
-                                + "\nCatalog\\1\\PrintoutDataFile=Bench.pod\n"
-                                  "Catalog\\1\\PrintoutLayoutFileName=Bench.lay\nCatalog\\size=1\n");
-    QByteArray standard = "[damage-classes]\n";
+    ProjectWriter::Installation cInstallation;
+    cInstallation.sCatalog = sCatalog;
+    cInstallation.sFileStem = QStringLiteral("Bench");
+    cInstallation.standard = "[damage-classes]\n";
     for (int i = 0; i < 6; ++i)
-        standard += "class\\" + QByteArray::number(i + 1) + "\\value=" + QByteArray::number(i) + "\n";
-    standard += "class\\size=6\n\n[misc-data]\nagainst-dir=U\nin-dir=D\nmanhole-altitude-unit=m\n"
-                "pipe-diameter-unit=mm\ntext-delimiter=|\n\n[section-properties]\n";
+        cInstallation.standard += "class\\" + QByteArray::number(i + 1) + "\\value=" + QByteArray::number(i) + "\n";
+    cInstallation.standard += "class\\size=6\n\n[misc-data]\nagainst-dir=U\nin-dir=D\nmanhole-altitude-unit=m\n"
+                              "pipe-diameter-unit=mm\ntext-delimiter=|\n\n[section-properties]\n";
     for (int i = 1; i <= 60; ++i)
-        standard += "property\\" + QByteArray::number(i) + "\\description=Property " + QByteArray::number(i)
-                    + "\nproperty\\" + QByteArray::number(i) + "\\id=" + QByteArray::number(i) + "\n";
-    standard += "property\\size=60\n";
-    bOk = bOk && writeBytes(dir.filePath(QStringLiteral("CatalogBaseData/Bench.std")), standard);
-    bOk = bOk && writeBytes(dir.filePath(QStringLiteral("PrintoutLayouts/Bench.lay")),
-                            "[page-footer]\nheight=1000\ntext-x=100\ntext-y=500\nwidth=18000\n");
-    bOk = bOk && writeBytes(dir.filePath(QStringLiteral("CatalogPrintoutData/Bench.pod")),
-                            "[damage-classes]\nclass\\1\\color=0xff00a000\nclass\\1\\text=No defect\n"
-                            "class\\1\\value=0\nclass\\size=1\n");
-    return bOk;
+        cInstallation.standard += "property\\" + QByteArray::number(i) + "\\description=Property "
+                                  + QByteArray::number(i) + "\nproperty\\" + QByteArray::number(i)
+                                  + "\\id=" + QByteArray::number(i) + "\n";
+    cInstallation.standard += "property\\size=60\n";
+    cInstallation.layout = "[page-footer]\nheight=1000\ntext-x=100\ntext-y=500\nwidth=18000\n";
+    cInstallation.printoutData = "[damage-classes]\nclass\\1\\color=0xff00a000\nclass\\1\\text=No defect\n"
+                                 "class\\1\\value=0\nclass\\size=1\n";
+    return ProjectWriter::writeInstallation(sDirectory, cInstallation);
 }
 
 } // namespace ProjectGenerator

@@ -13,11 +13,11 @@
 #include "model/CInspectionSegment.h"
 #include "model/CProperty.h"
 #include "model/CPropertyList.h"
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
-#include "report/PrintoutLayoutReader.h"
 #include "report/ReportJobBuilder.h"
 #include "report/ReportRun.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/layout/PrintoutLayoutReader.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "metadata/CInclinationData.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "storage/CIniReader.h"
 
 #include <QFile>

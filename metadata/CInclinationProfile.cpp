@@ -1,6 +1,6 @@
 #include "metadata/CInclinationProfile.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "metadata/CInspectionStandard.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "metadata/CInspectionStandard.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
 

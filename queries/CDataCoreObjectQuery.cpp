@@ -17,19 +17,19 @@ CDataCoreObjectQuery::~CDataCoreObjectQuery() = default;
 
 QString CDataCoreObjectQuery::fieldCaption(int iFieldId) const
 {
+    // Section property captions come from the standard of the open project,
+    // whatever object this query is about.
+    const CProjectRuntimeData *cRuntimeData =
+        FieldIds::groupOf(iFieldId) == FieldIds::GroupSectionProperty ? currentRuntimeData() : nullptr;
+    return fieldCaptionFromStandard(iFieldId, cRuntimeData ? cRuntimeData->inspectionStandard() : nullptr);
+}
+
+QString fieldCaptionFromStandard(int iFieldId, const CInspectionStandard *cStandard)
+{
     const int iCaptionId = FieldIds::captionIdOf(iFieldId);
     if (iCaptionId != 0)
         return CSharedTranslations::instance()->caption(iCaptionId);
-
-    if (FieldIds::groupOf(iFieldId) != FieldIds::GroupSectionProperty)
-        return QString();
-    // Section property captions come from the standard of the open project,
-    // whatever object this query is about.
-    const CProjectRuntimeData *cRuntimeData = currentRuntimeData();
-    if (!cRuntimeData)
-        return QString();
-    const CInspectionStandard *cStandard = cRuntimeData->inspectionStandard();
-    if (!cStandard)
+    if (FieldIds::groupOf(iFieldId) != FieldIds::GroupSectionProperty || !cStandard)
         return QString();
     return cStandard->sectionPropertyDescription(FieldIds::indexOf(iFieldId));
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CDataCoreObject;
+class CInspectionStandard;
 
 // Answers caption, value text and code text of every field of one data
 // object under the numeric field identifiers of FieldIds. A query does not
@@ -38,6 +39,11 @@ protected:
 private:
     const CDataCoreObject *m_cObject;
 };
+
+// The caption fieldCaption gives, except that section property captions come
+// from the given standard instead of the open project's: for the report,
+// which holds its own standard.
+QString fieldCaptionFromStandard(int iFieldId, const CInspectionStandard *cStandard);
 
 // A new query for the object's kind (project, section, event); none for a
 // null object or any other kind. The caller owns the query.

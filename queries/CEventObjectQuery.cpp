@@ -1,6 +1,6 @@
 #include "queries/CEventObjectQuery.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"

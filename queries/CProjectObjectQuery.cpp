@@ -1,7 +1,7 @@
 #include "queries/CProjectObjectQuery.h"
 
 #include "app/CApplicationContext.h"
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "metadata/CCatalogRegistry.h"
 #include "model/CCorvaneProject.h"
 #include "model/CPropertyList.h"

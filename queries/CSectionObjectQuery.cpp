@@ -1,6 +1,6 @@
 #include "queries/CSectionObjectQuery.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
 #include "queries/CProjectObjectQuery.h"

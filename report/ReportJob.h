@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/SectionEntry.h"
+#include "report/parts/SectionEntry.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "report/ReportPrinter.h"
 
-#include "report/CReportPainter.h"
-#include "report/PageGeometry.h"
+#include "report/paint/CReportPainter.h"
+#include "report/paint/PageGeometry.h"
 
 #include <QPageLayout>
 #include <QPageSize>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/PrintoutPage.h"
+#include "report/items/PrintoutPage.h"
 
 #include <QString>
 

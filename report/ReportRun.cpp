@@ -4,20 +4,21 @@
 #include "model/CInspectionSegment.h"
 #include "queries/CDataCoreObjectQuery.h"
 #include "queries/FieldIds.h"
-#include "report/CContentsPrintout.h"
-#include "report/CDamageClassPrintout.h"
-#include "report/CPageFooterPrintoutItem.h"
-#include "report/CPrintoutTextTranslator.h"
-#include "report/CProjectInfoPrintout.h"
-#include "report/CReportPainter.h"
-#include "report/CSectionListPrintout.h"
-#include "report/PageGeometry.h"
-#include "report/PartPageCounts.h"
-#include "report/PrintoutLayout.h"
 #include "report/ReportJob.h"
-#include "report/ReportLogo.h"
 #include "report/ReportPrinter.h"
-#include "report/SectionPartFactory.h"
+#include "report/items/CPageFooterPrintoutItem.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/paint/CReportPainter.h"
+#include "report/paint/PageGeometry.h"
+#include "report/parts/CContentsPrintout.h"
+#include "report/parts/CDamageClassPrintout.h"
+#include "report/parts/CPrintoutTextTranslator.h"
+#include "report/parts/CProjectInfoPrintout.h"
+#include "report/parts/CSectionPrintout.h"
+#include "report/parts/CSectionListPrintout.h"
+#include "report/parts/PartPageCounts.h"
+#include "report/parts/ReportContext.h"
+#include "report/parts/ReportLogo.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -81,6 +82,21 @@ bool printAll(CReportPainter &cPainter, QPdfWriter &cPrinter, PrintoutPageList &
 }
 } // namespace
 
+ReportContext reportContextOf(const ReportJob &cJob, const ReportLogo &cLogo, CReportPainter *pPainter)
+{
+    ReportContext cContext;
+    cContext.cProject = cJob.cProject;
+    for (const auto &cEntry : cJob.sections)
+        cContext.sections.append(cEntry->cSection);
+    cContext.cLayout = cJob.cLayout;
+    cContext.cStandard = cJob.cStandard;
+    cContext.cDamageClasses = cJob.cDamageClasses;
+    cContext.bDamageInformation = cJob.bDamageInformation;
+    cContext.logo = cLogo;
+    cContext.cPainter = pPainter;
+    return cContext;
+}
+
 ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &progress)
 {
     if (!cJob.cProject || !cJob.cLayout || cJob.sOutputFileName.isEmpty())
@@ -102,24 +118,25 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     if (!beginReportPainter(cPainter, *pPrinter))
         return ReportResult::CannotOpenOutput;
 
-    const ReportLogo cLogo = loadReportLogo(cJob.sLogoImagePath, cJob.sLogoTextPath);
+    const ReportContext cContext =
+        reportContextOf(cJob, loadReportLogo(cJob.sLogoImagePath, cJob.sLogoTextPath), &cPainter);
     PartPageCounts cCounts;
     PrintoutPageList cPages;
 
     if (cJob.bProjectInformation) {
-        CProjectInfoPrintout cPart(cJob.cProject, cLayout, cLogo);
+        CProjectInfoPrintout cPart(cContext);
         cCounts.iProjectInformation = appendPages(cPart, cPages);
         notify(progress, ReportProgress::PartBuilt, printoutText(CPrintoutTextTranslator::ProjectInformation), 0,
                cCounts.iProjectInformation);
     }
     if (cJob.bSectionOverview) {
-        CSectionListPrintout cPart(cJob, cLogo);
+        CSectionListPrintout cPart(cContext);
         cCounts.iSectionOverview = appendPages(cPart, cPages);
         notify(progress, ReportProgress::PartBuilt, printoutText(CPrintoutTextTranslator::SectionList), 0,
                cCounts.iSectionOverview);
     }
     if (cJob.bDamageClassLegend) {
-        CDamageClassPrintout cPart(cJob, cLogo);
+        CDamageClassPrintout cPart(cContext);
         cCounts.iDamageClassLegend = appendPages(cPart, cPages);
         notify(progress, ReportProgress::PartBuilt, printoutText(CPrintoutTextTranslator::DamageClassLegend), 0,
                cCounts.iDamageClassLegend);
@@ -127,17 +144,14 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     const QString sSectionPrefix = printoutText(CPrintoutTextTranslator::SectionPrefix);
     for (int i = 0; i < cJob.sectionCount(); ++i) {
         const SectionEntry &cEntry = *cJob.sectionAt(i);
-        int iPages = 0;
-        if (std::unique_ptr<CPrintoutPart> pPart = createSectionPart(cEntry, cLayout, cLogo, cJob.cDamageClasses,
-                                                                     cJob.cStandard, cPainter,
-                                                                     cJob.bDamageInformation))
-            iPages = appendPages(*pPart, cPages);
+        CSectionPrintout cPart(cContext, cEntry);
+        const int iPages = appendPages(cPart, cPages);
         cCounts.sectionPages.append(iPages);
         notify(progress, ReportProgress::PartBuilt,
                sSectionPrefix + (cEntry.cSection ? cEntry.cSection->name() : QString()), i + 1, iPages);
     }
     if (cJob.bTableOfContents) {
-        CContentsPrintout cPart(cJob, cLogo, cCounts);
+        CContentsPrintout cPart(cContext, cCounts);
         PrintoutPageList cContents = cPart.takePages();
         const int iCount = static_cast<int>(cContents.size());
         // Right after the project information.

@@ -4,7 +4,10 @@
 
 #include <functional>
 
+class CReportPainter;
+struct ReportContext;
 struct ReportJob;
+struct ReportLogo;
 
 // A step of a running report, for a busy indication or a log.
 struct ReportProgress
@@ -33,3 +36,8 @@ enum class ReportResult {
 // every page with its "Page k/n" footer. Tells the caller whether the file
 // was written.
 ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &progress = ReportProgressCallback());
+
+// The context a run hands its parts for a job: the job's project, sections,
+// catalog records and damage information choice, with the logo and the
+// painter given, on the paper of the default locale.
+ReportContext reportContextOf(const ReportJob &cJob, const ReportLogo &cLogo, CReportPainter *pPainter);

@@ -1,47 +1,18 @@
 #include "storage/CBasePersistenceFacade.h"
 
-#include "app/CApplicationContext.h"
-#include "metadata/CCatalogRegistry.h"
-#include "metadata/CInspectionStandard.h"
-#include "metadata/InspectionStandardLoader.h"
 #include "model/CBaseProject.h"
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
-#include "report/PrintoutLayoutReader.h"
 #include "storage/CDAOBaseProject.h"
 #include "storage/CDAOCorvaneProject.h"
 #include "storage/CProjectFileReader.h"
 #include "storage/CProjectRuntimeData.h"
+#include "storage/ICatalogDataLoader.h"
+#include "storage/IProjectCatalogData.h"
 #include "storage/StorageErrors.h"
 
-namespace {
-// The catalog files of an extended project; null unless the catalog is
-// registered and all three files load.
-std::unique_ptr<CProjectRuntimeData> loadCatalogData(CBaseProject *cProject)
+CBasePersistenceFacade::CBasePersistenceFacade(std::unique_ptr<ICatalogDataLoader> cCatalogLoader)
+    : m_cCatalogLoader(std::move(cCatalogLoader))
 {
-    const CApplicationContext *cContext = CApplicationContext::instance();
-    const CCatalogRegistry *cRegistry = cContext ? cContext->catalogRegistry() : nullptr;
-    const CCatalogRecord *cCatalog = cRegistry ? cRegistry->findCatalog(cProject->inspectionStandard()) : nullptr;
-    if (!cCatalog)
-        return nullptr;
-    std::unique_ptr<CInspectionStandard> cStandard =
-        loadInspectionStandard(cContext->catalogBaseDataDirectory() + cCatalog->sBaseFileName);
-    if (!cStandard)
-        return nullptr;
-    std::unique_ptr<PrintoutLayout> cLayout =
-        readPrintoutLayout(cContext->printoutLayoutsDirectory() + cCatalog->sPrintoutLayoutFileName);
-    if (!cLayout)
-        return nullptr;
-    std::unique_ptr<CDamageClassList> cDamageClasses =
-        readCatalogPrintoutData(cContext->catalogPrintoutDataDirectory() + cCatalog->sPrintoutDataFile);
-    if (!cDamageClasses)
-        return nullptr;
-    return std::make_unique<CProjectRuntimeData>(cProject, std::move(cStandard), std::move(cLayout),
-                                                 std::move(cDamageClasses));
 }
-} // namespace
-
-CBasePersistenceFacade::CBasePersistenceFacade() = default;
 
 CBasePersistenceFacade::~CBasePersistenceFacade()
 {
@@ -61,8 +32,11 @@ int CBasePersistenceFacade::openProject(const QString &sDirectory, CProjectRunti
             return StorageError::ProjectAlreadyOpen;
     }
 
+    // The probe's reading of "project.dat" is the one the access object
+    // loads from: the file is read once per open.
+    const CProjectFileReader reader(sDirectory);
     ProjectFileInfo info;
-    const int iProbe = CProjectFileReader(sDirectory).readProjectFile(info);
+    const int iProbe = reader.readProjectFile(info);
     if (iProbe != ProjectAccess::Ok)
         return storageCodeOfAccessResult(iProbe);
 
@@ -71,18 +45,17 @@ int CBasePersistenceFacade::openProject(const QString &sDirectory, CProjectRunti
         cAccess = std::make_unique<CDAOCorvaneProject>();
     else
         cAccess = std::make_unique<CDAOBaseProject>();
-    const int iLoad = cAccess->load(sDirectory);
-    if (iLoad != ProjectAccess::Ok)
-        return storageCodeOfAccessResult(iLoad);
+    cAccess->loadProbed(reader, info);
 
     CBaseProject *cProject = cAccess->project();
-    std::unique_ptr<CProjectRuntimeData> cData;
-    if (!cProject->extended())
-        cData = std::make_unique<CProjectRuntimeData>(cProject, nullptr, nullptr, nullptr);
-    else
-        cData = loadCatalogData(cProject);
-    if (!cData)
-        return StorageError::ProjectNotLoaded;
+    std::unique_ptr<IProjectCatalogData> cCatalogData;
+    if (cProject->extended()) {
+        if (m_cCatalogLoader)
+            cCatalogData = m_cCatalogLoader->loadCatalogData(cProject->inspectionStandard());
+        if (!cCatalogData)
+            return StorageError::ProjectNotLoaded;
+    }
+    auto cData = std::make_unique<CProjectRuntimeData>(cProject, std::move(cCatalogData));
 
     cRuntimeData = cData.get();
     m_openProjects.push_back({std::move(cData), std::move(cAccess)});

@@ -6,6 +6,7 @@
 #include <vector>
 
 class CDAOBaseProject;
+class ICatalogDataLoader;
 
 // Opens project directories into access objects and runtime data and keeps
 // the table of open projects, which it owns. Only reads project
@@ -13,7 +14,10 @@ class CDAOBaseProject;
 class CBasePersistenceFacade : public IPersistenceFacade
 {
 public:
-    CBasePersistenceFacade();
+    // The loader gives the catalog files of projects with inspection data;
+    // without one such a project cannot be loaded (code 4), while a project
+    // without inspection data still opens.
+    explicit CBasePersistenceFacade(std::unique_ptr<ICatalogDataLoader> cCatalogLoader = nullptr);
     // Closes every project still open.
     ~CBasePersistenceFacade() override;
     CBasePersistenceFacade(const CBasePersistenceFacade &) = delete;
@@ -37,5 +41,6 @@ private:
         std::unique_ptr<CDAOBaseProject> cAccess;
     };
 
+    std::unique_ptr<ICatalogDataLoader> m_cCatalogLoader;
     std::vector<OpenProject> m_openProjects;
 };

@@ -2,6 +2,7 @@
 
 #include "model/CBaseProject.h"
 #include "storage/CProjectFileReader.h"
+#include "storage/StorageErrors.h"
 
 CDAOBaseProject::CDAOBaseProject()
     : m_cProject(std::make_unique<CBaseProject>(false))
@@ -17,5 +18,15 @@ CDAOBaseProject::~CDAOBaseProject() = default;
 
 int CDAOBaseProject::load(const QString &sProjectDirectory)
 {
-    return CProjectFileReader(sProjectDirectory).readProjectInto(m_cProject.get());
+    const CProjectFileReader reader(sProjectDirectory);
+    ProjectFileInfo info;
+    const int iResult = reader.readProjectFile(info);
+    if (iResult == ProjectAccess::Ok)
+        loadProbed(reader, info);
+    return iResult;
+}
+
+void CDAOBaseProject::loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo)
+{
+    cReader.fillProject(cInfo, m_cProject.get());
 }

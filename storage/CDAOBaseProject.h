@@ -5,6 +5,8 @@
 #include <memory>
 
 class CBaseProject;
+class CProjectFileReader;
+struct ProjectFileInfo;
 
 // Access object of a project without inspection data: owns the project and
 // reads its master data from "project.dat". Deleting it deletes the project.
@@ -20,7 +22,11 @@ public:
     CBaseProject *project() const { return m_cProject.get(); }
 
     // Reads the project directory into the project; a ProjectAccess result.
-    virtual int load(const QString &sProjectDirectory);
+    int load(const QString &sProjectDirectory);
+    // Loads from a project file that has passed the checks: its master data
+    // comes from the checked values, and the reader's copy of "project.dat"
+    // is not read again from disk.
+    virtual void loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo);
 
 protected:
     explicit CDAOBaseProject(std::unique_ptr<CBaseProject> cProject);

@@ -3,7 +3,6 @@
 #include "model/CCorvaneProject.h"
 #include "model/CPropertyList.h"
 #include "storage/CProjectFileReader.h"
-#include "storage/StorageErrors.h"
 
 namespace {
 constexpr int kAddressPropertyCount = 10;
@@ -28,12 +27,8 @@ CCorvaneProject *CDAOCorvaneProject::corvaneProject() const
     return static_cast<CCorvaneProject *>(project());
 }
 
-int CDAOCorvaneProject::load(const QString &sProjectDirectory)
+void CDAOCorvaneProject::loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo)
 {
-    const CProjectFileReader reader(sProjectDirectory);
-    const int iResult = reader.readProjectInto(project());
-    if (iResult != ProjectAccess::Ok)
-        return iResult;
-    reader.readInspectionData(corvaneProject());
-    return ProjectAccess::Ok;
+    CDAOBaseProject::loadProbed(cReader, cInfo);
+    cReader.readInspectionData(corvaneProject());
 }

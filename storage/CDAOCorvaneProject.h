@@ -15,5 +15,5 @@ public:
 
     CCorvaneProject *corvaneProject() const;
 
-    int load(const QString &sProjectDirectory) override;
+    void loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo) override;
 };

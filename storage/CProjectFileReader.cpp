@@ -39,6 +39,15 @@ CProjectFileReader::CProjectFileReader(const QString &sProjectDirectory)
     ensureTrailingSlash(m_sDirectory);
 }
 
+CProjectFileReader::~CProjectFileReader() = default;
+
+CIniReader &CProjectFileReader::projectFile() const
+{
+    if (!m_cProjectFile)
+        m_cProjectFile = std::make_unique<CIniReader>(projectFilePath(m_sDirectory));
+    return *m_cProjectFile;
+}
+
 int CProjectFileReader::readProjectFile(ProjectFileInfo &cInfo) const
 {
     cInfo = ProjectFileInfo();
@@ -46,7 +55,7 @@ int CProjectFileReader::readProjectFile(ProjectFileInfo &cInfo) const
     if (m_sDirectory.isEmpty() || !directoryExists(m_sDirectory, true))
         return ProjectAccess::NoDirectory;
 
-    CIniReader reader(projectFilePath(m_sDirectory));
+    CIniReader &reader = projectFile();
     reader.beginGroup(QStringLiteral("projectfile"));
     cInfo.iVersion = reader.toInt(QStringLiteral("version"));
     reader.endGroup();
@@ -57,27 +66,25 @@ int CProjectFileReader::readProjectFile(ProjectFileInfo &cInfo) const
     cInfo.sName = reader.text(kName);
     cInfo.sInspectionStandard = reader.text(QStringLiteral("inspectionstandard"));
     cInfo.bExtended = reader.toBool(QStringLiteral("extendedproject"));
-    if (cInfo.sName.isEmpty())
-        return ProjectAccess::NoProjectName;
-    cInfo.lastModified = reader.toDate(QStringLiteral("lastmodified"));
-    cInfo.created = reader.toDate(QStringLiteral("created"));
+    if (!cInfo.sName.isEmpty()) {
+        cInfo.lastModified = reader.toDate(QStringLiteral("lastmodified"));
+        cInfo.created = reader.toDate(QStringLiteral("created"));
+    }
+    // Left before answering: the same reader serves the address blocks.
     reader.endGroup();
-    return ProjectAccess::Ok;
+    return cInfo.sName.isEmpty() ? ProjectAccess::NoProjectName : ProjectAccess::Ok;
 }
 
-int CProjectFileReader::readProjectInto(CBaseProject *cProject) const
+void CProjectFileReader::fillProject(const ProjectFileInfo &cInfo, CBaseProject *cProject) const
 {
-    ProjectFileInfo info;
-    const int iResult = readProjectFile(info);
-    if (iResult != ProjectAccess::Ok || !cProject)
-        return iResult;
-    cProject->setName(info.sName);
-    cProject->setInspectionStandard(info.sInspectionStandard);
-    cProject->setLastModified(info.lastModified);
-    cProject->setCreated(info.created);
-    cProject->setVersion(info.iVersion);
+    if (!cProject)
+        return;
+    cProject->setName(cInfo.sName);
+    cProject->setInspectionStandard(cInfo.sInspectionStandard);
+    cProject->setLastModified(cInfo.lastModified);
+    cProject->setCreated(cInfo.created);
+    cProject->setVersion(cInfo.iVersion);
     cProject->setDirectory(m_sDirectory);
-    return ProjectAccess::Ok;
 }
 
 void CProjectFileReader::readInspectionData(CCorvaneProject *cProject) const
@@ -91,7 +98,7 @@ void CProjectFileReader::readInspectionData(CCorvaneProject *cProject) const
 
 void CProjectFileReader::readAddressBlocks(CCorvaneProject *cProject) const
 {
-    CIniReader reader(projectFilePath(m_sDirectory));
+    CIniReader &reader = projectFile();
     const struct {
         const char *pszGroup;
         CPropertyList *cList;

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include <memory>
+
 class CBaseProject;
 class CCorvaneProject;
 class CIniReader;
@@ -24,6 +26,7 @@ struct ProjectFileInfo
 // every file goes through CIniReader, which never writes back. Damaged
 // section and event files are tolerated; only a missing directory, an
 // unsupported version and a missing name are errors (ProjectAccess codes).
+// "project.dat" is parsed once per reader, however often it is asked.
 class CProjectFileReader
 {
 public:
@@ -33,14 +36,17 @@ public:
     };
 
     explicit CProjectFileReader(const QString &sProjectDirectory);
+    ~CProjectFileReader();
+    CProjectFileReader(const CProjectFileReader &) = delete;
+    CProjectFileReader &operator=(const CProjectFileReader &) = delete;
 
     // The project directory with a trailing "/".
     QString projectDirectory() const { return m_sDirectory; }
 
     // Checks and reads "project.dat"; a ProjectAccess result.
     int readProjectFile(ProjectFileInfo &cInfo) const;
-    // Checks and reads "project.dat" into the project's master data.
-    int readProjectInto(CBaseProject *cProject) const;
+    // The checked master data into the project, and the project directory.
+    void fillProject(const ProjectFileInfo &cInfo, CBaseProject *cProject) const;
     // Address blocks, sections and events, then the sort.
     void readInspectionData(CCorvaneProject *cProject) const;
 
@@ -54,5 +60,9 @@ public:
     static int idOfGroupName(const QString &sGroup);
 
 private:
+    // "project.dat", opened on first use.
+    CIniReader &projectFile() const;
+
     QString m_sDirectory;
+    mutable std::unique_ptr<CIniReader> m_cProjectFile;
 };

@@ -1,17 +1,11 @@
 #include "storage/CProjectRuntimeData.h"
 
-#include "metadata/CInspectionStandard.h"
 #include "model/CBaseProject.h"
 #include "model/CCorvaneProject.h"
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
+#include "storage/IProjectCatalogData.h"
 
-CProjectRuntimeData::CProjectRuntimeData(CBaseProject *cProject,
-                                         std::unique_ptr<CInspectionStandard> cStandard,
-                                         std::unique_ptr<PrintoutLayout> cLayout,
-                                         std::unique_ptr<CDamageClassList> cDamageClasses)
-    : m_cProject(cProject), m_cStandard(std::move(cStandard)), m_cLayout(std::move(cLayout)),
-      m_cDamageClasses(std::move(cDamageClasses))
+CProjectRuntimeData::CProjectRuntimeData(CBaseProject *cProject, std::unique_ptr<IProjectCatalogData> cCatalogData)
+    : m_cProject(cProject), m_cCatalogData(std::move(cCatalogData))
 {
 }
 
@@ -20,6 +14,21 @@ CProjectRuntimeData::~CProjectRuntimeData() = default;
 CCorvaneProject *CProjectRuntimeData::corvaneProject() const
 {
     return dynamic_cast<CCorvaneProject *>(m_cProject);
+}
+
+const CInspectionStandard *CProjectRuntimeData::inspectionStandard() const
+{
+    return m_cCatalogData ? m_cCatalogData->inspectionStandard() : nullptr;
+}
+
+const PrintoutLayout *CProjectRuntimeData::printoutLayout() const
+{
+    return m_cCatalogData ? m_cCatalogData->printoutLayout() : nullptr;
+}
+
+const CDamageClassList *CProjectRuntimeData::damageClassList() const
+{
+    return m_cCatalogData ? m_cCatalogData->damageClassList() : nullptr;
 }
 
 bool CProjectRuntimeData::hasInspectionData() const

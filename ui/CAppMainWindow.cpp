@@ -1,7 +1,7 @@
 #include "ui/CAppMainWindow.h"
 
 #include "app/CApplicationContext.h"
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"

@@ -1,6 +1,6 @@
 #include "ui/CMediaPlayer.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "ui/CMultimediaPlaybackControl.h"
 #include "ui/IPlaybackControl.h"
 

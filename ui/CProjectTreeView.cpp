@@ -1,6 +1,6 @@
 #include "ui/CProjectTreeView.h"
 
-#include "app/Units.h"
+#include "app/units/Units.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"

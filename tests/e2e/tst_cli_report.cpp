@@ -1,5 +1,6 @@
 #include "PdfText.h"
 #include "CliRunner.h"
+#include "ProjectWriter.h"
 #include "TestHelpers.h"
 
 #include <QDir>
@@ -120,19 +121,15 @@ bool writeInstallation(const QString &sDir, const QByteArray &layout)
     QFile locales(sFixtures + "Locales.dat");
     if (!std.open(QIODevice::ReadOnly) || !pod.open(QIODevice::ReadOnly) || !locales.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray catalogs = "[Catalogs]\n"
-                                "Catalog\\1\\BaseFileName=R2.std\n"
-                                "Catalog\\1\\Enabled=true\n"
-                                "Catalog\\1\\Format=Ostrel\n"
-                                "Catalog\\1\\InternalName=R2-CAT\n"
-                                "Catalog\\1\\OfficialName=R2 Coding\n"
-                                "Catalog\\1\\PrintoutDataFile=R2.pod\n"
-                                "Catalog\\1\\PrintoutLayoutFileName=R2.lay\n"
-                                "Catalog\\size=1\n";
-    return writeFile(sDir + "/Catalogs.dat", catalogs) && writeFile(sDir + "/Locales.dat", locales.readAll())
-           && writeFile(sDir + "/CatalogBaseData/R2.std", std.readAll())
-           && writeFile(sDir + "/CatalogPrintoutData/R2.pod", pod.readAll())
-           && writeFile(sDir + "/PrintoutLayouts/R2.lay", layout);
+    ProjectWriter::Installation cInstallation;
+    cInstallation.sCatalog = QStringLiteral("R2-CAT");
+    cInstallation.sOfficialName = QStringLiteral("R2 Coding");
+    cInstallation.sFileStem = QStringLiteral("R2");
+    cInstallation.locales = locales.readAll();
+    cInstallation.standard = std.readAll();
+    cInstallation.printoutData = pod.readAll();
+    cInstallation.layout = layout;
+    return ProjectWriter::writeInstallation(sDir, cInstallation);
 }
 
 QString sectionName(int i)
@@ -144,26 +141,32 @@ QString sectionName(int i)
 // from sectionName unless sLongName is given.
 bool writeProject(const QString &sDir, int iSections, bool bExtended = true, const QString &sLongName = QString())
 {
-    QByteArray project = "[projectdata]\ncreated=2024-03-01\nlastmodified=2024-03-02\nname=Report Test\n"
-                         "inspectionstandard=R2-CAT\nextendedproject=";
-    project += bExtended ? "true\n" : "false\n";
-    project += "\n[projectfile]\nversion=3\n\n[contractor]\nproperty\\1\\id=1\nproperty\\1\\value=Pipe Works\n"
-               "property\\1\\code=\nproperty\\size=1\n";
-    QByteArray segments;
+    ProjectWriter::ProjectFile cFile;
+    cFile.sName = QStringLiteral("Report Test");
+    cFile.sCatalog = QStringLiteral("R2-CAT");
+    cFile.bExtended = bExtended;
+    cFile.sCreated = QStringLiteral("2024-03-01");
+    cFile.sLastModified = QStringLiteral("2024-03-02");
+    cFile.contractor = {{1, QStringLiteral("Pipe Works"), QString()}};
+    QList<ProjectWriter::Section> sections;
     for (int i = 1; i <= iSections; ++i) {
-        const QString sName = sLongName.isEmpty() ? sectionName(i) : sLongName;
-        segments += QStringLiteral("[%1]\nname=%2\nproperty\\1\\id=3\nproperty\\1\\value=%1\nproperty\\1\\code=\n"
-                                   "property\\2\\id=30\nproperty\\2\\value=Ostrel\nproperty\\2\\code=\n"
-                                   "property\\size=2\n\n")
-                        .arg(i)
-                        .arg(sName)
-                        .toUtf8();
-        const QByteArray events = "[1]\ntext=Start\nabbreviation=BDA\nmetervalue=0.0\nproperty\\size=0\n\n"
-                                  "[2]\ntext=End\nabbreviation=BDB\nmetervalue=25.5\nproperty\\size=0\n";
-        if (!writeFile(sDir + QStringLiteral("/%1.evtdat").arg(i), events))
-            return false;
+        ProjectWriter::Section cSection;
+        cSection.iId = i;
+        cSection.sName = sLongName.isEmpty() ? sectionName(i) : sLongName;
+        cSection.properties = {{3, QString::number(i), QString()}, {30, QStringLiteral("Ostrel"), QString()}};
+        ProjectWriter::Event cStart;
+        cStart.iId = 1;
+        cStart.sText = QStringLiteral("Start");
+        cStart.sAbbreviation = QStringLiteral("BDA");
+        ProjectWriter::Event cEnd;
+        cEnd.iId = 2;
+        cEnd.sText = QStringLiteral("End");
+        cEnd.sAbbreviation = QStringLiteral("BDB");
+        cEnd.dMeterValue = 25.5;
+        cSection.events = {cStart, cEnd};
+        sections.append(cSection);
     }
-    return writeFile(sDir + "/project.dat", project) && writeFile(sDir + "/segments.dat", segments);
+    return ProjectWriter::writeProject(sDir, cFile, sections);
 }
 
 QStringList standardFrontOptions()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "ProjectWriter.h"
+
 #include <QString>
 
 // Paths the tests share: the source tree, the fixtures and the build's
@@ -11,5 +12,5 @@ inline QString fixturesDir() { return QStringLiteral(CORVANE_FIXTURES_DIR); }
 inline QString installDir() { return QStringLiteral(CORVANE_BIN_DIR); }
 inline QString demoProjectDir() { return sourceDir() + QStringLiteral("/examples/demo-project"); }
 // Writes a file, creating its directory first; false unless all was written.
-bool writeFile(const QString &sPath, const QByteArray &data);
+using ProjectWriter::writeFile;
 } // namespace TestHelpers

@@ -6,8 +6,8 @@
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/IPersistenceFacade.h"
 

@@ -5,6 +5,8 @@
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
 
+#include "ProjectWriter.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -17,24 +19,17 @@
 // picture of a directory (names, sizes, times) to prove nothing changed.
 namespace StorageTestSupport {
 
-inline bool writeFile(const QString &sPath, const QByteArray &data)
-{
-    QFileInfo info(sPath);
-    QDir().mkpath(info.absolutePath());
-    QFile file(sPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(data) == data.size();
-}
+using ProjectWriter::writeFile;
 
 inline QByteArray projectFile(const QString &sName, bool bExtended = true, int iVersion = 3,
                               const QString &sCatalog = QStringLiteral("FIXTURE-CAT"))
 {
-    return QStringLiteral("[projectdata]\nextendedproject=%1\ninspectionstandard=%2\nname=%3\n\n"
-                          "[projectfile]\nversion=%4\n")
-        .arg(bExtended ? QStringLiteral("true") : QStringLiteral("false"), sCatalog, sName)
-        .arg(iVersion)
-        .toUtf8();
+    ProjectWriter::ProjectFile cFile;
+    cFile.sName = sName;
+    cFile.bExtended = bExtended;
+    cFile.iVersion = iVersion;
+    cFile.sCatalog = sCatalog;
+    return ProjectWriter::projectFileText(cFile);
 }
 
 // One line per entry below the directory, hidden ones included, sorted.

@@ -1,9 +1,9 @@
 #include "metadata/CCatalogRegistry.h"
 #include "metadata/CInspectionStandard.h"
 #include "metadata/InspectionStandardLoader.h"
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
-#include "report/PrintoutLayoutReader.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/layout/PrintoutLayoutReader.h"
 
 #include "TestHelpers.h"
 

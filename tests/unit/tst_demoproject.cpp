@@ -9,7 +9,7 @@
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
-#include "report/CDamageClassList.h"
+#include "report/layout/CDamageClassList.h"
 #include "storage/CIniReader.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/IPersistenceFacade.h"

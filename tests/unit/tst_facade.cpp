@@ -5,17 +5,62 @@
 #include "metadata/CInspectionStandard.h"
 #include "model/CBaseProject.h"
 #include "model/CCorvaneProject.h"
-#include "report/CDamageClassList.h"
-#include "report/LayoutRecords.h"
-#include "report/PrintoutLayout.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/layout/PrintoutLayout.h"
 #include "storage/CBasePersistenceFacade.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
+#include "storage/ICatalogDataLoader.h"
+#include "storage/IProjectCatalogData.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace StorageTestSupport;
+
+namespace {
+// Catalog data that counts its destructions.
+class StubCatalogData : public IProjectCatalogData
+{
+public:
+    explicit StubCatalogData(int &iDestroyed) : m_iDestroyed(iDestroyed) {}
+    ~StubCatalogData() override { ++m_iDestroyed; }
+    const CInspectionStandard *inspectionStandard() const override { return &m_standard; }
+    const PrintoutLayout *printoutLayout() const override { return &m_layout; }
+    const CDamageClassList *damageClassList() const override { return &m_damageClasses; }
+
+private:
+    int &m_iDestroyed;
+    CInspectionStandard m_standard;
+    PrintoutLayout m_layout;
+    CDamageClassList m_damageClasses;
+};
+
+// Records the standard names it is asked for and answers with stub data or
+// with nothing.
+class StubCatalogLoader : public ICatalogDataLoader
+{
+public:
+    StubCatalogLoader(bool bLoads, int &iDestroyed) : m_bLoads(bLoads), m_iDestroyed(iDestroyed) {}
+    std::unique_ptr<IProjectCatalogData> loadCatalogData(const QString &sInspectionStandard) const override
+    {
+        asked << sInspectionStandard;
+        if (!m_bLoads)
+            return nullptr;
+        auto cData = std::make_unique<StubCatalogData>(m_iDestroyed);
+        cLast = cData.get();
+        return cData;
+    }
+
+    mutable QStringList asked;
+    mutable const StubCatalogData *cLast = nullptr;
+
+private:
+    bool m_bLoads;
+    int &m_iDestroyed;
+};
+} // namespace
 
 class TestFacade : public QObject
 {
@@ -31,6 +76,8 @@ private slots:
     void closeUnknown();
     void severalOpenAtOnce();
     void withoutApplicationContext();
+    void catalogLoaderSeam_data();
+    void catalogLoaderSeam();
     void currentProjectSlot();
 
 private:
@@ -160,7 +207,7 @@ void TestFacade::closeUnknown()
     QCOMPARE(facade()->openProject(validProject(), cData), 0);
     QCOMPARE(facade()->closeProject(nullptr), 1);
     // A live runtime data of the same project that the table does not hold.
-    CProjectRuntimeData foreign(cData->project(), nullptr, nullptr, nullptr);
+    CProjectRuntimeData foreign(cData->project(), nullptr);
     QCOMPARE(facade()->closeProject(&foreign), 1);
     QCOMPARE(facade()->openProjectCount(), 1);
     QCOMPARE(cData->corvaneProject()->sectionCount(), 3);
@@ -197,6 +244,52 @@ void TestFacade::withoutApplicationContext()
     QCOMPARE(facade.openProject(tmp.path(), cData), 0);
     QVERIFY(cData && !cData->hasInspectionData());
     // Left open on purpose: the facade's destructor must release it.
+}
+
+// A facade with a stub catalog loader: what the loader gives is what the
+// runtime data hands out and owns; no catalog data means code 4.
+void TestFacade::catalogLoaderSeam_data()
+{
+    QTest::addColumn<bool>("bExtended");
+    QTest::addColumn<bool>("bLoads");
+    QTest::addColumn<int>("iCode");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addRow("catalog data loads") << true << true << 0 << QStringList{"STUB-CAT"};
+    QTest::addRow("catalog data does not load") << true << false << 4 << QStringList{"STUB-CAT"};
+    QTest::addRow("plain project asks for nothing") << false << true << 0 << QStringList();
+}
+
+void TestFacade::catalogLoaderSeam()
+{
+    QFETCH(bool, bExtended);
+    QFETCH(bool, bLoads);
+    QFETCH(int, iCode);
+    QFETCH(QStringList, asked);
+
+    QTemporaryDir tmp;
+    QVERIFY(writeFile(tmp.path() + QStringLiteral("/project.dat"),
+                      projectFile(QStringLiteral("P"), bExtended, 3, QStringLiteral("STUB-CAT"))));
+    int iDestroyed = 0;
+    auto cOwnedLoader = std::make_unique<StubCatalogLoader>(bLoads, iDestroyed);
+    const StubCatalogLoader *cLoader = cOwnedLoader.get();
+    {
+        CBasePersistenceFacade facade(std::move(cOwnedLoader));
+        CProjectRuntimeData *cData = nullptr;
+        QCOMPARE(facade.openProject(tmp.path(), cData), iCode);
+        QCOMPARE(cLoader->asked, asked);
+        QCOMPARE(facade.openProjectCount(), iCode == 0 ? 1 : 0);
+        QCOMPARE(cData != nullptr, iCode == 0);
+        if (cData && bExtended) {
+            QCOMPARE(cData->inspectionStandard(), cLoader->cLast->inspectionStandard());
+            QCOMPARE(cData->printoutLayout(), cLoader->cLast->printoutLayout());
+            QCOMPARE(cData->damageClassList(), cLoader->cLast->damageClassList());
+            QCOMPARE(facade.closeProject(cData), 0);
+            QCOMPARE(iDestroyed, 1);
+        } else if (cData) {
+            QVERIFY(!cData->inspectionStandard() && !cData->printoutLayout() && !cData->damageClassList());
+        }
+    }
+    QCOMPARE(iDestroyed, bExtended && bLoads ? 1 : 0);
 }
 
 void TestFacade::currentProjectSlot()

@@ -3,19 +3,20 @@
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
-#include "report/CColourSwatchCellItem.h"
-#include "report/CContentsPrintout.h"
-#include "report/CDamageClassList.h"
-#include "report/CDamageClassPrintout.h"
-#include "report/CPrintoutTextTranslator.h"
-#include "report/CSectionListPrintout.h"
-#include "report/CTablePrintoutItemBase.h"
-#include "report/Pagination.h"
-#include "report/PartPageCounts.h"
-#include "report/PrintoutLayout.h"
 #include "report/ReportJobBuilder.h"
-#include "report/ReportLogo.h"
 #include "report/ReportRun.h"
+#include "report/items/CColourSwatchCellItem.h"
+#include "report/items/CTablePrintoutItemBase.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/paint/Pagination.h"
+#include "report/parts/CContentsPrintout.h"
+#include "report/parts/CDamageClassPrintout.h"
+#include "report/parts/CPrintoutTextTranslator.h"
+#include "report/parts/CSectionListPrintout.h"
+#include "report/parts/PartPageCounts.h"
+#include "report/parts/ReportContext.h"
+#include "report/parts/ReportLogo.h"
 
 #include <QDir>
 #include <QLocale>
@@ -442,7 +443,8 @@ void TestFrontParts::contentsNumbering()
     cCounts.sectionPages = sectionPages;
 
     QStringList actual;
-    for (const ContentsEntry &cEntry : CContentsPrintout::entries(*cJob, cCounts, rows))
+    const ReportContext cContext = reportContextOf(*cJob, ReportLogo(), nullptr);
+    for (const ContentsEntry &cEntry : CContentsPrintout::entries(cContext, cCounts, rows))
         actual << cEntry.sTitle + QLatin1Char('|') + QString::number(cEntry.iPage);
     QCOMPARE(actual, entries);
     QCOMPARE(cCounts.iContents, contentsPages);
@@ -477,8 +479,8 @@ void TestFrontParts::contentsPagesMatchNumbering()
     cCounts.iProjectInformation = 1;
     cCounts.iSectionOverview = 1;
     cCounts.sectionPages = IntList(sections, 2);
-    const ReportLogo cLogo;
-    CContentsPrintout cPart(*cJob, cLogo, cCounts);
+    const ReportContext cContext = reportContextOf(*cJob, ReportLogo(), nullptr);
+    CContentsPrintout cPart(cContext, cCounts);
     const PrintoutPageList pages = cPart.takePages();
     QCOMPARE(int(pages.size()), cCounts.iContents);
     int iEntries = 0;
@@ -497,7 +499,7 @@ void TestFrontParts::sectionOverviewColumns()
                                        {2, "S-2", {3.0f}, "", "Riverside"},
                                        {3, "S-3", {}, "", ""}});
     const auto cJob = buildReportJob(ReportChoices(), cProject.get(), nullptr, nullptr, nullptr);
-    const QList<QStringList> columns = CSectionListPrintout::columns(*cJob);
+    const QList<QStringList> columns = CSectionListPrintout::columns(reportContextOf(*cJob, ReportLogo(), nullptr));
     QCOMPARE(columns.size(), 7);
     QCOMPARE(columns.at(0), (QStringList{"No.", "No-1", "No-2", "No-3", ""}));
     QCOMPARE(columns.at(1), (QStringList{"Section", "S-1", "S-2", "S-3", ""}));
@@ -536,8 +538,8 @@ void TestFrontParts::sectionOverviewPages()
     cLayout.setTable(PrintoutLayout::ProjectPageHeader, makeTable({3000}, 1));
     cLayout.setTable(PrintoutLayout::SectionList, makeTable({rowHeight, rowHeight, rowHeight}, 7));
     const auto cJob = buildReportJob(ReportChoices(), cProject.get(), &cLayout, nullptr, nullptr);
-    const ReportLogo cLogo;
-    CSectionListPrintout cPart(*cJob, cLogo);
+    const ReportContext cContext = reportContextOf(*cJob, ReportLogo(), nullptr);
+    CSectionListPrintout cPart(cContext);
     const PrintoutPageList pages = cPart.takePages();
     IntList actual;
     for (const auto &pPage : pages)
@@ -585,8 +587,8 @@ void TestFrontParts::damageClassLegend()
     PrintoutLayout cLayout;
     cLayout.setTable(PrintoutLayout::DamageClassLegend, makeTable(IntList(layoutRows, 800), cellsPerRow, 9000));
     const auto cJob = buildReportJob(ReportChoices(), cProject.get(), &cLayout, &cStandard, &cList);
-    const ReportLogo cLogo;
-    CDamageClassPrintout cPart(*cJob, cLogo);
+    const ReportContext cContext = reportContextOf(*cJob, ReportLogo(), nullptr);
+    CDamageClassPrintout cPart(cContext);
     const PrintoutPageList pages = cPart.takePages();
     QCOMPARE(int(pages.size()), 1);
     const CTablePrintoutItemBase *pBody = bodyTable(*pages.front());

@@ -3,17 +3,17 @@
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
-#include "report/CEventPosIndicatorPrintoutItem.h"
-#include "report/CHeaderPrintoutItem.h"
-#include "report/CPageFooterPrintoutItem.h"
-#include "report/CPicturePrintoutItem.h"
-#include "report/CReportPainter.h"
-#include "report/CSectionGraphicPrintoutItem.h"
-#include "report/LayoutCellLinkRegistry.h"
-#include "report/LayoutRecords.h"
-#include "report/LayoutTable.h"
-#include "report/PrintoutPage.h"
 #include "report/ReportPrinter.h"
+#include "report/items/CEventPosIndicatorPrintoutItem.h"
+#include "report/items/CHeaderPrintoutItem.h"
+#include "report/items/CPageFooterPrintoutItem.h"
+#include "report/items/CPicturePrintoutItem.h"
+#include "report/items/CSectionGraphicPrintoutItem.h"
+#include "report/items/PrintoutPage.h"
+#include "report/layout/LayoutCellLinkRegistry.h"
+#include "report/layout/LayoutRecords.h"
+#include "report/layout/LayoutTable.h"
+#include "report/paint/CReportPainter.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -306,7 +306,7 @@ private slots:
         auto pTable = makeTable({6000, 500}, 4);
         LayoutCellLinkRegistry cRegistry;
         const auto pItem = CPicturePrintoutItem::create(pTable.get(), cRegistry, nullptr, m_cDir.path() + "/",
-                                                        sFileName, bThreePerPage);
+                                                        sFileName, bThreePerPage, nullptr);
         QCOMPARE(pItem->pictureRect(), cPictureRect);
         QCOMPARE(pItem->photoPath().isEmpty(), !bHasPath);
         if (bHasPath)
@@ -324,10 +324,10 @@ private slots:
         LayoutTable cEmpty(9000);
         LayoutCellLinkRegistry cRegistry;
         const auto pItem = CPicturePrintoutItem::create(&cEmpty, cRegistry, nullptr, m_cDir.path() + "/",
-                                                        QStringLiteral("a.jpg"), false);
+                                                        QStringLiteral("a.jpg"), false, nullptr);
         QCOMPARE(pItem->cellItemCount(), 0);
         QVERIFY(pItem->pictureRect().isEmpty());
-        const auto pNoTable = CPicturePrintoutItem::create(nullptr, cRegistry, nullptr, QString(), QString(), true);
+        const auto pNoTable = CPicturePrintoutItem::create(nullptr, cRegistry, nullptr, QString(), QString(), true, nullptr);
         QCOMPARE(pNoTable->cellItemCount(), 0);
         QCOMPARE(pNoTable->height(), 0);
     }
@@ -349,7 +349,7 @@ private slots:
         auto pTable = makeTable({9000, 500}, 2);
         LayoutCellLinkRegistry cRegistry;
         auto pItem = CPicturePrintoutItem::create(pTable.get(), cRegistry, nullptr, sPhotos,
-                                                  QStringLiteral("S1_0001.jpg"), false);
+                                                  QStringLiteral("S1_0001.jpg"), false, nullptr);
         pItem->setPosition(QPoint(0, 2000));
         // The photo appears only after the page was built: it must be read
         // when the page is painted.

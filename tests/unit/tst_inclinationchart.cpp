@@ -3,15 +3,16 @@
 #include "model/CInspectionSegment.h"
 #include "model/CProperty.h"
 #include "model/CPropertyList.h"
-#include "report/CInclinationChartPrintout.h"
-#include "report/CInclinationGridPrintoutItem.h"
-#include "report/CInclinationLegendPrintoutItem.h"
-#include "report/CReportPainter.h"
-#include "report/InclinationChartGeometry.h"
-#include "report/LayoutTable.h"
-#include "report/PrintoutLayout.h"
 #include "report/ReportPrinter.h"
-#include "report/SectionEntry.h"
+#include "report/chart/CInclinationGridPrintoutItem.h"
+#include "report/chart/CInclinationLegendPrintoutItem.h"
+#include "report/chart/InclinationChartGeometry.h"
+#include "report/layout/LayoutTable.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/paint/CReportPainter.h"
+#include "report/parts/CInclinationChartPrintout.h"
+#include "report/parts/ReportContext.h"
+#include "report/parts/SectionEntry.h"
 
 #include "PdfText.h"
 
@@ -64,6 +65,17 @@ struct ChartFixture
         pSection = new CInspectionSegment(cProject.get(), pProperties, 1);
         cProject->addSection(pSection);
     }
+    // The report context of a chart on the layout.
+    ReportContext context(const PrintoutLayout *pLayout) const
+    {
+        ReportContext cContext;
+        cContext.cProject = cProject.get();
+        cContext.sections = {pSection};
+        cContext.cLayout = pLayout;
+        cContext.cStandard = &cStandard;
+        return cContext;
+    }
+
     std::unique_ptr<CCorvaneProject> cProject;
     CInspectionSegment *pSection = nullptr;
     CInspectionStandard cStandard;
@@ -320,8 +332,8 @@ void TestInclinationChart::chartPage()
     QFETCH(QString, positionScale);
     ChartFixture fixture;
     const auto pLayout = makeChartLayout();
-    const auto pPage = CInclinationChartPrintout::createChartPage(profileOf(points), &fixture.cStandard,
-                                                                  fixture.pSection, *pLayout, true);
+    const auto pPage = CInclinationChartPrintout::createChartPage(profileOf(points), fixture.context(pLayout.get()),
+                                                                  fixture.pSection, true);
     QVERIFY(pPage);
     QVERIFY(!pPage->header());
     QCOMPARE(pPage->itemCount(), 3);
@@ -373,7 +385,7 @@ void TestInclinationChart::withoutInclinationGraph()
     ChartFixture fixture;
     const auto pLayout = makeChartLayout();
     const auto pPage = CInclinationChartPrintout::createChartPage(profileOf({{0, -1}, {10, 2}, {20, 1}}),
-                                                                  &fixture.cStandard, fixture.pSection, *pLayout,
+                                                                  fixture.context(pLayout.get()), fixture.pSection,
                                                                   false);
     const CInclinationGridPrintoutItem *pGrid = gridOf(*pPage);
     QVERIFY(!pGrid->inclinationGraph());
@@ -407,8 +419,8 @@ void TestInclinationChart::zeroLine()
     QFETCH(QString, range);
     ChartFixture fixture;
     const auto pLayout = makeChartLayout();
-    const auto pPage = CInclinationChartPrintout::createChartPage(profileOf(points), &fixture.cStandard,
-                                                                  fixture.pSection, *pLayout, true);
+    const auto pPage = CInclinationChartPrintout::createChartPage(profileOf(points), fixture.context(pLayout.get()),
+                                                                  fixture.pSection, true);
     const CInclinationGridPrintoutItem *pGrid = gridOf(*pPage);
     QCOMPARE(pGrid->inclinationGraph()->drawsZeroLine(), curveZeroLine);
     QCOMPARE(legendOf(*pPage)->texts().bShowZeroLine, legendZeroLine);
@@ -433,7 +445,8 @@ void TestInclinationChart::noMeasurementFile()
     const auto pLayout = makeChartLayout();
     SectionEntry cEntry;
     cEntry.cSection = fixture.pSection;
-    CInclinationChartPrintout cChart(&fixture.cStandard, &cEntry, pLayout.get());
+    const ReportContext cContext = fixture.context(pLayout.get());
+    CInclinationChartPrintout cChart(cContext, cEntry);
     QVERIFY(cChart.takePages().empty());
 }
 
@@ -477,7 +490,8 @@ void TestInclinationChart::measurementFile()
     const auto pLayout = makeChartLayout();
     SectionEntry cEntry;
     cEntry.cSection = fixture.pSection;
-    CInclinationChartPrintout cChart(&fixture.cStandard, &cEntry, pLayout.get());
+    const ReportContext cContext = fixture.context(pLayout.get());
+    CInclinationChartPrintout cChart(cContext, cEntry);
     const PrintoutPageList pages = cChart.takePages();
     QCOMPARE(pages.size(), size_t(1));
     const CInclinationGridPrintoutItem *pGrid = gridOf(*pages.front());

@@ -1,6 +1,6 @@
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
-#include "report/PrintoutLayoutReader.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/layout/PrintoutLayoutReader.h"
 
 #include "TestHelpers.h"
 

@@ -36,6 +36,7 @@ private slots:
     void videoHours_data();
     void videoHours();
     void plainProjectReadsMasterDataOnly();
+    void probedProjectFileIsNotReadAgain();
     void groupIds_data();
     void groupIds();
 
@@ -279,6 +280,28 @@ void TestProjectFiles::plainProjectReadsMasterDataOnly()
     QCOMPARE(plain.project()->name(), QStringLiteral("Fixture Project"));
     QVERIFY(!plain.project()->extended());
     QVERIFY(!dynamic_cast<CCorvaneProject *>(plain.project()));
+}
+
+// Opening reads "project.dat" once: the access object loads master data
+// and address blocks from the probe's reading, even when the file is gone.
+void TestProjectFiles::probedProjectFileIsNotReadAgain()
+{
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString sProjectFile = tmp.path() + QStringLiteral("/project.dat");
+    QVERIFY(writeFile(sProjectFile, projectFile(QStringLiteral("Probed"))
+                                        + "[contractor]\nproperty\\1\\id=1\nproperty\\1\\value=Pipe Works\n"
+                                          "property\\size=1\n"));
+    const CProjectFileReader reader(tmp.path());
+    ProjectFileInfo info;
+    QCOMPARE(reader.readProjectFile(info), 0);
+    QVERIFY(QFile::remove(sProjectFile));
+
+    CDAOCorvaneProject access;
+    access.loadProbed(reader, info);
+    QCOMPARE(access.project()->name(), QStringLiteral("Probed"));
+    QCOMPARE(access.project()->directory(), tmp.path() + QLatin1Char('/'));
+    QCOMPARE(access.corvaneProject()->contractor()->valueOf(1), QStringLiteral("Pipe Works"));
 }
 
 void TestProjectFiles::groupIds_data()

@@ -1,4 +1,5 @@
 #include "app/CApplicationContext.h"
+#include "app/CProjectCatalogData.h"
 #include "metadata/CInspectionStandard.h"
 #include "metadata/InspectionStandardLoader.h"
 #include "model/CCorvaneProject.h"
@@ -11,8 +12,8 @@
 #include "queries/CSectionObjectQuery.h"
 #include "queries/CSharedTranslations.h"
 #include "queries/FieldIds.h"
-#include "report/CDamageClassList.h"
-#include "report/PrintoutLayout.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/PrintoutLayout.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
 
@@ -301,8 +302,8 @@ void TestQueries::sectionPropertyCaptions()
                                            + QStringLiteral("/queries/install/CatalogBaseData/Queries.std"));
         QVERIFY(cStandard);
     }
-    CProjectRuntimeData cRuntime(m_cProject.get(), std::move(cStandard), std::unique_ptr<PrintoutLayout>(),
-                                 std::unique_ptr<CDamageClassList>());
+    CProjectRuntimeData cRuntime(m_cProject.get(),
+                                 std::make_unique<CProjectCatalogData>(std::move(cStandard), nullptr, nullptr));
     setCurrentRuntimeData(runtime == QLatin1String("none") ? nullptr : &cRuntime);
 
     // Whatever object the query is about, the caption comes from the open
@@ -493,8 +494,8 @@ void TestQueries::listsFollowFieldIds()
 {
     std::unique_ptr<CInspectionStandard> cStandard =
         loadInspectionStandard(TestHelpers::fixturesDir() + QStringLiteral("/queries/install/CatalogBaseData/Queries.std"));
-    CProjectRuntimeData cRuntime(m_cProject.get(), std::move(cStandard), std::unique_ptr<PrintoutLayout>(),
-                                 std::unique_ptr<CDamageClassList>());
+    CProjectRuntimeData cRuntime(m_cProject.get(),
+                                 std::make_unique<CProjectCatalogData>(std::move(cStandard), nullptr, nullptr));
     setCurrentRuntimeData(&cRuntime);
     for (int iKind : {ProjectObject, SectionObject, EventObject}) {
         const std::unique_ptr<CDataCoreObjectQuery> cQuery = queryFor(iKind);

@@ -1,9 +1,9 @@
 #include "PdfText.h"
-#include "report/CCustomPrintoutItem.h"
-#include "report/CReportPainter.h"
-#include "report/PageGeometry.h"
-#include "report/PrintoutPage.h"
 #include "report/ReportPrinter.h"
+#include "report/items/CCustomPrintoutItem.h"
+#include "report/items/PrintoutPage.h"
+#include "report/paint/CReportPainter.h"
+#include "report/paint/PageGeometry.h"
 
 #include <QElapsedTimer>
 #include <QFile>

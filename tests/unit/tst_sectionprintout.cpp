@@ -1,23 +1,29 @@
+#include "app/CProjectCatalogData.h"
 #include "metadata/CInspectionStandard.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "model/CProperty.h"
 #include "model/CPropertyList.h"
-#include "report/CCustomizedTablePrintoutItem.h"
-#include "report/CDamageClassList.h"
-#include "report/CEventPosIndicatorPrintoutItem.h"
-#include "report/CPicturePrintoutItem.h"
-#include "report/CReportPainter.h"
-#include "report/CSectionGraphicPrintoutItem.h"
-#include "report/CSectionPrintout.h"
-#include "report/CTablePrintoutItem.h"
-#include "report/LayoutTable.h"
-#include "report/PrintoutLayout.h"
-#include "report/ReportLogo.h"
+#include "queries/FieldIds.h"
 #include "report/ReportPrinter.h"
-#include "report/SectionEntry.h"
-#include "report/SectionEventLayout.h"
+#include "report/items/CCustomizedTablePrintoutItem.h"
+#include "report/items/CEventPosIndicatorPrintoutItem.h"
+#include "report/items/CLabeledTableCellItem.h"
+#include "report/items/CPicturePrintoutItem.h"
+#include "report/items/CSectionGraphicPrintoutItem.h"
+#include "report/items/CTablePrintoutItem.h"
+#include "report/layout/CDamageClassList.h"
+#include "report/layout/LayoutTable.h"
+#include "report/layout/PrintoutLayout.h"
+#include "report/paint/CReportPainter.h"
+#include "report/parts/CSectionPrintout.h"
+#include "report/parts/ReportContext.h"
+#include "report/parts/ReportLogo.h"
+#include "report/parts/SectionEntry.h"
+#include "report/parts/SectionEventLayout.h"
+#include "storage/CProjectRuntimeData.h"
+#include "storage/CurrentProject.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
@@ -170,6 +176,21 @@ struct SectionFixture
         return pEvent;
     }
 
+    // The report context of the section's part.
+    ReportContext context(const PrintoutLayout *pLayout, CReportPainter *pPainter, bool bDamageInformation) const
+    {
+        ReportContext cContext;
+        cContext.cProject = cProject.get();
+        cContext.sections = {pSection};
+        cContext.cLayout = pLayout;
+        cContext.cStandard = &cStandard;
+        cContext.cDamageClasses = &cDamageClasses;
+        cContext.bDamageInformation = bDamageInformation;
+        cContext.logo = cLogo;
+        cContext.cPainter = pPainter;
+        return cContext;
+    }
+
     std::unique_ptr<CCorvaneProject> cProject;
     CInspectionSegment *pSection = nullptr;
     SectionEntry cEntry;
@@ -249,6 +270,8 @@ private slots:
     void damageClassColours();
     void photoPages_data();
     void photoPages();
+    void sectionPropertyCaptions_data();
+    void sectionPropertyCaptions();
 };
 
 void TestSectionPrintout::chooseScale_data()
@@ -501,8 +524,8 @@ void TestSectionPrintout::sectionWithoutEvents()
     QVERIFY(painter.bActive);
     SectionFixture fixture;
     const auto pLayout = makeLayout();
-    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
-                          &painter.cPainter, true);
+    const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, true);
+    CSectionPrintout part(cContext, fixture.cEntry);
     const PrintoutPageList pages = part.takePages();
     QCOMPARE(pages.size(), size_t(1));
     const PrintoutPage &cPage = *pages.front();
@@ -541,8 +564,8 @@ void TestSectionPrintout::eventRowTexts()
     fixture.addEvent(12.5f, QStringLiteral("Crack, longitudinal"), QStringLiteral("4"), QStringLiteral("S01_0042.jpg"),
                      QStringLiteral("S01_0043.jpg"));
     const auto pLayout = makeLayout();
-    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
-                          &painter.cPainter, true);
+    const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, true);
+    CSectionPrintout part(cContext, fixture.cEntry);
     const PrintoutPageList pages = part.takePages();
     QCOMPARE(pages.size(), size_t(1));
     const QList<EventRow> &rows = part.eventRows();
@@ -603,8 +626,8 @@ void TestSectionPrintout::protocolPages()
     const auto pLayout = makeLayout();
     QElapsedTimer timer;
     timer.start();
-    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
-                          &painter.cPainter, false);
+    const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, false);
+    CSectionPrintout part(cContext, fixture.cEntry);
     const PrintoutPageList pages = part.takePages();
     QVERIFY2(timer.elapsed() < 60000, "building the protocol took too long");
     QVERIFY(!pages.empty());
@@ -661,8 +684,8 @@ void TestSectionPrintout::nodeOrder()
     fixture.pSection->properties()->findProperty(4)->setCode(directionCode);
     fixture.addEvent(1.0f);
     const auto pLayout = makeLayout();
-    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
-                          &painter.cPainter, false);
+    const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, false);
+    CSectionPrintout part(cContext, fixture.cEntry);
     const PrintoutPageList pages = part.takePages();
     const auto graphics = itemsOf<CSectionGraphicPrintoutItem>(*pages.front());
     QCOMPARE(graphics.first()->data().sStartNode, startNode);
@@ -696,8 +719,8 @@ void TestSectionPrintout::damageClassColours()
     SectionFixture fixture;
     fixture.addEvent(2.0f, QStringLiteral("Crack"), damageClass);
     const auto pLayout = makeLayout();
-    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
-                          &painter.cPainter, damageInformation);
+    const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, damageInformation);
+    CSectionPrintout part(cContext, fixture.cEntry);
     const PrintoutPageList pages = part.takePages();
     const auto tables = itemsOf<CCustomizedTablePrintoutItem>(*pages.front());
     const CCustomizedTablePrintoutItem &cTable = *tables.first();
@@ -737,8 +760,8 @@ void TestSectionPrintout::photoPages()
         fixture.addEvent(static_cast<float>(i), QStringLiteral("Crack"), QString(), photos.at(i),
                          i + 1 < photos.size() ? photos.at(i + 1) : QString());
     const auto pLayout = makeLayout();
-    CSectionPrintout part(&fixture.cEntry, pLayout.get(), &fixture.cLogo, &fixture.cDamageClasses, &fixture.cStandard,
-                          &painter.cPainter, false);
+    const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, false);
+    CSectionPrintout part(cContext, fixture.cEntry);
     const PrintoutPageList pages = part.takePages();
     QList<int> counts;
     for (const auto &pPage : pages) {
@@ -752,6 +775,52 @@ void TestSectionPrintout::photoPages()
             QVERIFY(!pPicture->photoPath().contains(QStringLiteral("..")));
     }
     QCOMPARE(counts, picturesPerPage);
+}
+
+// Section property captions in the section header come from the report's
+// standard, never from the standard of the project that happens to be open.
+void TestSectionPrintout::sectionPropertyCaptions_data()
+{
+    QTest::addColumn<bool>("bReportStandard");
+    QTest::addColumn<bool>("bOpenProject");
+    QTest::addColumn<QString>("label");
+    QTest::addRow("report standard, no project open") << true << false << "START MANHOLE:";
+    QTest::addRow("report standard, another one open") << true << true << "START MANHOLE:";
+    QTest::addRow("no report standard, another one open") << false << true << "";
+}
+
+void TestSectionPrintout::sectionPropertyCaptions()
+{
+    QFETCH(bool, bReportStandard);
+    QFETCH(bool, bOpenProject);
+    QFETCH(QString, label);
+    PainterFixture painter;
+    SectionFixture fixture;
+    fixture.cStandard.addSectionProperty(1, QStringLiteral("Start manhole"));
+    auto pOpenStandard = std::make_unique<CInspectionStandard>();
+    pOpenStandard->addSectionProperty(1, QStringLiteral("Node of the open project"));
+    CProjectRuntimeData cOpen(fixture.cProject.get(),
+                              std::make_unique<CProjectCatalogData>(std::move(pOpenStandard), nullptr, nullptr));
+    setCurrentRuntimeData(bOpenProject ? &cOpen : nullptr);
+
+    const auto pLayout = makeLayout();
+    const LayoutTable *pSectionHeader = pLayout->sectionHeader();
+    pLayout->cellLinks().add(pSectionHeader->cellAt(0, 0), FieldIds::sectionPropertyField(1), 1);
+    ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, false);
+    if (!bReportStandard)
+        cContext.cStandard = nullptr;
+    CSectionPrintout part(cContext, fixture.cEntry);
+    const PrintoutPageList pages = part.takePages();
+    setCurrentRuntimeData(nullptr);
+
+    const CLabeledTableCellItem *pCell = nullptr;
+    for (const CTablePrintoutItem *pTable : itemsOf<CTablePrintoutItem>(*pages.front())) {
+        if (pTable->tableLayout() == pSectionHeader)
+            pCell = dynamic_cast<const CLabeledTableCellItem *>(pTable->cellItemAt(0));
+    }
+    QVERIFY(pCell);
+    QCOMPARE(pCell->label(), label);
+    QCOMPARE(pCell->text(), QStringLiteral("S1"));
 }
 
 QTEST_MAIN(TestSectionPrintout)

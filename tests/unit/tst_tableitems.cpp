@@ -4,15 +4,15 @@
 #include "model/CInspectionSegment.h"
 #include "model/CProperty.h"
 #include "model/CPropertyList.h"
-#include "report/CCustomizedTablePrintoutItem.h"
-#include "report/CLabeledTableCellItem.h"
-#include "report/CReportPainter.h"
-#include "report/CTablePrintoutItem.h"
-#include "report/LayoutCellLinkRegistry.h"
-#include "report/LayoutTable.h"
-#include "report/PrintoutPage.h"
 #include "report/ReportPrinter.h"
-#include "report/TableFilling.h"
+#include "report/items/CCustomizedTablePrintoutItem.h"
+#include "report/items/CLabeledTableCellItem.h"
+#include "report/items/CTablePrintoutItem.h"
+#include "report/items/PrintoutPage.h"
+#include "report/items/TableFilling.h"
+#include "report/layout/LayoutCellLinkRegistry.h"
+#include "report/layout/LayoutTable.h"
+#include "report/paint/CReportPainter.h"
 
 #include <QImage>
 #include <QPdfWriter>
@@ -184,7 +184,7 @@ private slots:
         LayoutCellLinkRegistry cRegistry;
         if (bRegistered)
             cRegistry.add(pTable->cellAt(0, 0), iFieldId, iLinkType);
-        const auto pItem = createCellItem(pTable->cellAt(0, 0), cRegistry, cFixture.pEvent, false);
+        const auto pItem = createCellItem(pTable->cellAt(0, 0), cRegistry, cFixture.pEvent, false, nullptr);
         QVERIFY(!dynamic_cast<CLabeledTableCellItem *>(pItem.get()));
         QCOMPARE(pItem->text(), sText);
         QCOMPARE(pItem->height(), 500);
@@ -209,7 +209,7 @@ private slots:
         LayoutCellLinkRegistry cRegistry;
         // The link type plays no part in labeled mode.
         cRegistry.add(pTable->cellAt(0, 0), iFieldId, 2);
-        const auto pItem = createCellItem(pTable->cellAt(0, 0), cRegistry, cFixture.pEvent, true);
+        const auto pItem = createCellItem(pTable->cellAt(0, 0), cRegistry, cFixture.pEvent, true, nullptr);
         const auto *pLabeled = dynamic_cast<const CLabeledTableCellItem *>(pItem.get());
         QVERIFY(pLabeled);
         QCOMPARE(pLabeled->label(), sLabel);
@@ -224,12 +224,12 @@ private slots:
         LayoutCellLinkRegistry cRegistry;
         cRegistry.add(pTable->cellAt(1, 1), 1002000, 1);
         CTablePrintoutItem cItem(pTable.get());
-        fillFromObject(cItem, pTable.get(), cRegistry, cFixture.pEvent, false);
+        fillFromObject(cItem, pTable.get(), cRegistry, cFixture.pEvent, false, nullptr);
         QCOMPARE(cItem.cellItemCount(), 7);
         QCOMPARE(cItem.cellItemAt(4)->cell(), pTable->cellAt(1, 1));
         QCOMPARE(cItem.cellItemAt(4)->text(), QStringLiteral("Crack"));
         CTablePrintoutItem cNoTable(nullptr);
-        fillFromObject(cNoTable, nullptr, cRegistry, cFixture.pEvent, false);
+        fillFromObject(cNoTable, nullptr, cRegistry, cFixture.pEvent, false, nullptr);
         QCOMPARE(cNoTable.cellItemCount(), 0);
         QCOMPARE(cNoTable.height(), 0);
     }
@@ -285,7 +285,7 @@ private slots:
         LayoutCellLinkRegistry cRegistry;
         cRegistry.add(pTable->cellAt(0, 0), 1002000, 2);
         auto pItem = std::make_unique<CTablePrintoutItem>(pTable.get());
-        pItem->addCellItem(createCellItem(pTable->cellAt(0, 0), cRegistry, cFixture.pEvent, true));
+        pItem->addCellItem(createCellItem(pTable->cellAt(0, 0), cRegistry, cFixture.pEvent, true, nullptr));
         pItem->addCellItem(std::make_unique<CTableCellItem>(pTable->cellAt(1, 2),
                                                             std::make_unique<CTableCellData>("Plain cell")));
         // A cell of another table: not drawn, and no failure.

@@ -1,5 +1,5 @@
 #include "queries/CSharedTranslations.h"
-#include "report/CPrintoutTextTranslator.h"
+#include "report/parts/CPrintoutTextTranslator.h"
 #include "storage/CIniReader.h"
 
 #include "TestHelpers.h"

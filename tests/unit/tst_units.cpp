@@ -1,4 +1,4 @@
-#include "app/Units.h"
+#include "app/units/Units.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,5 +1,0 @@
-#include "report/CTablePrintoutItem.h"
-
-CTablePrintoutItem::CTablePrintoutItem(const LayoutTable *pTable) : m_pTable(pTable)
-{
-}

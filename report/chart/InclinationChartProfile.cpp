@@ -1,0 +1,47 @@
+#include "report/chart/InclinationChartProfile.h"
+
+#include "metadata/CInclinationData.h"
+#include "metadata/CInclinationProfile.h"
+
+namespace {
+QList<QPointF> toPoints(const InclinationPoints &points)
+{
+    QList<QPointF> result;
+    result.reserve(points.size());
+    for (const InclinationPoint &cPoint : points)
+        result.append(QPointF(cPoint.fX, cPoint.fY));
+    return result;
+}
+} // namespace
+
+bool readInclinationChartInput(const QString &sPath, const CInspectionStandard *pStandard,
+                               const CInspectionSegment *pSection, InclinationChartInput *pInput)
+{
+    if (!pInput || sPath.isEmpty())
+        return false;
+    InclinationPoints measured;
+    {
+        const std::unique_ptr<CInclinationData> pData = readInclinationFile(sPath);
+        if (!pData)
+            return false;
+        measured = pData->points();
+    }
+    const CInclinationProfile profile(pStandard, pSection, measured);
+    pInput->fMinPosition = profile.minDistance();
+    pInput->fMaxPosition = profile.maxDistance();
+    pInput->fMinInclination = profile.minInclination();
+    pInput->fMaxInclination = profile.maxInclination();
+    pInput->fMinAltitude = profile.minAltitude();
+    pInput->fMaxAltitude = profile.maxAltitude();
+    pInput->fStartAltitude = profile.startAltitude();
+    pInput->fEndAltitude = profile.endAltitude();
+    pInput->fStartPosition = profile.firstDistance();
+    pInput->fEndPosition = profile.lastDistance();
+    pInput->fPipeDimension = profile.pipeDiameter();
+    pInput->fLength = profile.measuredLength();
+    // The curve shows the corrected inclinations, whose range the chart's
+    // scale and range text give.
+    pInput->inclinationPoints = toPoints(profile.correctedPoints());
+    pInput->altitudePoints = toPoints(profile.profile());
+    return true;
+}

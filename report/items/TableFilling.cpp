@@ -1,0 +1,85 @@
+#include "report/items/TableFilling.h"
+
+#include "queries/CDataCoreObjectQuery.h"
+#include "report/items/CLabeledTableCellItem.h"
+#include "report/items/CTablePrintoutItemBase.h"
+#include "report/layout/LayoutCellLinkRegistry.h"
+#include "report/layout/LayoutTable.h"
+#include "report/layout/PrintoutLayout.h"
+
+namespace {
+enum LinkType { LinkNone = 0, LinkValue = 1, LinkCode = 2, LinkCaption = 3 };
+
+QString withColon(const QString &sCaption)
+{
+    return sCaption.isEmpty() ? QString() : sCaption + QLatin1Char(':');
+}
+
+// The cell item with its text from the query; no query gives empty texts.
+std::unique_ptr<CTableCellItem> cellItemFromQuery(const LayoutCell *pCell, const LayoutCellLinkRegistry &cRegistry,
+                                                  const CDataCoreObjectQuery *pQuery, bool bLabeled,
+                                                  const CInspectionStandard *pStandard)
+{
+    const LayoutCellLink cLink = cRegistry.lookup(pCell);
+    if (bLabeled) {
+        QString sLabel;
+        QString sValue;
+        if (pQuery) {
+            sLabel = withColon(fieldCaptionFromStandard(cLink.iFieldId, pStandard).toUpper());
+            sValue = pQuery->fieldValue(cLink.iFieldId);
+        }
+        return std::make_unique<CLabeledTableCellItem>(pCell, std::make_unique<CLabeledTableCellData>(sValue, sLabel));
+    }
+    QString sText;
+    if (pQuery) {
+        switch (cLink.iLinkType) {
+        case LinkValue:
+            sText = pQuery->fieldValue(cLink.iFieldId);
+            break;
+        case LinkCode:
+            sText = pQuery->fieldCode(cLink.iFieldId);
+            break;
+        case LinkCaption:
+            sText = withColon(fieldCaptionFromStandard(cLink.iFieldId, pStandard));
+            break;
+        default:
+            break;
+        }
+    }
+    return std::make_unique<CTableCellItem>(pCell, std::make_unique<CTableCellData>(sText));
+}
+} // namespace
+
+void fillFromObject(CTablePrintoutItemBase &cItem, const LayoutTable *pTable, const LayoutCellLinkRegistry &cRegistry,
+                    const CDataCoreObject *pObject, bool bLabeled, const CInspectionStandard *pStandard)
+{
+    if (!pTable)
+        return;
+    // One query serves every cell: it only reads the object.
+    const std::unique_ptr<CDataCoreObjectQuery> pQuery = createQuery(pObject);
+    for (int iRow = 0; iRow < pTable->rowCount(); ++iRow) {
+        const LayoutRow *pRow = pTable->rowAt(iRow);
+        for (int iCell = 0; iCell < pRow->cellCount(); ++iCell)
+            cItem.addCellItem(cellItemFromQuery(pRow->cellAt(iCell), cRegistry, pQuery.get(), bLabeled, pStandard));
+    }
+}
+
+std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const LayoutCellLinkRegistry &cRegistry,
+                                               const CDataCoreObject *pObject, bool bLabeled,
+                                               const CInspectionStandard *pStandard)
+{
+    return cellItemFromQuery(pCell, cRegistry, createQuery(pObject).get(), bLabeled, pStandard);
+}
+
+std::unique_ptr<CTableCellItem> createCellItem(const LayoutCell *pCell, const PrintoutLayout &cLayout,
+                                               const CDataCoreObject *pObject, bool bLabeled,
+                                               const CInspectionStandard *pStandard)
+{
+    return createCellItem(pCell, cLayout.cellLinks(), pObject, bLabeled, pStandard);
+}
+
+void fillFromObject(CTablePrintoutItemBase &cItem, const LayoutTable *pTable, const PrintoutLayout &cLayout,
+                    const CDataCoreObject *pObject, bool bLabeled, const CInspectionStandard *pStandard)
+{
+    fillFromObject(cItem, pTable, cLayout.cellLinks(), pObject, bLabeled, pStandard);
+}
