@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Section List</source>
-        <translation>Haltungsliste</translation>
+        <translation>Haltungsübersicht</translation>
     </message>
     <message>
         <source>Damage Class Legend</source>
@@ -273,6 +273,11 @@
         <source>Flow Direction</source>
         <translation>Fließrichtung</translation>
     </message>
+    <message>
+        <source>Total</source>
+        <comment>the section overview&apos;s row of total lengths</comment>
+        <translation>Summe</translation>
+    </message>
 </context>
 <context>
     <name>CSharedTranslations</name>
@@ -358,11 +363,11 @@
     </message>
     <message>
         <source>Text</source>
-        <translation>Text</translation>
+        <translation>Beobachtung</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation>Kürzel</translation>
+        <translation>Kode</translation>
     </message>
     <message>
         <source>Photo File</source>
@@ -382,7 +387,7 @@
     </message>
     <message>
         <source>Video Time Index</source>
-        <translation>Videozeitindex</translation>
+        <translation>Videoposition</translation>
     </message>
     <message>
         <source>Meter Value</source>
