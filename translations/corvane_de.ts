@@ -153,6 +153,18 @@
         <source>Processing - Please Wait...</source>
         <translation>Verarbeitung - Bitte warten...</translation>
     </message>
+    <message>
+        <source>Report Preview</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
 </context>
 <context>
     <name>CPrintoutTextTranslator</name>
@@ -677,6 +689,14 @@
     <message>
         <source>Inclination Graph</source>
         <translation>Neigungsgrafik</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>
