@@ -244,37 +244,12 @@ void TestFrontParts::printoutTexts_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
-    const QStringList texts = {"Project Information",
-                               "Table Of Contents",
-                               "Section List",
-                               "Damage Class Legend",
-                               "Section: ",
-                               "Section Protocol",
-                               "Page ",
-                               "POSITION",
-                               "DC",
-                               "CODE",
-                               "OBSERVATION",
-                               "VIDEO POS",
-                               "PHOTO",
-                               "No.",
-                               "Section",
-                               "City",
-                               "Street",
-                               "Length",
-                               "Length Total",
-                               "Date",
-                               "No data available",
-                               "Altitude [m]",
-                               "Inclination [%]",
-                               "Inclination measured [%]: ",
-                               "Inclination 0.00 %",
-                               "Altitude [m]",
-                               "Pipe",
-                               "Position [m]",
-                               "Inspection Direction",
-                               "Flow Direction",
-                               "Total"};
+    const QStringList texts = {
+        "Project Information", "Table Of Contents", "Section List", "Damage Class Legend", "Section: ",
+        "Section Protocol", "Page ", "POSITION", "DC", "CODE", "OBSERVATION", "VIDEO POS", "PHOTO", "No.",
+        "Section", "City", "Street", "Length", "Length Total", "Date", "No data available", "Altitude [m]",
+        "Inclination [%]", "Inclination measured [%]: ", "Inclination 0.00 %", "Altitude [m]", "Pipe",
+        "Position [m]", "Inspection Direction", "Flow Direction", "Total"};
     for (int i = 0; i < texts.size(); ++i)
         QTest::addRow("kind %d", i + 1) << i + 1 << texts.at(i);
     QTest::addRow("kind 0") << 0 << QString();
