@@ -9,6 +9,9 @@ const int kMinimumPointSize = 12;
 const int kLargestFittedPointSize = 25;
 const QLatin1String kEllipsis("...");
 
+// Texts up to this length are first measured whole.
+constexpr int kShortLine = 200;
+
 bool isLineBreak(QChar cChar)
 {
     return cChar == QLatin1Char('\r') || cChar == QLatin1Char('\n');
@@ -88,6 +91,10 @@ int lineLength(const QFontMetrics &cMetrics, QStringView sText, int iWidth, qsiz
         }
     };
     const auto tooWide = [&](int iLength) { return measuredWidth(cMetrics, sText.left(iLength)) > iWidth; };
+    // Most cell texts are a short line that fits: one measurement.
+    if (iSize > 0 && iSize <= kShortLine && !sText.contains(QLatin1Char('\n')) && !sText.contains(QLatin1Char('\r'))
+        && !tooWide(iSize))
+        return iSize;
 
     int iLimit = iSize; // the longest prefix without a line break, as far as known
     int iTooWide = 0;   // shortest prefix wider than the width, 0 if none
