@@ -26,8 +26,8 @@ float finiteOrZero(float fValue)
 } // namespace
 
 CInclinationProfile::CInclinationProfile(const CInspectionStandard *pStandard, const CInspectionSegment *pSection,
-                                         const InclinationPoints &cPoints)
-    : m_pStandard(pStandard), m_pSection(pSection)
+                                         const InclinationPoints &cPoints, bool bStartsAtEndNode)
+    : m_pStandard(pStandard), m_pSection(pSection), m_bStartsAtEndNode(bStartsAtEndNode)
 {
     m_points.reserve(cPoints.size());
     for (const InclinationPoint &cPoint : cPoints)
@@ -81,8 +81,11 @@ void CInclinationProfile::compute()
     m_fFirstDistance = m_points.first().fX;
     m_fLastDistance = m_points.last().fX;
 
-    const float fStartManhole = m_pStandard ? m_pStandard->startManholeAltitude(m_pSection) : 0.0f;
-    const float fEndManhole = m_pStandard ? m_pStandard->endManholeAltitude(m_pSection) : 0.0f;
+    // The manhole where the inspection started and the one where it ended.
+    float fStartManhole = m_pStandard ? m_pStandard->startManholeAltitude(m_pSection) : 0.0f;
+    float fEndManhole = m_pStandard ? m_pStandard->endManholeAltitude(m_pSection) : 0.0f;
+    if (m_bStartsAtEndNode)
+        std::swap(fStartManhole, fEndManhole);
     const bool bUpward = m_fLastDistance > m_fFirstDistance;
     // Altitudes (metres) at the measurement's beginning and end.
     const float fBegin = bUpward ? fStartManhole : fEndManhole;

@@ -15,8 +15,12 @@ class CInclinationProfile
 public:
     // Computes at once. The standard and the section may be null (no
     // manhole altitudes and no pipe diameter then); the points are copied.
+    // bStartsAtEndNode: the inspection, and so the measurement, began at the
+    // section's end node (a section whose nodes are named upstream first,
+    // inspected against the flow), so the end manhole's altitude is the one
+    // at the measurement's beginning.
     CInclinationProfile(const CInspectionStandard *pStandard, const CInspectionSegment *pSection,
-                        const InclinationPoints &cPoints);
+                        const InclinationPoints &cPoints, bool bStartsAtEndNode = false);
 
     InclinationPoints points() const { return m_points; }
     InclinationPoints correctedPoints() const { return m_correctedPoints; }
@@ -46,6 +50,7 @@ private:
 
     const CInspectionStandard *m_pStandard;
     const CInspectionSegment *m_pSection;
+    bool m_bStartsAtEndNode;
     InclinationPoints m_points;
     InclinationPoints m_correctedPoints;
     InclinationPoints m_profile;

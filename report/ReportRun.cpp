@@ -64,22 +64,6 @@ void addFooters(const PrintoutLayout &cLayout, PrintoutPageList &cPages)
     }
 }
 
-// Prints page by page and frees every page right after it is painted.
-bool printAll(CReportPainter &cPainter, QPdfWriter &cPrinter, PrintoutPageList &cPages,
-              const ReportProgressCallback &progress)
-{
-    bool bOk = true;
-    const int n = static_cast<int>(cPages.size());
-    for (int k = 0; k < n; ++k) {
-        if (k > 0 && !cPrinter.newPage())
-            bOk = false;
-        cPages[static_cast<size_t>(k)]->paint(cPainter);
-        cPages[static_cast<size_t>(k)].reset();
-        notify(progress, ReportProgress::PagePrinted, QString(), k + 1, n);
-    }
-    cPages.clear();
-    return cPainter.end() && bOk;
-}
 } // namespace
 
 ReportContext reportContextOf(const ReportJob &cJob, const ReportLogo &cLogo, CReportPainter *pPainter)
@@ -97,27 +81,22 @@ ReportContext reportContextOf(const ReportJob &cJob, const ReportLogo &cLogo, CR
     return cContext;
 }
 
-ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &progress)
+ReportDocumentInfo reportDocumentInfo(const ReportJob &cJob)
 {
-    if (!cJob.cProject || !cJob.cLayout || cJob.sOutputFileName.isEmpty())
-        return ReportResult::IncompleteJob;
-    const PrintoutLayout &cLayout = *cJob.cLayout;
-
-    QString sCreator;
-    QString sDocumentName;
+    ReportDocumentInfo cInfo;
     if (const std::unique_ptr<CDataCoreObjectQuery> cQuery = createQuery(cJob.cProject)) {
-        sCreator = cQuery->fieldValue(kFieldContractor);
-        sDocumentName = cQuery->fieldValue(kFieldProjectName);
+        cInfo.sCreator = cQuery->fieldValue(kFieldContractor);
+        cInfo.sTitle = cQuery->fieldValue(kFieldProjectName);
     }
+    return cInfo;
+}
 
-    // A directory in the file's place would make the writer fail late.
-    if (QFileInfo(cJob.sOutputFileName).isDir())
-        return ReportResult::CannotOpenOutput;
-    std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(cJob.sOutputFileName, sCreator, sDocumentName);
-    CReportPainter cPainter;
-    if (!beginReportPainter(cPainter, *pPrinter))
-        return ReportResult::CannotOpenOutput;
-
+namespace {
+// Builds every page of the job, then prints them on the painter's device.
+bool buildAndPrint(const ReportJob &cJob, CReportPainter &cPainter, QPagedPaintDevice &cDevice,
+                   const ReportProgressCallback &progress)
+{
+    const PrintoutLayout &cLayout = *cJob.cLayout;
     const ReportContext cContext =
         reportContextOf(cJob, loadReportLogo(cJob.sLogoImagePath, cJob.sLogoTextPath), &cPainter);
     PartPageCounts cCounts;
@@ -162,7 +141,27 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     }
 
     addFooters(cLayout, cPages);
-    if (!printAll(cPainter, *pPrinter, cPages, progress)) {
+    return printPages(cPainter, cDevice, cPages, [&progress](int iPage, int iCount) {
+        notify(progress, ReportProgress::PagePrinted, QString(), iPage, iCount);
+    });
+}
+} // namespace
+
+ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &progress)
+{
+    if (!cJob.cProject || !cJob.cLayout || cJob.sOutputFileName.isEmpty())
+        return ReportResult::IncompleteJob;
+
+    // A directory in the file's place would make the writer fail late.
+    if (QFileInfo(cJob.sOutputFileName).isDir())
+        return ReportResult::CannotOpenOutput;
+    const ReportDocumentInfo cInfo = reportDocumentInfo(cJob);
+    std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(cJob.sOutputFileName, cInfo.sCreator, cInfo.sTitle);
+    CReportPainter cPainter;
+    if (!beginReportPainter(cPainter, *pPrinter))
+        return ReportResult::CannotOpenOutput;
+
+    if (!buildAndPrint(cJob, cPainter, *pPrinter, progress)) {
         pPrinter.reset();
         // An incomplete PDF is no report; only a plain file is removed,
         // never a device or pipe the user named.
@@ -175,4 +174,14 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     if (!cWritten.isFile() || cWritten.size() == 0)
         return ReportResult::WriteFailed;
     return ReportResult::Written;
+}
+
+ReportResult runReportOn(const ReportJob &cJob, QPagedPaintDevice &cDevice, const ReportProgressCallback &progress)
+{
+    if (!cJob.cProject || !cJob.cLayout)
+        return ReportResult::IncompleteJob;
+    CReportPainter cPainter;
+    if (!beginReportPainter(cPainter, cDevice))
+        return ReportResult::CannotOpenOutput;
+    return buildAndPrint(cJob, cPainter, cDevice, progress) ? ReportResult::Written : ReportResult::WriteFailed;
 }

@@ -153,6 +153,18 @@
         <source>Processing - Please Wait...</source>
         <translation>Verarbeitung - Bitte warten...</translation>
     </message>
+    <message>
+        <source>Report Preview</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
 </context>
 <context>
     <name>CPrintoutTextTranslator</name>
@@ -166,7 +178,7 @@
     </message>
     <message>
         <source>Section List</source>
-        <translation>Haltungsliste</translation>
+        <translation>Haltungsübersicht</translation>
     </message>
     <message>
         <source>Damage Class Legend</source>
@@ -273,6 +285,11 @@
         <source>Flow Direction</source>
         <translation>Fließrichtung</translation>
     </message>
+    <message>
+        <source>Total</source>
+        <comment>the section overview&apos;s row of total lengths</comment>
+        <translation>Summe</translation>
+    </message>
 </context>
 <context>
     <name>CSharedTranslations</name>
@@ -358,11 +375,11 @@
     </message>
     <message>
         <source>Text</source>
-        <translation>Text</translation>
+        <translation>Beobachtung</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation>Kürzel</translation>
+        <translation>Kode</translation>
     </message>
     <message>
         <source>Photo File</source>
@@ -382,7 +399,7 @@
     </message>
     <message>
         <source>Video Time Index</source>
-        <translation>Videozeitindex</translation>
+        <translation>Videoposition</translation>
     </message>
     <message>
         <source>Meter Value</source>
@@ -672,6 +689,14 @@
     <message>
         <source>Inclination Graph</source>
         <translation>Neigungsgrafik</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "report/ReportRun.h"
 #include "storage/PathUtils.h"
 #include "ui/ButtonCaptions.h"
+#include "ui/ReportPrinting.h"
 #include "ui/SaveFileNames.h"
 
 #include <QApplication>
@@ -13,7 +14,12 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProgressBar>
+#include <QProgressDialog>
+#include <QScreen>
 #include <QSignalBlocker>
 
 namespace {
@@ -23,6 +29,24 @@ QString defaultSaveFileName(QWidget *cParent, const QString &sCaption, const QSt
                             const QString &sFilter)
 {
     return askSaveFileName(cParent, sCaption, sProposed, sFilter, QStringLiteral("pdf"));
+}
+
+// The system's print dialog. The report prints all its pages on its own
+// paper, so neither a page range nor a paper size is offered.
+bool defaultPrintDialog(QPrinter &cPrinter, QWidget *cParent)
+{
+    QPrintDialog cDialog(&cPrinter, cParent);
+    cDialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies);
+    return cDialog.exec() == QDialog::Accepted;
+}
+
+void defaultPreview(QPrinter &cPrinter, QWidget *cParent, const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog cPreview(&cPrinter, cParent);
+    cPreview.setWindowTitle(QCoreApplication::translate("CPrintoutSettingsDialog", "Report Preview"));
+    QObject::connect(&cPreview, &QPrintPreviewDialog::paintRequested, &cPreview, paint);
+    cPreview.resize(cParent ? cParent->window()->screen()->availableSize() * 3 / 4 : QSize(900, 700));
+    cPreview.exec();
 }
 
 // Drops mouse and key input for a window while it lives. Input made while a
@@ -49,18 +73,19 @@ private:
 } // namespace
 
 CPrintoutSettingsDialog::CPrintoutSettingsDialog(QWidget *parent)
-    : QDialog(parent), m_saveFileNameProvider(defaultSaveFileName)
+    : QDialog(parent), m_saveFileNameProvider(defaultSaveFileName), m_printDialogProvider(defaultPrintDialog),
+      m_previewProvider(defaultPreview)
 {
     setupUi(this);
     fitCaptionsToWidth({btnMoveSectionDown, btnMoveSectionUp});
-    fitCaptionsToWidth({btnCreateReport, btnClose});
+    fitCaptionsToWidth({btnPreview, btnPrint, btnCreateReport, btnClose});
     // The current row stays clearly marked when the focus is elsewhere.
     QPalette cPalette = lwSections->palette();
     for (const QPalette::ColorRole eRole : {QPalette::Highlight, QPalette::HighlightedText})
         cPalette.setColor(QPalette::Inactive, eRole, cPalette.color(QPalette::Active, eRole));
     lwSections->setPalette(cPalette);
-    // The progress bar sits in the free space left of the two buttons and
-    // only shows while a report is written.
+    // The progress bar takes the place of the preview and print buttons
+    // while a report is written or printed.
     m_cProgressBar = new QProgressBar(this);
     m_cProgressBar->setObjectName(QStringLiteral("pbReportProgress"));
     m_cProgressBar->setGeometry(20, 414, 321, 23);
@@ -72,6 +97,8 @@ CPrintoutSettingsDialog::CPrintoutSettingsDialog(QWidget *parent)
     connect(btnMoveSectionDown, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnMoveSectionDownClicked);
     connect(btnMoveSectionUp, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnMoveSectionUpClicked);
     connect(btnCreateReport, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnCreateReportClicked);
+    connect(btnPreview, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnPreviewClicked);
+    connect(btnPrint, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnPrintClicked);
     connect(btnClose, &QPushButton::clicked, this, &CPrintoutSettingsDialog::onbtnCloseClicked);
 }
 
@@ -227,9 +254,7 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
     {
         const CWindowInputBlocker cBlocker(this);
         setBusy(true);
-        const std::unique_ptr<ReportJob> cJob =
-            buildReportJob(currentChoices(), m_cProject, m_cLayout, m_cStandard, m_cDamageClasses);
-        eResult = runReport(*cJob, [this](const ReportProgress &cProgress) { showProgress(cProgress); });
+        eResult = runReport(*buildJob(), [this](const ReportProgress &cProgress) { showProgress(cProgress); });
         setBusy(false);
     }
 
@@ -240,6 +265,67 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
         return;
     }
     emit reportWritten(m_sOutputFileName);
+}
+
+std::unique_ptr<ReportJob> CPrintoutSettingsDialog::buildJob() const
+{
+    return buildReportJob(currentChoices(), m_cProject, m_cLayout, m_cStandard, m_cDamageClasses);
+}
+
+void CPrintoutSettingsDialog::onbtnPreviewClicked(bool)
+{
+    if (!m_cProject)
+        return;
+    const std::unique_ptr<ReportJob> cJob = buildJob();
+    const ReportDocumentInfo cInfo = reportDocumentInfo(*cJob);
+    QPrinter cPrinter(QPrinter::HighResolution);
+    setUpReportPrinter(cPrinter, cInfo);
+    // The preview asks for its pages when it shows (and again after its own
+    // page set-up): each time the report is painted anew on its printer,
+    // with a progress window over the preview.
+    const auto paint = [this, &cJob, &cInfo](QPrinter *pPrinter) {
+        setUpReportPrinter(*pPrinter, cInfo);
+        QProgressDialog cProgress(QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this);
+        cProgress.setWindowTitle(tr("Processing - Please Wait..."));
+        cProgress.setCancelButton(nullptr);
+        cProgress.setMinimumDuration(0);
+        cProgress.setWindowModality(Qt::WindowModal);
+        runReportOn(*cJob, *pPrinter, [&cProgress](const ReportProgress &cStep) {
+            if (cStep.eStep == ReportProgress::PagePrinted) {
+                cProgress.setRange(0, qMax(1, cStep.iCount));
+                cProgress.setValue(cStep.iCurrent);
+                cProgress.setLabelText(tr("Printing page %1 of %2").arg(cStep.iCurrent).arg(cStep.iCount));
+            } else {
+                cProgress.setRange(0, 0);
+                cProgress.setLabelText(tr("Building %1").arg(cStep.sPart));
+            }
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    };
+    m_previewProvider(cPrinter, this, paint);
+}
+
+void CPrintoutSettingsDialog::onbtnPrintClicked(bool)
+{
+    if (!m_cProject)
+        return;
+    const std::unique_ptr<ReportJob> cJob = buildJob();
+    const ReportDocumentInfo cInfo = reportDocumentInfo(*cJob);
+    QPrinter cPrinter(QPrinter::HighResolution);
+    setUpReportPrinter(cPrinter, cInfo);
+    if (!m_printDialogProvider(cPrinter, this))
+        return;
+    // Whatever paper the printer was set to, the report prints on its own.
+    setUpReportPrinter(cPrinter, cInfo);
+    ReportResult eResult = ReportResult::IncompleteJob;
+    {
+        const CWindowInputBlocker cBlocker(this);
+        setBusy(true);
+        eResult = runReportOn(*cJob, cPrinter, [this](const ReportProgress &cProgress) { showProgress(cProgress); });
+        setBusy(false);
+    }
+    if (eResult != ReportResult::Written)
+        QMessageBox::warning(this, tr("Print"), tr("The report could not be printed."));
 }
 
 void CPrintoutSettingsDialog::showProgress(const ReportProgress &cProgress)
@@ -260,12 +346,15 @@ void CPrintoutSettingsDialog::showProgress(const ReportProgress &cProgress)
 void CPrintoutSettingsDialog::setBusy(bool bBusy)
 {
     m_bBusy = bBusy;
-    for (QWidget *cWidget : std::initializer_list<QWidget *>{
-             cbSelectAllSections, lwSections, btnMoveSectionDown, btnMoveSectionUp, btnClose, btnCreateReport,
-             gbPhotos, cbProjectInfo, cbTableOfContents, cbLegendOfDamageClasses, cbDamageInfo, cbSectionOverview})
+    for (QWidget *cWidget :
+         std::initializer_list<QWidget *>{cbSelectAllSections, lwSections, btnMoveSectionDown, btnMoveSectionUp,
+                                          btnClose, btnCreateReport, btnPreview, btnPrint, gbPhotos, cbProjectInfo,
+                                          cbTableOfContents, cbLegendOfDamageClasses, cbDamageInfo, cbSectionOverview})
         cWidget->setEnabled(!bBusy);
     setEnabled(!bBusy);
     setWindowTitle(bBusy ? tr("Processing - Please Wait...") : tr("Create Report"));
+    btnPreview->setVisible(!bBusy);
+    btnPrint->setVisible(!bBusy);
     m_cProgressBar->setVisible(bBusy);
     if (bBusy) {
         m_cProgressBar->setRange(0, 0);

@@ -67,6 +67,7 @@ struct DemoSection
     int iYear = 1970;
     QString sUse, sUseCode;
     QString sRemarks;
+    // Altitudes of the manholes where the inspection starts and ends.
     double dStartAltitude = 0.0, dEndAltitude = 0.0;
     double dWaterLevel = 0.08; // fraction of the pipe height
     QString sInclinationFile;

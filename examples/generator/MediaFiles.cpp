@@ -116,7 +116,13 @@ bool writeInclination(const DemoSection &section, const QString &sCity, const QS
         << "Scale Alt:1:20" << sEol
         << "Scale Pos:1:250" << sEol
         << "Values..." << sEol;
-    for (double d = 0.0; d <= dLength + 1e-6; d += dStep) {
+    // The carriage measures from the manhole where the inspection starts
+    // (Start ManHole) to the other one, the last value at the section's end.
+    QList<double> distances;
+    for (double d = 0.0; d < dLength - 0.005; d += dStep)
+        distances << d;
+    distances << dLength;
+    for (const double d : distances) {
         const double x = d / dLength;
         const double dIncl = dSlope + 0.45 * std::sin(2 * 3.14159265 * x * 1.5) + 0.07 * std::sin(d * 2.3);
         out << QString::number(d, 'f', 2) << ';' << QString::number(dIncl, 'f', 2) << sEol;

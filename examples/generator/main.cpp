@@ -207,9 +207,10 @@ bool writeSegmentsFile(const DemoProject &project, const QString &sPath, QString
               << property(49, bAbandoned ? "Yes" : "No", bAbandoned ? "Y" : "N");
         if (bAbandoned)
             props << property(50, "Obstacle", "C");
+        // The manhole altitudes belong to the nodes, in the nodes' order.
         props << property(54, QString::number(iWorst))
-              << property(61, decimal(s.dStartAltitude))
-              << property(62, decimal(s.dEndAltitude))
+              << property(61, decimal(s.bAgainstFlow ? s.dEndAltitude : s.dStartAltitude))
+              << property(62, decimal(s.bAgainstFlow ? s.dStartAltitude : s.dEndAltitude))
               << property(75, QString("%1 %").arg(qRound(s.dWaterLevel * 100)));
         ini.setArray("property", props);
         ini.setValue("inclinationfile", s.sInclinationFile);

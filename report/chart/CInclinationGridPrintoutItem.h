@@ -5,10 +5,32 @@
 #include "report/chart/InclinationChartTexts.h"
 #include "report/items/CCustomPrintoutItem.h"
 
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
 #include <memory>
 
 class InclinationGridLayout;
+class QFontMetrics;
 class QPen;
+
+// A text of the chart where it is drawn, in the coordinates of the plot
+// area (origin at the plot's top-left corner).
+struct ChartLabel
+{
+    enum Style {
+        Plain,        // anchor is the start of the baseline
+        OnBackground, // anchor is the bottom-left corner; drawn on the brush
+        Rotated       // turned 90 degrees clockwise; anchor starts the baseline
+    };
+    Style eStyle = Plain;
+    QString sText;
+    QPoint cAnchor;
+    // The area the text covers.
+    QRect cRect;
+};
 
 // The grid of the inclination chart with its scale labels and texts; it
 // paints the two curves attached to it inside its plot area.
@@ -29,9 +51,17 @@ public:
     int height() const override;
     void paint(CReportPainter &cPainter) const override;
 
+    // Every text of the chart measured with the grid's font, placed so that
+    // none overlaps another: scale values first, then the texts inside the
+    // plot, axis captions and scales. A text that would collide moves to
+    // its next place (an end value of the position scale aligns to its grid
+    // line instead of centring on it, a caption moves away from the plot, a
+    // rotated scale moves out beyond the values); one that fits nowhere
+    // gives way.
+    QList<ChartLabel> labels(const QFontMetrics &cMetrics) const;
+
 private:
-    void paintLines(CReportPainter &cPainter, const QPen &cLinePen, const QPen &cTextPen) const;
-    void paintTexts(CReportPainter &cPainter) const;
+    void paintLines(CReportPainter &cPainter, const QPen &cLinePen) const;
 
     const InclinationGridLayout *m_pLayout;
     InclinationChartTexts m_cTexts;

@@ -2,6 +2,7 @@
 
 #include "metadata/CInclinationData.h"
 #include "metadata/CInclinationProfile.h"
+#include "metadata/CInspectionStandard.h"
 
 namespace {
 QList<QPointF> toPoints(const InclinationPoints &points)
@@ -26,7 +27,12 @@ bool readInclinationChartInput(const QString &sPath, const CInspectionStandard *
             return false;
         measured = pData->points();
     }
-    const CInclinationProfile profile(pStandard, pSection, measured);
+    // Under the upstream-first naming a section inspected against the flow
+    // was inspected from its end node: the chart starts there (its left
+    // node is the end node), and so does the profile.
+    const bool bStartsAtEndNode = pStandard && pStandard->usesDefaultNodeConvention() == 0
+                                  && pStandard->inspectionDirection(pSection) == CInspectionStandard::DirectionAgainst;
+    const CInclinationProfile profile(pStandard, pSection, measured, bStartsAtEndNode);
     pInput->fMinPosition = profile.minDistance();
     pInput->fMaxPosition = profile.maxDistance();
     pInput->fMinInclination = profile.minInclination();

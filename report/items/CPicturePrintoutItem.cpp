@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QThreadPool>
 
 namespace {
 const int kSmallFrameHeight = 6000;
@@ -20,24 +21,6 @@ void addPlainCell(CTablePrintoutItemBase &cItem, const LayoutCell *pCell, const 
 {
     if (pCell)
         cItem.addCellItem(std::make_unique<CTableCellItem>(pCell, std::make_unique<CTableCellData>(sText)));
-}
-
-// Loads the photo no larger than the pixel bound, decoding a large photo
-// at reduced size where the format allows, so memory stays bounded.
-QImage loadScaledPhoto(const QString &sPath, const QSize &cBound)
-{
-    if (sPath.isEmpty())
-        return QImage();
-    QImageReader cReader(sPath);
-    const QSize cOriginal = cReader.size();
-    if (cOriginal.isValid() && (cOriginal.width() > cBound.width() || cOriginal.height() > cBound.height()))
-        cReader.setScaledSize(cOriginal.scaled(cBound, Qt::KeepAspectRatio));
-    QImage cImage = cReader.read();
-    if (cImage.isNull())
-        return QImage();
-    if (cImage.width() > cBound.width() || cImage.height() > cBound.height())
-        cImage = cImage.scaled(cBound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return cImage;
 }
 } // namespace
 
@@ -54,11 +37,8 @@ std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(const LayoutT
                                                                    const QString &sFileName, bool bThreePerPage,
                                                                    const CInspectionStandard *pStandard)
 {
-    QRect cPictureRect;
-    if (const LayoutCell *pFirstCell = pTable ? pTable->cellAt(0, 0) : nullptr) {
-        cPictureRect = bThreePerPage ? QRect(0, 0, pFirstCell->width(), pTable->height()) : pFirstCell->rect();
-    }
-    auto pItem = std::make_unique<CPicturePrintoutItem>(pTable, cPictureRect, mediaFilePath(sPhotoDirectory, sFileName));
+    auto pItem = std::make_unique<CPicturePrintoutItem>(pTable, pictureRectOf(pTable, bThreePerPage),
+                                                        mediaFilePath(sPhotoDirectory, sFileName));
     fillFromObject(*pItem, pTable, cRegistry, pEvent, false, pStandard);
 
     const QString sCaption = CSharedTranslations::instance()->caption(CSharedTranslations::CaptionPhotoFile);
@@ -80,16 +60,69 @@ std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(const LayoutT
     return create(pTable, cLayout.cellLinks(), pEvent, sPhotoDirectory, sFileName, bThreePerPage, pStandard);
 }
 
+QRect CPicturePrintoutItem::pictureRectOf(const LayoutTable *pTable, bool bThreePerPage)
+{
+    const LayoutCell *pFirstCell = pTable ? pTable->cellAt(0, 0) : nullptr;
+    if (!pFirstCell)
+        return QRect();
+    return bThreePerPage ? QRect(0, 0, pFirstCell->width(), pTable->height()) : pFirstCell->rect();
+}
+
+QSize CPicturePrintoutItem::photoPixelBound(const QRect &cPictureRect)
+{
+    return cPictureRect.height() == kSmallFrameHeight ? kSmallPhotoPixels : kLargePhotoPixels;
+}
+
+QImage CPicturePrintoutItem::loadPhoto(const QString &sPath, const QSize &cBound)
+{
+    if (sPath.isEmpty() || cBound.isEmpty())
+        return QImage();
+    QImageReader cReader(sPath);
+    const QSize cOriginal = cReader.size();
+    QSize cTarget = cOriginal;
+    if (cOriginal.isValid() && (cOriginal.width() > cBound.width() || cOriginal.height() > cBound.height())) {
+        cTarget = cOriginal.scaled(cBound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        // A JPEG decodes fastest at a half, a quarter or an eighth of its
+        // size; other sizes take longer than a full decode. Decode at the
+        // smallest such size that is still at least the printed size, then
+        // scale smoothly the rest of the way.
+        int iDivisor = 1;
+        while (iDivisor < 8 && cOriginal.width() / (2 * iDivisor) >= cTarget.width()
+               && cOriginal.height() / (2 * iDivisor) >= cTarget.height())
+            iDivisor *= 2;
+        if (iDivisor > 1)
+            cReader.setScaledSize(QSize(cOriginal.width() / iDivisor, cOriginal.height() / iDivisor));
+    }
+    QImage cImage = cReader.read();
+    if (cImage.isNull())
+        return QImage();
+    if (cImage.width() > cBound.width() || cImage.height() > cBound.height())
+        cImage = cImage.scaled(cBound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return cImage;
+}
+
+void CPicturePrintoutItem::prefetchPhoto(QThreadPool &cPool) const
+{
+    if (m_prefetchedPhoto.valid() || m_cPictureRect.width() <= 0 || m_cPictureRect.height() <= 0)
+        return;
+    // The task owns what it needs: the item may be gone when it ends.
+    auto pPromise = std::make_shared<std::promise<QImage>>();
+    m_prefetchedPhoto = pPromise->get_future();
+    cPool.start([pPromise, sPath = m_sPhotoPath, cBound = photoPixelBound()] {
+        pPromise->set_value(loadPhoto(sPath, cBound));
+    });
+}
+
 void CPicturePrintoutItem::paint(CReportPainter &cPainter) const
 {
     CTablePrintoutItem::paint(cPainter);
     if (m_cPictureRect.width() <= 0 || m_cPictureRect.height() <= 0)
         return;
 
-    // Loaded now and dropped right after drawing: pages are built long
-    // before they are painted and must not hold their photos.
-    const QSize cBound = m_cPictureRect.height() == kSmallFrameHeight ? kSmallPhotoPixels : kLargePhotoPixels;
-    const QImage cPhoto = loadScaledPhoto(m_sPhotoPath, cBound);
+    // Dropped right after drawing: pages are built long before they are
+    // painted and must not hold their photos.
+    const QImage cPhoto =
+        m_prefetchedPhoto.valid() ? m_prefetchedPhoto.get() : loadPhoto(m_sPhotoPath, photoPixelBound());
     if (cPhoto.isNull())
         return;
 

@@ -26,11 +26,25 @@ CSectionGraphicPrintoutItem::CSectionGraphicPrintoutItem(const SectionGraphicLay
 {
 }
 
+qint64 CSectionGraphicPrintoutItem::minimumLength(const SectionGraphicData &cData, int iDiameter)
+{
+    const qint64 iD = std::max(0, iDiameter);
+    if (!cData.bDrawStartNode && !cData.bDrawEndNode)
+        return 0;
+    return (cData.bDrawStartNode ? 2 * iD : 0) + (cData.bDrawEndNode ? iD : 0) + iD;
+}
+
 void CSectionGraphicPrintoutItem::paint(CReportPainter &cPainter) const
 {
-    const int iDiameter = m_pLayout ? bounded(m_pLayout->circleDiameter()) : 0;
+    const int iLength = std::max(0, m_iLength);
+    int iDiameter = m_pLayout ? std::max(0, bounded(m_pLayout->circleDiameter())) : 0;
     const int iLineDistance = m_pLayout ? bounded(m_pLayout->lineDistance()) : 0;
     const int iTextWidth = m_pLayout ? bounded(m_pLayout->maxNodeTextWidth()) : 0;
+    // Too short for its circles: they shrink so that they stay apart and
+    // inside the graphic.
+    const qint64 iNeeded = minimumLength(m_cData, iDiameter);
+    if (iNeeded > iLength)
+        iDiameter = static_cast<int>(qint64(iDiameter) * iLength / iNeeded);
 
     cPainter.save();
     applyPlacement(cPainter);
@@ -40,7 +54,7 @@ void CSectionGraphicPrintoutItem::paint(CReportPainter &cPainter) const
     cPainter.setFont(cFont);
 
     int iTop = 0;
-    int iBottom = m_iLength;
+    int iBottom = iLength;
     if (m_cData.bDrawStartNode) {
         iBottom -= iDiameter;
         iTop += iDiameter;
@@ -58,9 +72,18 @@ void CSectionGraphicPrintoutItem::paint(CReportPainter &cPainter) const
     cPainter.drawLine(iWall1, iTop, iWall1, iBottom);
     cPainter.drawLine(iWall2, iTop, iWall2, iBottom);
 
-    if (!m_cData.cDirectionImage.isNull()) {
-        const QRect cArrow(-kArrowWidth, (m_iLength - kArrowHeight - iDiameter) / 2, kArrowWidth, kArrowHeight);
-        cPainter.drawImage(cArrow, m_cData.cDirectionImage);
-    }
+    if (!m_cData.cDirectionImage.isNull())
+        cPainter.drawImage(arrowRect(iLength, iDiameter), m_cData.cDirectionImage);
     cPainter.restore();
+}
+
+QRect CSectionGraphicPrintoutItem::arrowRect(int iLength, int iDiameter)
+{
+    // Left of the pipe about its middle; on a graphic shorter than the
+    // arrow it shrinks, keeping its proportions, to stay inside.
+    const int iHeight = std::min(kArrowHeight, std::max(0, iLength));
+    const int iWidth = kArrowWidth * iHeight / kArrowHeight;
+    const int iCentre = (iLength - iDiameter) / 2;
+    const int iTop = std::clamp(iCentre - iHeight / 2, 0, std::max(0, iLength - iHeight));
+    return QRect(-iWidth, iTop, iWidth, iHeight);
 }

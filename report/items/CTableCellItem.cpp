@@ -2,6 +2,7 @@
 
 #include "report/layout/LayoutCell.h"
 #include "report/layout/LayoutRecords.h"
+#include "report/paint/BoundedGeometry.h"
 #include "report/paint/CReportPainter.h"
 
 namespace {
@@ -74,5 +75,5 @@ void CTableCellItem::setTextPen(CReportPainter &cPainter) const
 
 QRect CTableCellItem::textRect() const
 {
-    return m_pCell->rect().adjusted(kTextInset, kTextInset, -kTextInset, -kTextInset);
+    return BoundedGeometry::inset(m_pCell->rect(), kTextInset);
 }

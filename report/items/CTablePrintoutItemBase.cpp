@@ -3,6 +3,8 @@
 #include "report/layout/LayoutTable.h"
 #include "report/paint/CReportPainter.h"
 
+#include <QHash>
+
 CTablePrintoutItemBase::CTablePrintoutItemBase() = default;
 CTablePrintoutItemBase::~CTablePrintoutItemBase() = default;
 
@@ -36,11 +38,19 @@ const CTableCellItem *CTablePrintoutItemBase::cellItemAt(int iIndex) const
 void CTablePrintoutItemBase::paintCells(CReportPainter &cPainter) const
 {
     const LayoutTable *pTable = tableLayout();
-    if (!pTable)
+    if (!pTable || m_cCellItems.empty())
         return;
+    // The row of every cell, looked up once: searching the rows per cell
+    // takes time growing with the square of a large table.
+    QHash<const LayoutCell *, const LayoutRow *> cRowOfCell;
+    for (int iRow = pTable->rowCount() - 1; iRow >= 0; --iRow) {
+        const LayoutRow *pRow = pTable->rowAt(iRow);
+        for (int iCell = 0; iCell < pRow->cellCount(); ++iCell)
+            cRowOfCell.insert(pRow->cellAt(iCell), pRow);
+    }
     for (const auto &pItem : m_cCellItems) {
         // A cell item whose cell the table lacks is not drawn.
-        const LayoutRow *pRow = pTable->rowContaining(pItem->cell());
+        const LayoutRow *pRow = cRowOfCell.value(pItem->cell(), nullptr);
         if (!pRow)
             continue;
         cPainter.save();

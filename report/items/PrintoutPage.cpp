@@ -1,5 +1,6 @@
 #include "report/items/PrintoutPage.h"
 
+#include "report/items/CPicturePrintoutItem.h"
 #include "report/paint/CReportPainter.h"
 #include "report/paint/PageGeometry.h"
 
@@ -34,6 +35,18 @@ const CCustomPrintoutItem *PrintoutPage::itemAt(int iIndex) const
     if (iIndex < 0 || iIndex >= itemCount())
         return nullptr;
     return m_cItems[static_cast<size_t>(iIndex)].get();
+}
+
+int PrintoutPage::prefetchPhotos(QThreadPool &cPool) const
+{
+    int iPhotos = 0;
+    for (const auto &pItem : m_cItems) {
+        if (const auto *pPicture = dynamic_cast<const CPicturePrintoutItem *>(pItem.get())) {
+            pPicture->prefetchPhoto(cPool);
+            ++iPhotos;
+        }
+    }
+    return iPhotos;
 }
 
 void PrintoutPage::paint(CReportPainter &cPainter) const

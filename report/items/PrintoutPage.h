@@ -9,6 +9,7 @@
 #include <vector>
 
 class CReportPainter;
+class QThreadPool;
 
 // One page of the report: an optional header table, the items in paint
 // order and an optional footer. The page owns all of them.
@@ -31,6 +32,9 @@ public:
     const CCustomPrintoutItem *itemAt(int iIndex) const;
     const CCustomPrintoutItem *footer() const { return m_pFooter.get(); }
 
+    // Starts reading the page's photos on the pool, ahead of painting it.
+    // Answers how many photos the page has.
+    int prefetchPhotos(QThreadPool &cPool) const;
     // Paints header, items and footer relative to the page rectangle.
     void paint(CReportPainter &cPainter) const;
 

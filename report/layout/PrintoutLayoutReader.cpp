@@ -11,6 +11,14 @@
 namespace {
 // Only the first four border entries describe sides of a cell.
 constexpr int kMaxBorders = LayoutCell::kSideCount;
+// Rows and cells that can never appear on a page are not read: a row whose
+// top lies beyond the longest side of the largest paper (A4, 297 mm), and
+// rows or cells beyond a count that a page could not tell apart (a border
+// is 0.3 mm wide). A damaged file with a hundred thousand rows would
+// otherwise cost time and memory on every page that prints the table.
+constexpr int kMaxPageExtent = 29700;
+constexpr int kMaxRows = 1000;
+constexpr int kMaxCells = 1000;
 
 QString key(const char *pKey)
 {
@@ -36,11 +44,11 @@ void readCell(CIniReader &cReader, LayoutRow &cRow, LayoutCellLinkRegistry &cLin
 std::unique_ptr<LayoutTable> readTable(CIniReader &cReader, LayoutCellLinkRegistry &cLinks)
 {
     auto pTable = std::make_unique<LayoutTable>(cReader.toInt(key("width")));
-    const int iRows = cReader.beginReadArray(key("rows"));
-    for (int i = 0; i < iRows; ++i) {
+    const int iRows = qMin(cReader.beginReadArray(key("rows")), kMaxRows);
+    for (int i = 0; i < iRows && pTable->height() < kMaxPageExtent; ++i) {
         cReader.setArrayIndex(i);
         LayoutRow *pRow = pTable->appendRow(cReader.toInt(key("height")));
-        const int iCells = cReader.beginReadArray(key("cells"));
+        const int iCells = qMin(cReader.beginReadArray(key("cells")), kMaxCells);
         for (int j = 0; j < iCells; ++j) {
             cReader.setArrayIndex(j);
             readCell(cReader, *pRow, cLinks);

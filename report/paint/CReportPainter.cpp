@@ -1,18 +1,51 @@
 #include "report/paint/CReportPainter.h"
 
+#include "report/paint/BoundedGeometry.h"
+
 #include <QFontMetrics>
 
 namespace {
 const int kMinimumPointSize = 12;
 const int kLargestFittedPointSize = 25;
 const QLatin1String kEllipsis("...");
-// No rectangle of a page shows more; longer texts are cut before fitting so
-// that hostile input cannot make the fitting run for minutes.
-const qsizetype kMaxFittedLength = 65536;
+
+// Texts up to this length are first measured whole.
+constexpr int kShortLine = 200;
 
 bool isLineBreak(QChar cChar)
 {
     return cChar == QLatin1Char('\r') || cChar == QLatin1Char('\n');
+}
+
+// Characters after which e-mail addresses, paths and web addresses read
+// well when they must be broken.
+bool isSoftBreak(QChar cChar)
+{
+    switch (cChar.unicode()) {
+    case '@':
+    case '.':
+    case '/':
+    case '-':
+    case '_': return true;
+    default: return false;
+    }
+}
+
+// Length of the line that ends before the character at iTooWide (1-based
+// length of the shortest prefix that is too wide): after the last space;
+// else after the last "@", ".", "/", "-" or "_" that follows at least one
+// other character; else inside the word, with at least one character.
+int breakBefore(QStringView sText, int iTooWide)
+{
+    const QStringView sFits = sText.left(iTooWide - 1);
+    const int iLastSpace = static_cast<int>(sFits.lastIndexOf(QLatin1Char(' '))) + 1;
+    if (iLastSpace > 0)
+        return iLastSpace;
+    for (qsizetype i = sFits.size() - 1; i > 0; --i) {
+        if (isSoftBreak(sFits.at(i)))
+            return static_cast<int>(i) + 1;
+    }
+    return qMax(1, iTooWide - 1);
 }
 
 int measuredWidth(const QFontMetrics &cMetrics, QStringView sText)
@@ -58,6 +91,10 @@ int lineLength(const QFontMetrics &cMetrics, QStringView sText, int iWidth, qsiz
         }
     };
     const auto tooWide = [&](int iLength) { return measuredWidth(cMetrics, sText.left(iLength)) > iWidth; };
+    // Most cell texts are a short line that fits: one measurement.
+    if (iSize > 0 && iSize <= kShortLine && !sText.contains(QLatin1Char('\n')) && !sText.contains(QLatin1Char('\r'))
+        && !tooWide(iSize))
+        return iSize;
 
     int iLimit = iSize; // the longest prefix without a line break, as far as known
     int iTooWide = 0;   // shortest prefix wider than the width, 0 if none
@@ -88,9 +125,7 @@ int lineLength(const QFontMetrics &cMetrics, QStringView sText, int iWidth, qsiz
             else
                 iFits = iMiddle;
         }
-        // Spaces before the too-wide character end the line after them.
-        const int iLastSpace = static_cast<int>(sText.left(iTooWide - 1).lastIndexOf(QLatin1Char(' '))) + 1;
-        return iLastSpace > 0 ? iLastSpace : qMax(1, iTooWide - 1);
+        return breakBefore(sText, iTooWide);
     }
     if (iBreak == 0)
         return iSize;
@@ -109,15 +144,21 @@ int lineLength(const QFontMetrics &cMetrics, QStringView sText, int iWidth, qsiz
 
 CReportPainter::~CReportPainter() = default;
 
+QString CReportPainter::limitedText(const QString &sText)
+{
+    return sText.size() > kMaxTextLength ? sText.left(kMaxTextLength) : sText;
+}
+
 void CReportPainter::drawFittedText(const QRect &cRect, const QString &sText, int iFlags)
 {
+    const QRect cSafe = BoundedGeometry::rect(cRect);
     int iPointSize = 0;
-    const QString sFitted = fitText(sText, cRect.width(), cRect.height(), &iPointSize);
+    const QString sFitted = fitText(sText, cSafe.width(), cSafe.height(), &iPointSize);
     save();
     QFont cFont = font();
     cFont.setPointSize(iPointSize);
     setFont(cFont);
-    drawText(cRect, iFlags, sFitted);
+    drawText(cSafe, iFlags, sFitted);
     restore();
 }
 
@@ -131,12 +172,14 @@ void CReportPainter::setSolidPen(int iWidth)
 
 void CReportPainter::drawTextAt(const QPoint &cPoint, const QString &sText, int iFlags)
 {
-    drawText(QRect(cPoint, fontMetrics().size(0, sText)), iFlags, sText);
+    const QString sShown = limitedText(sText);
+    drawText(BoundedGeometry::rect(cPoint, fontMetrics().size(0, sShown)), iFlags, sShown);
 }
 
 void CReportPainter::drawCenteredLabel(int iX, int iY, int iWidth, int iHeight, const QString &sText)
 {
-    drawFittedText(QRect(iX - iWidth / 4, iY, iWidth, iHeight), sText, Qt::AlignHCenter | Qt::AlignVCenter);
+    drawFittedText(BoundedGeometry::rect(qint64(iX) - iWidth / 4, iY, iWidth, iHeight), sText,
+                   Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
 void CReportPainter::drawRotatedText(const QPoint &cPoint, const QString &sText)
@@ -144,27 +187,29 @@ void CReportPainter::drawRotatedText(const QPoint &cPoint, const QString &sText)
     save();
     translate(cPoint);
     rotate(90.0);
-    drawText(QPoint(0, 0), sText);
+    drawText(QPoint(0, 0), limitedText(sText));
     restore();
 }
 
 void CReportPainter::drawTextOnBackground(int iX, int iY, const QString &sText)
 {
-    const QSize cSize = fontMetrics().size(0, sText);
-    const QRect cRect(iX, iY - cSize.height(), cSize.width(), cSize.height());
+    const QString sShown = limitedText(sText);
+    const QSize cSize = fontMetrics().size(0, sShown);
+    const QRect cRect = BoundedGeometry::rect(iX, qint64(iY) - cSize.height(), cSize.width(), cSize.height());
     fillRect(cRect, brush());
-    drawText(cRect, 0, sText);
+    drawText(cRect, 0, sShown);
 }
 
 int CReportPainter::fitFontSize(const QRect &cRect, const QString &sText)
 {
+    const int iHeight = BoundedGeometry::rect(cRect).height();
     save();
     int iResult = kMinimumPointSize;
     for (int iSize = kLargestFittedPointSize; iSize >= kMinimumPointSize; --iSize) {
         QFont cFont = font();
         cFont.setPointSize(iSize);
         setFont(cFont);
-        if (textHeight(sText) <= cRect.height()) {
+        if (textHeight(sText) <= iHeight) {
             iResult = iSize;
             break;
         }
@@ -248,7 +293,7 @@ QString CReportPainter::truncateToHeight(const QString &sText, int iHeight) cons
 
 QString CReportPainter::fitText(const QString &sText, int iWidth, int iHeight, int *piPointSize)
 {
-    const QString sSource = sText.size() > kMaxFittedLength ? sText.left(kMaxFittedLength) : sText;
+    const QString sSource = limitedText(sText);
     const QFont cOriginal = font();
     int iPointSize = cOriginal.pointSize();
     QString sResult = wrapText(sSource, iWidth);

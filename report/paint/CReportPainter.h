@@ -17,6 +17,13 @@ public:
     CReportPainter(const CReportPainter &) = delete;
     CReportPainter &operator=(const CReportPainter &) = delete;
 
+    // No rectangle of a page shows more characters; longer texts are cut to
+    // this length before they are fitted or measured, so that hostile input
+    // cannot make the report run for minutes.
+    static constexpr qsizetype kMaxTextLength = 65536;
+    // The text cut to kMaxTextLength characters.
+    static QString limitedText(const QString &sText);
+
     // Fits the text to the rectangle (fitText), sets the resulting point size
     // and draws the text with the flags. The painter's font is restored.
     void drawFittedText(const QRect &cRect, const QString &sText, int iFlags);

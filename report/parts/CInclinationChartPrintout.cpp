@@ -13,6 +13,7 @@
 #include "report/items/CTablePrintoutItem.h"
 #include "report/items/TableFilling.h"
 #include "report/layout/PrintoutLayout.h"
+#include "report/paint/BoundedGeometry.h"
 #include "report/parts/CPrintoutTextTranslator.h"
 #include "report/parts/ReportContext.h"
 #include "report/parts/SectionEntry.h"
@@ -170,12 +171,14 @@ std::unique_ptr<PrintoutPage> CInclinationChartPrintout::createChartPage(const I
     // Turned counter-clockwise: the chart reads in landscape from the
     // bottom of the page.
     const int iHeaderWidth = cLayout.inclinationHeader() ? cLayout.inclinationHeader()->width() : 0;
+    // Sums of layout sizes are taken in 64 bits and kept within page range.
     pHeader->setRotation(-90);
-    pHeader->setPosition(QPoint(0, kBodyTop + iHeaderWidth));
+    pHeader->setPosition(QPoint(0, BoundedGeometry::bounded(qint64(kBodyTop) + iHeaderWidth)));
     pGridItem->setRotation(-90);
-    pGridItem->setPosition(QPoint(pHeader->height(), kBodyTop + pGrid->rect().width()));
+    pGridItem->setPosition(QPoint(BoundedGeometry::bounded(pHeader->height()),
+                                  BoundedGeometry::bounded(qint64(kBodyTop) + pGrid->rect().width())));
     pLegend->setRotation(-90);
-    pLegend->setPosition(QPoint(0, kBodyTop + cContext.cPageRect.height() - 1));
+    pLegend->setPosition(QPoint(0, BoundedGeometry::bounded(qint64(kBodyTop) + cContext.cPageRect.height() - 1)));
 
     pPage->addItem(std::move(pHeader));
     pPage->addItem(std::move(pGridItem));

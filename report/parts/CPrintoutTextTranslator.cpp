@@ -49,6 +49,7 @@ QString CPrintoutTextTranslator::text(int iKind) const
     case PositionAxis: return withUnit(tr("Position"));
     case InspectionDirection: return tr("Inspection Direction");
     case FlowDirection: return tr("Flow Direction");
+    case ListTotal: return tr("Total", "the section overview's row of total lengths");
     default: return QString();
     }
 }

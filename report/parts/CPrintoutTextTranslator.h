@@ -40,12 +40,13 @@ public:
         Pipe = 27,
         PositionAxis = 28,
         InspectionDirection = 29,
-        FlowDirection = 30
+        FlowDirection = 30,
+        ListTotal = 31
     };
 
     static CPrintoutTextTranslator *instance();
 
-    // The translated text of a kind; empty for kinds outside 1 to 30.
+    // The translated text of a kind; empty for kinds outside 1 to 31.
     QString text(int iKind) const;
 
 private:

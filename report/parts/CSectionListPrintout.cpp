@@ -70,9 +70,15 @@ QList<QStringList> CSectionListPrintout::columns(const ReportContext &cContext)
         cColumns[ColumnDate] << value(kFieldDate);
     }
 
+    // The total row says what it is, in the column of the section names.
     for (int iColumn = 0; iColumn < ColumnCount; ++iColumn) {
         const bool bLength = iColumn == ColumnLength || iColumn == ColumnTotal;
-        cColumns[iColumn] << (bLength ? formatLength(fTotal) : QString());
+        QString sEntry;
+        if (bLength)
+            sEntry = formatLength(fTotal);
+        else if (iColumn == ColumnSection)
+            sEntry = printoutText(CPrintoutTextTranslator::ListTotal);
+        cColumns[iColumn] << sEntry;
     }
     return cColumns;
 }

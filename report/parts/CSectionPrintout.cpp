@@ -13,6 +13,7 @@
 #include "report/items/CPicturePrintoutItem.h"
 #include "report/items/CSectionGraphicPrintoutItem.h"
 #include "report/items/CTablePrintoutItem.h"
+#include "report/items/EventTexts.h"
 #include "report/items/TableFilling.h"
 #include "report/layout/CDamageClassList.h"
 #include "report/layout/PrintoutLayout.h"
@@ -140,16 +141,21 @@ void CSectionPrintout::buildEventRows()
         m_cContext.cPainter->setFont(cFont);
     }
     const bool bMetric = isMetricSystem();
+    const QString sDelimiter = m_cContext.cStandard ? m_cContext.cStandard->textDelimiter() : QString();
     for (int i = 0; i < pEvents->count(); ++i) {
         const CInspectionEvent *pEvent = pEvents->at(i);
         if (!pEvent)
             continue;
         EventRow row;
+        // The details after the delimiter go on lines of their own; the
+        // text is cut to what a cell can show before it is wrapped.
+        const QString sObservation =
+            EventTexts::observation(pEvent->text(), sDelimiter, EventTexts::DetailLayout::OwnLines);
         if (bMeasure) {
-            row.sObservation = m_cContext.cPainter->wrapText(pEvent->text(), iObservationWidth);
+            row.sObservation = m_cContext.cPainter->wrapText(sObservation, iObservationWidth);
             row.iHeight = m_cContext.cPainter->textHeight(row.sObservation) + kRowPadding;
         } else {
-            row.sObservation = pEvent->text();
+            row.sObservation = sObservation;
             row.iHeight = static_cast<int>(row.sObservation.count(QLatin1Char('\n')) + 1) * kFallbackLineHeight
                           + kRowPadding;
         }
@@ -157,7 +163,7 @@ void CSectionPrintout::buildEventRows()
         row.fPosition = bMetric ? fMetres : metresToFeet(fMetres);
         row.sPositionText = formatLength(fMetres);
         row.sCode = pEvent->abbreviation();
-        row.sVideoPosition = formatTimeIndex(pEvent->videoHour(), pEvent->videoMinute(), pEvent->videoSecond());
+        row.sVideoPosition = EventTexts::videoPosition(*pEvent);
         row.sPhotoNumbers = SectionEventLayout::photoNumbers(pEvent->imageFile(), pEvent->imageFile2());
         if (m_cContext.bDamageInformation) {
             const auto pQuery = createQuery(pEvent);
@@ -346,6 +352,8 @@ void CSectionPrintout::buildProtocolPages()
         }
         if (graphic.bDrawEndNode)
             iLength += iD;
+        // A short section still shows a piece of pipe between its circles.
+        iLength = std::max(iLength, CSectionGraphicPrintoutItem::minimumLength(graphic, iD));
         auto pGraphic = std::make_unique<CSectionGraphicPrintoutItem>(
             m_cContext.cLayout->sectionGraphic(), graphic, static_cast<int>(std::clamp<qint64>(iLength, 0, 1000000000)));
         pGraphic->setPosition(QPoint(0, iGraphicY));

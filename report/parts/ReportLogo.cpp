@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QTextStream>
 
+#include <memory>
+
 namespace {
 // A header cell shows a few lines at most; reading megabytes of text would
 // only slow down the fitting of every page header.
@@ -13,14 +15,24 @@ constexpr int kMaxTextCharacters = 4096;
 constexpr int kMaxImageWidth = 4500;
 constexpr int kMaxImageHeight = 1700;
 
-QString readLogoText(const QString &sPath)
+// The one place where a logo file is opened: a path that is empty or names
+// no regular file opens nothing.
+std::unique_ptr<QFile> openLogoFile(const QString &sPath)
 {
     if (sPath.isEmpty() || !QFileInfo(sPath).isFile())
+        return nullptr;
+    auto pFile = std::make_unique<QFile>(sPath);
+    if (!pFile->open(QIODevice::ReadOnly))
+        return nullptr;
+    return pFile;
+}
+
+QString readLogoText(const QString &sPath)
+{
+    const std::unique_ptr<QFile> pFile = openLogoFile(sPath);
+    if (!pFile)
         return QString();
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray bytes = file.read(kMaxTextBytes);
+    const QByteArray bytes = pFile->read(kMaxTextBytes);
     QTextStream stream(bytes);
     stream.setEncoding(QStringConverter::System);
     QString sText = stream.readAll();
@@ -31,9 +43,10 @@ QString readLogoText(const QString &sPath)
 
 QImage readLogoImage(const QString &sPath)
 {
-    if (sPath.isEmpty() || !QFileInfo(sPath).isFile())
+    const std::unique_ptr<QFile> pFile = openLogoFile(sPath);
+    if (!pFile)
         return QImage();
-    QImageReader reader(sPath);
+    QImageReader reader(pFile.get());
     QImage image = reader.read();
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return QImage();

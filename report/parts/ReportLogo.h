@@ -11,6 +11,7 @@ struct ReportLogo
 };
 
 // Reads the logo files; a path that is empty or names a file that cannot be
-// read leaves that half of the logo empty. The image is scaled to fit within
+// read leaves that half of the logo empty. Both files are opened in one
+// place, so that a check of where they lie applies to both. The image is scaled to fit within
 // 4500 x 1700 pixels (45 x 17 mm on the page).
 ReportLogo loadReportLogo(const QString &sImagePath, const QString &sTextPath);

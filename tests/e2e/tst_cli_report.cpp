@@ -382,6 +382,18 @@ void TestCliReport::pageSizeByLocale()
     QCOMPARE(PdfText::infoValue(sPdf, "Title"), QStringLiteral("Report Test"));
     QCOMPARE(PdfText::infoValue(sPdf, "Creator"), QStringLiteral("Pipe Works"));
     QVERIFY(PdfText::fonts(sPdf).contains("LiberationSans"));
+    // An archival PDF: PDF/A-1b identification and the title and creator in
+    // its metadata, every font embedded.
+    const QString sMeta = PdfText::runTool("pdfinfo", {"-meta", sPdf});
+    QVERIFY2(sMeta.contains("pdfaid:part=\"1\"") && sMeta.contains("pdfaid:conformance=\"B\""), qPrintable(sMeta));
+    QVERIFY2(sMeta.contains("Report Test") && sMeta.contains("Pipe Works"), qPrintable(sMeta));
+    const QStringList fontLines = PdfText::fonts(sPdf).split('\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fontLines.isEmpty());
+    for (const QString &sLine : fontLines) {
+        // name, type, encoding, then emb, sub, uni, object and ID.
+        const QStringList fields = sLine.simplified().split(' ');
+        QVERIFY2(fields.size() > 5 && fields.at(fields.size() - 5) == "yes", qPrintable(sLine));
+    }
 }
 
 // Every page carries "Page k/n", and every page number in the contents is

@@ -11,6 +11,7 @@
 #include "storage/CProjectRuntimeData.h"
 #include "storage/IPersistenceFacade.h"
 
+#include "PdfText.h"
 #include "TestHelpers.h"
 #include "ui/ButtonCaptions.h"
 #include "ui/SaveFileNames.h"
@@ -18,11 +19,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -120,6 +122,8 @@ private slots:
     void unwritableOutputIsReported();
     void showRunsModallyAndCloses();
     void writesDemoReport();
+    void printerPathsGiveThePdfsPages_data();
+    void printerPathsGiveThePdfsPages();
     void buttonCaptionsFit_data();
     void buttonCaptionsFit();
     void tickingMakesTheRowCurrent_data();
@@ -373,6 +377,78 @@ void TestPrintoutSettingsDialog::writesDemoReport()
 
     QCOMPARE(CApplicationContext::instance()->persistenceFacade()->closeProject(cData), 0);
     CApplicationContext::destroyInstance();
+}
+
+void TestPrintoutSettingsDialog::printerPathsGiveThePdfsPages_data()
+{
+    QTest::addColumn<QString>("sButton");
+    QTest::addRow("Print, to a PDF file") << "btnPrint";
+    QTest::addRow("Preview, painted into a PDF file") << "btnPreview";
+}
+
+// Printing and previewing paint the pages the PDF has: a printer that
+// writes a file gives the same pages, paper and texts as Create Report.
+void TestPrintoutSettingsDialog::printerPathsGiveThePdfsPages()
+{
+    QFETCH(QString, sButton);
+    const QString sDemo = TestHelpers::demoProjectDir();
+    if (!QFile::exists(sDemo + QStringLiteral("/project.dat")))
+        QSKIP("the demo project is not there");
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    CApplicationContext::setInstance(new CApplicationContext(TestHelpers::installDir(), QStringLiteral("en_GB")));
+    CProjectRuntimeData *cData = nullptr;
+    QCOMPARE(CApplicationContext::instance()->persistenceFacade()->openProject(sDemo, cData), 0);
+    QVERIFY(cData && cData->corvaneProject());
+    const auto close = qScopeGuard([cData] {
+        CApplicationContext::instance()->persistenceFacade()->closeProject(cData);
+        CApplicationContext::destroyInstance();
+    });
+
+    QTemporaryDir out;
+    const QString sDirect = out.filePath(QStringLiteral("direct.pdf"));
+    const QString sPrinted = out.filePath(QStringLiteral("printed.pdf"));
+    CPrintoutSettingsDialog dialog;
+    dialog.setReportData(*cData->corvaneProject(), *cData->inspectionStandard(), *cData->printoutLayout(),
+                         *cData->damageClassList(), sDemo + QStringLiteral("/logo.bmp"),
+                         sDemo + QStringLiteral("/logo.txt"));
+    dialog.prepare();
+    dialog.findChild<QRadioButton *>(QStringLiteral("rbThreePhotosPerPage"))->setChecked(true);
+    dialog.setSaveFileNameProvider(
+        [&](QWidget *, const QString &, const QString &, const QString &) { return sDirect; });
+    const auto toFile = [&sPrinted](QPrinter &cPrinter) {
+        cPrinter.setOutputFormat(QPrinter::PdfFormat);
+        cPrinter.setOutputFileName(sPrinted);
+    };
+    int iPrintDialogs = 0;
+    dialog.setPrintDialogProvider([&](QPrinter &cPrinter, QWidget *) {
+        ++iPrintDialogs;
+        toFile(cPrinter);
+        return true;
+    });
+    int iPreviews = 0;
+    dialog.setPreviewProvider([&](QPrinter &cPrinter, QWidget *, const std::function<void(QPrinter *)> &paint) {
+        ++iPreviews;
+        toFile(cPrinter);
+        paint(&cPrinter);
+    });
+    dialog.findChild<QPushButton *>(QStringLiteral("btnCreateReport"))->click();
+    dialog.findChild<QPushButton *>(sButton)->click();
+    QVERIFY(!dialog.isBusy());
+    QCOMPARE(iPrintDialogs + iPreviews, 1);
+
+    const int iPages = PdfText::pageCount(sDirect);
+    QVERIFY(iPages > 10);
+    QCOMPARE(PdfText::pageCount(sPrinted), iPages);
+    QCOMPARE(PdfText::infoValue(sPrinted, QStringLiteral("Page size")),
+             PdfText::infoValue(sDirect, QStringLiteral("Page size")));
+    QCOMPARE(PdfText::infoValue(sPrinted, QStringLiteral("Title")),
+             PdfText::infoValue(sDirect, QStringLiteral("Title")));
+    const QStringList direct = PdfText::pageTexts(sDirect);
+    const QStringList printed = PdfText::pageTexts(sPrinted);
+    QCOMPARE(printed.size(), direct.size());
+    for (int i = 0; i < direct.size(); ++i)
+        QCOMPARE(PdfText::simplified(printed.at(i)), PdfText::simplified(direct.at(i)));
 }
 
 void TestPrintoutSettingsDialog::buttonCaptionsFit_data()

@@ -2,6 +2,7 @@
 
 #include "app/CApplicationContext.h"
 #include "metadata/CInclinationData.h"
+#include "metadata/CInclinationHeader.h"
 #include "metadata/CInclinationProfile.h"
 #include "metadata/CInspectionStandard.h"
 #include "model/CCorvaneProject.h"
@@ -445,12 +446,31 @@ void TestDemoProject::inclinationFiles()
     const InclinationPoints points = cData->points();
     // Distances arrive in metres whatever the file's unit: a feet file that
     // is not marked as such would end far beyond the section.
-    QVERIFY2(std::abs(points.last().fX - sectionLength(cSection)) < 0.5,
+    // The measurement ends at the section's end: the chart's length is the
+    // section's.
+    QVERIFY2(std::abs(points.last().fX - sectionLength(cSection)) < 0.01,
              qPrintable(QStringLiteral("%1 vs %2").arg(points.last().fX).arg(sectionLength(cSection))));
     QCOMPARE(points.first().fX, 0.0f);
     // The measured fall agrees with the manhole altitudes, so the chart's
-    // correction stays small.
-    const CInclinationProfile profile(m_cRuntime->inspectionStandard(), cSection, points);
+    // correction stays small. A section inspected against the flow was
+    // measured from its end node (the standard names nodes upstream first).
+    const CInspectionStandard *pStandard = m_cRuntime->inspectionStandard();
+    const bool bFromEndNode = pStandard->usesDefaultNodeConvention() == 0
+                              && pStandard->inspectionDirection(cSection) == CInspectionStandard::DirectionAgainst;
+    const CInclinationProfile profile(pStandard, cSection, points, bFromEndNode);
+    // The file's header names the manhole the measurement starts at and its
+    // altitude: the section's node and manhole altitude of that end.
+    const CInclinationHeader &cHeader = cData->header();
+    const double dFeet = cHeader.field(CInclinationHeader::Unit) == QLatin1String("ft") ? 0.3048 : 1.0;
+    const int iStartNode = bFromEndNode ? 2 : 1;
+    QCOMPARE(cHeader.startManhole(), cSection->properties()->valueOf(iStartNode));
+    QCOMPARE(cHeader.endManhole(), cSection->properties()->valueOf(3 - iStartNode));
+    const float fStart =
+        bFromEndNode ? pStandard->endManholeAltitude(cSection) : pStandard->startManholeAltitude(cSection);
+    const float fEnd =
+        bFromEndNode ? pStandard->startManholeAltitude(cSection) : pStandard->endManholeAltitude(cSection);
+    QVERIFY(std::abs(cHeader.field(CInclinationHeader::StartAltitude).toDouble() * dFeet - fStart) < 0.005);
+    QVERIFY(std::abs(cHeader.field(CInclinationHeader::EndAltitude).toDouble() * dFeet - fEnd) < 0.005);
     QVERIFY2(std::abs(profile.inclinationCorrection()) < 0.3f,
              qPrintable(QString::number(profile.inclinationCorrection())));
     QVERIFY(profile.pipeDiameter() > 0.0f);

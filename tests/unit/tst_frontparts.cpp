@@ -249,11 +249,11 @@ void TestFrontParts::printoutTexts_data()
         "Section Protocol", "Page ", "POSITION", "DC", "CODE", "OBSERVATION", "VIDEO POS", "PHOTO", "No.",
         "Section", "City", "Street", "Length", "Length Total", "Date", "No data available", "Altitude [m]",
         "Inclination [%]", "Inclination measured [%]: ", "Inclination 0.00 %", "Altitude [m]", "Pipe",
-        "Position [m]", "Inspection Direction", "Flow Direction"};
+        "Position [m]", "Inspection Direction", "Flow Direction", "Total"};
     for (int i = 0; i < texts.size(); ++i)
         QTest::addRow("kind %d", i + 1) << i + 1 << texts.at(i);
     QTest::addRow("kind 0") << 0 << QString();
-    QTest::addRow("kind 31") << 31 << QString();
+    QTest::addRow("kind 32") << 32 << QString();
     QTest::addRow("negative kind") << -7 << QString();
 }
 
@@ -502,7 +502,8 @@ void TestFrontParts::sectionOverviewColumns()
     const QList<QStringList> columns = CSectionListPrintout::columns(reportContextOf(*cJob, ReportLogo(), nullptr));
     QCOMPARE(columns.size(), 7);
     QCOMPARE(columns.at(0), (QStringList{"No.", "No-1", "No-2", "No-3", ""}));
-    QCOMPARE(columns.at(1), (QStringList{"Section", "S-1", "S-2", "S-3", ""}));
+    // The total row says what it is.
+    QCOMPARE(columns.at(1), (QStringList{"Section", "S-1", "S-2", "S-3", "Total"}));
     // The city falls back to the location.
     QCOMPARE(columns.at(2), (QStringList{"City", "Ostrel", "Riverside", "", ""}));
     QCOMPARE(columns.at(4), (QStringList{"Length", "12.50 m", "3.00 m", "0.00 m", "15.50 m"}));

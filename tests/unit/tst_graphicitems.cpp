@@ -216,6 +216,64 @@ private slots:
         QVERIFY(iArrowPixels > 50);
     }
 
+    // However short the section, its circles stay apart and, with the flow
+    // picture, inside the graphic's length.
+    void shortSectionGraphic_data()
+    {
+        QTest::addColumn<int>("iLength");
+        QTest::addColumn<bool>("bStart");
+        QTest::addColumn<bool>("bEnd");
+        QTest::addRow("both nodes, long enough") << 4000 << true << true;
+        QTest::addRow("both nodes, three diameters") << 3000 << true << true;
+        QTest::addRow("both nodes, one diameter") << 1000 << true << true;
+        QTest::addRow("start node only, short") << 1500 << true << false;
+        QTest::addRow("end node only, short") << 800 << false << true;
+        QTest::addRow("no nodes, shorter than the arrow") << 600 << false << false;
+    }
+    void shortSectionGraphic()
+    {
+        QFETCH(int, iLength);
+        QFETCH(bool, bStart);
+        QFETCH(bool, bEnd);
+        SectionGraphicLayout cLayout;
+        cLayout.setCircleDiameter(1000);
+        cLayout.setLineDistance(500);
+        cLayout.setMaxNodeTextWidth(0);
+        SectionGraphicData cData{QString(), QString(), QImage(QStringLiteral(":/printing/in_flow_direction.bmp")),
+                                 bStart, bEnd};
+        QVERIFY(!cData.cDirectionImage.isNull());
+        CSectionGraphicPrintoutItem cItem(&cLayout, cData, iLength);
+        cItem.setPosition(QPoint(1000, 1000));
+        const QImage cImage = paintToImage(cItem);
+        // Nothing above the graphic's top or below its end (pixels: 0.1 per
+        // unit, the pen reaches 15 units beyond an edge).
+        for (int y = 0; y < cImage.height(); ++y) {
+            if (y >= 98 && y <= 100 + iLength / 10 + 2)
+                continue;
+            for (int x = 0; x < 300; ++x)
+                QVERIFY2(!isDark(cImage, x, y), qPrintable(QStringLiteral("ink at %1, %2").arg(x).arg(y)));
+        }
+        // The flow picture has room in the graphic and shows in it.
+        const QRect cArrow = CSectionGraphicPrintoutItem::arrowRect(iLength, 1000);
+        QVERIFY(cArrow.top() >= 0 && cArrow.top() + cArrow.height() <= iLength);
+        QVERIFY(cArrow.height() > 0);
+        // Two circles: a line through their centres crosses four outlines,
+        // and the pipe between them is not white all the way.
+        if (bStart && bEnd) {
+            // Circles shrink on a graphic shorter than four diameters.
+            const int iDiameter = std::min(1000, 1000 * iLength / 4000);
+            const int iCentreColumn = 100 + iDiameter / 20;
+            int iEdges = 0;
+            bool bPrevious = false;
+            for (int y = 100; y <= 100 + iLength / 10; ++y) {
+                const bool bDark = isDark(cImage, iCentreColumn, y);
+                iEdges += bDark && !bPrevious ? 1 : 0;
+                bPrevious = bDark;
+            }
+            QVERIFY2(iEdges >= 4, qPrintable(QString::number(iEdges)));
+        }
+    }
+
     void damagedGraphicsStillPaint_data()
     {
         QTest::addColumn<int>("iSize");

@@ -65,6 +65,8 @@ private slots:
     void unreadable();
     void profile_data();
     void profile();
+    void profileFromEndNode_data();
+    void profileFromEndNode();
     void profileWithoutStandard();
 
 private:
@@ -205,6 +207,34 @@ void TestInclination::profile_data()
                                                  << InclinationPoints{{4, 10100}} << 10100.0f << 10100.0f;
     QTest::addRow("no points") << InclinationPoints() << "100" << "101" << "300" << 0.0f << InclinationPoints() << 0.0f
                                << 0.0f;
+}
+
+// A section inspected from its end node: the end manhole's altitude is the
+// one where the measurement begins, whichever way its distances run.
+void TestInclination::profileFromEndNode_data()
+{
+    QTest::addColumn<InclinationPoints>("points");
+    QTest::addColumn<InclinationPoints>("expected");
+    // Start node 100.00 m, end node 100.10 m.
+    QTest::addRow("distances growing from the end node")
+        << InclinationPoints{{0, 2}, {10, 2}} << InclinationPoints{{0, 10010}, {10, 10000}};
+    QTest::addRow("distances falling towards the end node")
+        << InclinationPoints{{10, 2}, {0, 2}} << InclinationPoints{{10, 10000}, {0, 10010}};
+}
+
+void TestInclination::profileFromEndNode()
+{
+    QFETCH(InclinationPoints, points);
+    QFETCH(InclinationPoints, expected);
+    CInspectionStandard cStandard;
+    cStandard.setManholeAltitudeUnit(QStringLiteral("m"));
+    const auto pSection = section(QStringLiteral("100.00"), QStringLiteral("100.10"), QString());
+    const CInclinationProfile cProfile(&cStandard, pSection.get(), points, true);
+    QVERIFY2(samePoints(cProfile.profile(), expected), qPrintable(describe(cProfile.profile())));
+    QVERIFY(near(cProfile.inclinationCorrection(), -3.0f));
+    // Without the flag the same section starts at its start node.
+    const CInclinationProfile cFromStart(&cStandard, pSection.get(), points);
+    QVERIFY(near(cFromStart.profile().first().fY, points.first().fX < points.last().fX ? 10000.0f : 10010.0f));
 }
 
 void TestInclination::profile()

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -174,6 +175,8 @@ private slots:
     void noMeasurementFile();
     void measurementFile_data();
     void measurementFile();
+    void labelsNeverOverlap_data();
+    void labelsNeverOverlap();
 };
 
 void TestInclinationChart::chartRange_data()
@@ -508,3 +511,99 @@ void TestInclinationChart::measurementFile()
 
 QTEST_MAIN(TestInclinationChart)
 #include "tst_inclinationchart.moc"
+
+void TestInclinationChart::labelsNeverOverlap_data()
+{
+    QTest::addColumn<QString>("sAltitudeCaption");
+    QTest::addColumn<QString>("sInclinationCaption");
+    QTest::addColumn<int>("iXSections");
+    QTest::addColumn<int>("iYSections");
+    QTest::addColumn<int>("iPlotWidth");
+    QTest::addColumn<bool>("bAllPositionValues");
+
+    // A caption narrower than the altitude values used to put the upright
+    // scale over them; the end values of the position scale touched the
+    // inclination and altitude values at the plot's corners.
+    QTest::addRow("German captions") << "Höhe [m]"
+                                     << "Neigung [%]" << 15 << 21 << 21800 << true;
+    QTest::addRow("English captions") << "Altitude [m]"
+                                      << "Inclination [%]" << 15 << 21 << 21800 << true;
+    QTest::addRow("one-letter captions") << "H"
+                                         << "N" << 15 << 21 << 21800 << true;
+    // Values that cannot all stand side by side: some give way.
+    QTest::addRow("crowded position scale") << "Höhe [m]"
+                                            << "Neigung [%]" << 200 << 21 << 21800 << false;
+    QTest::addRow("crowded vertical scales") << "Höhe [m]"
+                                             << "Neigung [%]" << 15 << 400 << 21800 << true;
+}
+
+// Whatever the captions and the grid, no two texts of the chart overlap,
+// and the texts that matter most are all there.
+void TestInclinationChart::labelsNeverOverlap()
+{
+    QFETCH(QString, sAltitudeCaption);
+    QFETCH(QString, sInclinationCaption);
+    QFETCH(int, iXSections);
+    QFETCH(int, iYSections);
+    QFETCH(int, iPlotWidth);
+    QFETCH(bool, bAllPositionValues);
+
+    InclinationGridLayout cGrid;
+    cGrid.setRect(QRect(0, 0, 27000, 14000));
+    cGrid.setPlotRect(QRect(2600, 700, iPlotWidth, 12000));
+    cGrid.setSections(iXSections, iYSections);
+    cGrid.setFont(QColor(76, 76, 76), 16);
+    InclinationChartTexts cTexts;
+    cTexts.bDrawInclination = true;
+    cTexts.fXMin = 0.0f;
+    cTexts.fXMax = 32.31f;
+    cTexts.fAltitudeMin = 233.82f;
+    cTexts.fAltitudeMax = 234.38f;
+    cTexts.fInclinationMin = 0.11f;
+    cTexts.fInclinationMax = 1.25f;
+    cTexts.sAltitudeAxisLabel = sAltitudeCaption;
+    cTexts.sInclinationAxisLabel = sInclinationCaption;
+    cTexts.sPositionAxisLabel = QStringLiteral("Station [m]");
+    cTexts.sLeftNode = QStringLiteral("S4");
+    cTexts.sRightNode = QStringLiteral("S3");
+    cTexts.sLengthText = QStringLiteral("Berechnete Länge 32,31 m");
+    cTexts.sMeasuredInclinationText = QStringLiteral("Neigung gemessen [%]: 0,77 %");
+    cTexts.sAltitudeScale = QStringLiteral("1 : 5");
+    cTexts.sInclinationRangeText = QStringLiteral("Neigung [%] 0,16 - 1,20");
+    cTexts.sDirectionText = QStringLiteral("Inspektionsrichtung ==>  |  Fließrichtung <~~");
+    cTexts.sPositionScale = QStringLiteral("1 : 148");
+    const CInclinationGridPrintoutItem cItem(&cGrid, cTexts);
+
+    QTemporaryDir cDir;
+    auto pPrinter = createReportPrinter(cDir.filePath(QStringLiteral("labels.pdf")), QString(), QString());
+    CReportPainter cPainter;
+    QVERIFY(beginReportPainter(cPainter, *pPrinter));
+    QFont cFont = cPainter.font();
+    cFont.setPointSize(16);
+    cPainter.setFont(cFont);
+    const QList<ChartLabel> labels = cItem.labels(cPainter.fontMetrics());
+    cPainter.end();
+
+    for (int i = 0; i < labels.size(); ++i) {
+        for (int j = i + 1; j < labels.size(); ++j)
+            QVERIFY2(!labels.at(i).cRect.intersects(labels.at(j).cRect),
+                     qPrintable(QStringLiteral("\"%1\" overlaps \"%2\"").arg(labels.at(i).sText, labels.at(j).sText)));
+    }
+    QStringList texts;
+    for (const ChartLabel &cLabel : labels)
+        texts.append(cLabel.sText);
+    for (const QString &sText :
+         {cTexts.sAltitudeScale, cTexts.sInclinationRangeText, cTexts.sAltitudeAxisLabel, cTexts.sInclinationAxisLabel,
+          cTexts.sPositionAxisLabel, cTexts.sLeftNode, cTexts.sRightNode, cTexts.sPositionScale, cTexts.sDirectionText})
+        QVERIFY2(texts.contains(sText), qPrintable(sText));
+    // Both ends of the position scale stay; the values in between give way
+    // only where they cannot stand side by side.
+    QVERIFY(texts.contains(QStringLiteral("0.00")));
+    QVERIFY(texts.contains(QStringLiteral("32.31")));
+    const QRegularExpression cNumber(QStringLiteral("^-?\\d+\\.\\d\\d$"));
+    const qsizetype iPositionValues =
+        std::count_if(labels.cbegin(), labels.cend(), [&cNumber](const ChartLabel &cLabel) {
+            return cLabel.cRect.top() > 12000 && cNumber.match(cLabel.sText).hasMatch();
+        });
+    QCOMPARE(iPositionValues == iXSections, bAllPositionValues);
+}

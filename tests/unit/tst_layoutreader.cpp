@@ -314,10 +314,14 @@ void TestLayoutReader::manyRows_data()
     QTest::addColumn<int>("sizeKey");
     QTest::addColumn<int>("expectedRows");
     QTest::addColumn<int>("expectedHeight");
-    QTest::addRow("thousands of rows") << 5000 << 100 << 5000 << 5000 << 500000;
+    // Rows that start below the longest side of the paper (297 mm) are never
+    // printed and not read; nor are rows beyond a thousand.
+    QTest::addRow("rows beyond the paper are dropped") << 5000 << 100 << 5000 << 297 << 29700;
+    QTest::addRow("the row that crosses the paper's end is kept") << 400 << 98 << 400 << 304 << 29792;
+    QTest::addRow("a hundred thousand flat rows") << 100000 << 0 << 100000 << 1000 << 0;
     QTest::addRow("size key beyond the elements") << 3 << 100 << 2000000000 << 3 << 300;
     QTest::addRow("size key below the elements") << 10 << 100 << 2 << 2 << 200;
-    QTest::addRow("heights saturate") << 4 << 1000000000 << 4 << 4 << 2147483647;
+    QTest::addRow("a row taller than any paper ends the table") << 4 << 1000000000 << 4 << 1 << 1000000000;
 }
 
 void TestLayoutReader::manyRows()

@@ -3,6 +3,7 @@
 #include "report/items/CCustomPrintoutItem.h"
 #include "report/items/PrintoutPage.h"
 #include "report/paint/CReportPainter.h"
+#include "report/paint/LabelPlacer.h"
 #include "report/paint/PageGeometry.h"
 
 #include <QElapsedTimer>
@@ -78,6 +79,45 @@ private slots:
         QVERIFY2(iLine > 300 && iLine < 420, qPrintable(QString::number(iLine)));
     }
 
+    // A label takes its first candidate that keeps the gap to everything
+    // placed before; one that fits nowhere gives way.
+    void labelPlacer_data()
+    {
+        QTest::addColumn<QList<QRect>>("placed");
+        QTest::addColumn<int>("iGap");
+        QTest::addColumn<QList<QRect>>("candidates");
+        QTest::addColumn<int>("iExpected");
+        const QRect cValue(0, 0, 100, 20);
+        QTest::addRow("nothing in the way") << QList<QRect>{} << 0 << QList<QRect>{QRect(5, 5, 10, 10)} << 0;
+        QTest::addRow("overlap: next candidate")
+            << QList<QRect>{cValue} << 0 << QList<QRect>{QRect(90, 0, 50, 20), QRect(100, 0, 50, 20)} << 1;
+        QTest::addRow("touching edges are apart")
+            << QList<QRect>{cValue} << 0 << QList<QRect>{QRect(100, 0, 50, 20)} << 0;
+        QTest::addRow("closer than the gap collides")
+            << QList<QRect>{cValue} << 10 << QList<QRect>{QRect(105, 0, 50, 20), QRect(110, 0, 50, 20)} << 1;
+        QTest::addRow("no candidate fits: gives way")
+            << QList<QRect>{cValue} << 0 << QList<QRect>{QRect(50, 5, 10, 10), QRect(0, 0, 1, 1)} << -1;
+        QTest::addRow("no candidates") << QList<QRect>{cValue} << 0 << QList<QRect>{} << -1;
+        QTest::addRow("later label against the earlier of two")
+            << QList<QRect>{cValue, QRect(200, 0, 100, 20)} << 0
+            << QList<QRect>{QRect(250, 10, 10, 10), QRect(150, 0, 40, 20)} << 1;
+    }
+    void labelPlacer()
+    {
+        QFETCH(QList<QRect>, placed);
+        QFETCH(int, iGap);
+        QFETCH(QList<QRect>, candidates);
+        QFETCH(int, iExpected);
+        LabelPlacer cPlacer(iGap);
+        for (const QRect &cRect : placed)
+            QCOMPARE(cPlacer.place({cRect}), 0);
+        QCOMPARE(cPlacer.place(candidates), iExpected);
+        // What was taken blocks later labels; what gave way does not.
+        QCOMPARE(cPlacer.taken().size(), placed.size() + (iExpected >= 0 ? 1 : 0));
+        if (iExpected >= 0)
+            QVERIFY(cPlacer.collides(candidates.at(iExpected)));
+    }
+
     void takeLine_data()
     {
         QTest::addColumn<QString>("sText");
@@ -91,6 +131,28 @@ private slots:
         QTest::addRow("line feed alone forms a line") << "\nabcdefgh" << "abc" << "\n";
         QTest::addRow("several lines that all fit stay together") << "ab\ncd" << "abcdefgh" << "ab\ncd";
         QTest::addRow("empty text") << "" << "abc" << "";
+        // Addresses break after their punctuation before inside a word.
+        QTest::addRow("e-mail address after the at sign") << "entwaesserung@ostrelbach.example"
+                                                          << "entwaesserung@ostrelb"
+                                                          << "entwaesserung@";
+        QTest::addRow("web address after the last slash that fits") << "www.example.org/kanal/bericht"
+                                                                    << "www.example.org/kanal/be"
+                                                                    << "www.example.org/kanal/";
+        QTest::addRow("after a hyphen") << "Kanaltechnik-Buettner"
+                                        << "Kanaltechnik-Bue"
+                                        << "Kanaltechnik-";
+        QTest::addRow("after an underscore") << "INC_0003_final"
+                                             << "INC_0003_fi"
+                                             << "INC_0003_";
+        QTest::addRow("after a full stop") << "ostrelbach.example"
+                                           << "ostrelbach.exa"
+                                           << "ostrelbach.";
+        QTest::addRow("a space still comes first") << "Mail: info@kanal.example"
+                                                   << "Mail: info@kanal.ex"
+                                                   << "Mail: ";
+        QTest::addRow("a leading slash is no break") << "/abcdefgh"
+                                                     << "/abc"
+                                                     << "/abc";
     }
     void takeLine()
     {
@@ -111,6 +173,9 @@ private slots:
         QTest::addRow("long word broken by characters") << "abcdefgh" << "abc" << "abc\ndef\ngh";
         QTest::addRow("empty text wraps to empty text") << "" << "abc" << "";
         QTest::addRow("zero width: one character per line") << "abc" << "" << "a\nb\nc";
+        QTest::addRow("e-mail address in a narrow cell") << "entwaesserung@ostrelbach.example"
+                                                         << "entwaesserung@ostrelbac"
+                                                         << "entwaesserung@\nostrelbach.example";
     }
     void wrapText()
     {

@@ -915,7 +915,11 @@ void TestRobustness::damagedCatalogs_data()
                        {"line-distance", "-2000000000"},
                        {"max-node-text-width", "-1"},
                        {"text-[xy]|width[123]", "2000000000"},
-                       {"[^=\\n]+", "nan"}};
+                       {"[^=\\n]+", "nan"},
+                       // Every size at the int limit: no arithmetic on them may overflow.
+                       {"width|height|font-size|circle-diameter|line-distance|max-node-text-width|text-[xy]|"
+                        "width[123]|rect-[a-z]+|grid-[a-z]+-width|gird-border-width",
+                        "2147483647"}};
     for (const auto &cCase : layoutCases)
         QTest::addRow("layout %s=%s", cCase.pszKey, cCase.pszValue)
             << sLayout << QString::fromLatin1(cCase.pszKey) << QString::fromLatin1(cCase.pszValue);

@@ -262,6 +262,9 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void sectionWithoutEvents();
     void eventRowTexts();
+    void printedEventTexts_data();
+    void printedEventTexts();
+    void hugeObservationIsCutBeforeWrapping();
     void protocolPages_data();
     void protocolPages();
     void nodeOrder_data();
@@ -548,8 +551,9 @@ void TestSectionPrintout::sectionWithoutEvents()
     QVERIFY(graphics.first()->data().bDrawEndNode);
     QCOMPARE(graphics.first()->data().sStartNode, QStringLiteral("S1"));
     QCOMPARE(graphics.first()->data().sEndNode, QStringLiteral("S2"));
-    // No-events row + start and end circle.
-    QCOMPARE(graphics.first()->height(), 600 + 2 * 600);
+    // No-events row + start and end circle would let the circles touch: the
+    // graphic keeps one diameter of pipe between them.
+    QCOMPARE(graphics.first()->height(), 4 * 600);
     const auto indicators = itemsOf<CEventPosIndicatorPrintoutItem>(cPage);
     QCOMPARE(indicators.size(), 1);
     QVERIFY(indicators.first()->connectors().isEmpty());
@@ -586,6 +590,105 @@ void TestSectionPrintout::eventRowTexts()
     QCOMPARE(texts.first(), QStringLiteral("1 : %1").arg(static_cast<int>(part.scale())));
     const auto indicators = itemsOf<CEventPosIndicatorPrintoutItem>(*pages.front());
     QCOMPARE(indicators.first()->connectors().size(), 2);
+}
+
+void TestSectionPrintout::printedEventTexts_data()
+{
+    QTest::addColumn<QString>("sText");
+    QTest::addColumn<QString>("sDelimiter");
+    QTest::addColumn<QStringList>("videos");
+    QTest::addColumn<QString>("sEventVideo");
+    QTest::addColumn<QString>("sProtocol");
+    QTest::addColumn<QString>("sCaption");
+    QTest::addColumn<QString>("sVideoPosition");
+
+    const QStringList one{QStringLiteral("S1-S2.webm")};
+    const QStringList two{QStringLiteral("S1-S2_1.webm"), QStringLiteral("S1-S2_2.webm")};
+    const auto row = [](const char *pszName, const char *pszText, const char *pszDelimiter, const QStringList &videos,
+                        const char *pszVideo, const char *pszProtocol, const char *pszCaption,
+                        const char *pszPosition) {
+        QTest::newRow(pszName) << QString::fromUtf8(pszText) << QString::fromUtf8(pszDelimiter) << videos
+                               << QString::fromUtf8(pszVideo) << QString::fromUtf8(pszProtocol)
+                               << QString::fromUtf8(pszCaption) << QString::fromUtf8(pszPosition);
+    };
+    row("detail on its own line, after a dash in a caption", "Start node|Manhole S4", "|", one, "S1-S2.webm",
+        "Start node\nManhole S4", "Start node \u2013 Manhole S4", "00:01:05");
+    row("several details", "Roots|fine|at 2 o'clock", "|", one, "S1-S2.webm", "Roots\nfine\nat 2 o'clock",
+        "Roots \u2013 fine \u2013 at 2 o'clock", "00:01:05");
+    row("blanks and empty details dropped", " Crack |  | width 2 mm |", "|", one, "S1-S2.webm", "Crack\nwidth 2 mm",
+        "Crack \u2013 width 2 mm", "00:01:05");
+    row("delimiter of two characters", "Crack<>longitudinal", "<>", one, "S1-S2.webm", "Crack\nlongitudinal",
+        "Crack \u2013 longitudinal", "00:01:05");
+    row("text without the delimiter", "Water level 5 %", "|", one, "S1-S2.webm", "Water level 5 %", "Water level 5 %",
+        "00:01:05");
+    row("standard without delimiter keeps the text", "a|b", "", one, "S1-S2.webm", "a|b", "a|b", "00:01:05");
+    row("second of two videos", "Crack", "|", two, "S1-S2_2.webm", "Crack", "Crack", "2 \u00b7 00:01:05");
+    row("first of two videos", "Crack", "|", two, "S1-S2_1.webm", "Crack", "Crack", "1 \u00b7 00:01:05");
+    row("video not in the section's list", "Crack", "|", two, "other.webm", "Crack", "Crack", "00:01:05");
+}
+
+// The protocol row and the photo caption print the observation without the
+// delimiter, and the video position with the number of its video.
+void TestSectionPrintout::printedEventTexts()
+{
+    QFETCH(QString, sText);
+    QFETCH(QString, sDelimiter);
+    QFETCH(QStringList, videos);
+    QFETCH(QString, sEventVideo);
+    QFETCH(QString, sProtocol);
+    QFETCH(QString, sCaption);
+    QFETCH(QString, sVideoPosition);
+    PainterFixture painter;
+    QVERIFY(painter.bActive);
+    SectionFixture fixture;
+    fixture.cStandard.setTextDelimiter(sDelimiter);
+    for (const QString &sVideo : videos)
+        fixture.pSection->addVideoFile(sVideo);
+    CInspectionEvent *pEvent = fixture.addEvent(1.0f, sText, QString(), QStringLiteral("S01_0042.jpg"));
+    pEvent->setVideoFile(sEventVideo);
+    fixture.cEntry.iPhotosPerPage = 1;
+    auto pLayout = makeLayout();
+    // The photo frame's second row shows the observation and the video position.
+    const LayoutTable *pFrame = pLayout->bigPicture();
+    pLayout->cellLinks().add(pFrame->cellAt(1, 0), FieldIds::EventText, 1);
+    pLayout->cellLinks().add(pFrame->cellAt(1, 1), FieldIds::EventVideoTimeIndex, 1);
+    const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, true);
+    CSectionPrintout part(cContext, fixture.cEntry);
+    const PrintoutPageList pages = part.takePages();
+    QCOMPARE(part.eventRows().size(), 1);
+    QCOMPARE(part.eventRows().first().sObservation, sProtocol);
+    QCOMPARE(part.eventRows().first().sVideoPosition, sVideoPosition);
+
+    QCOMPARE(pages.size(), size_t(2));
+    const auto pictures = itemsOf<CPicturePrintoutItem>(*pages.back());
+    QCOMPARE(pictures.size(), 1);
+    const QStringList texts = cellTexts(*pictures.first());
+    QVERIFY2(texts.contains(sCaption), qPrintable(texts.join(QLatin1Char('/'))));
+    QVERIFY2(texts.contains(sVideoPosition), qPrintable(texts.join(QLatin1Char('/'))));
+}
+
+// A hostile observation of millions of characters on one line is cut to
+// what a cell can show before the protocol wraps it, so its row costs what
+// a long text costs.
+void TestSectionPrintout::hugeObservationIsCutBeforeWrapping()
+{
+    PainterFixture painter;
+    QVERIFY(painter.bActive);
+    SectionFixture fixture;
+    fixture.cStandard.setTextDelimiter(QStringLiteral("|"));
+    fixture.addEvent(0.0f, QStringLiteral("Start|") + QString(20 * 1024 * 1024, QLatin1Char('W')));
+    fixture.addEvent(1.0f, QString(20 * 1024 * 1024, QLatin1Char('X')));
+    const auto pLayout = makeLayout();
+    const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, true);
+    CSectionPrintout part(cContext, fixture.cEntry);
+    const PrintoutPageList pages = part.takePages();
+    QCOMPARE(part.eventRows().size(), 2);
+    for (const EventRow &row : part.eventRows()) {
+        // The wrapping adds one line feed per line at most.
+        const qsizetype iCharacters = row.sObservation.size() - row.sObservation.count(QLatin1Char('\n'));
+        QVERIFY2(iCharacters <= CReportPainter::kMaxTextLength, qPrintable(QString::number(iCharacters)));
+        QVERIFY(row.iHeight <= part.pageHeights().iFirst);
+    }
 }
 
 void TestSectionPrintout::protocolPages_data()

@@ -137,6 +137,8 @@ private slots:
     void sharedTranslationsInGerman();
     void printoutTextsInGerman_data();
     void printoutTextsInGerman();
+    void oneGermanTermPerThing_data();
+    void oneGermanTermPerThing();
     void everyLocaleHasItsLanguageFile();
     void sourcesUpToDateWithCode();
 
@@ -288,6 +290,36 @@ void TestTranslations::printoutTextsInGerman()
     QCOMPARE(sText, german);
     // Without the translator the English source comes back.
     QVERIFY(printoutText(kind) != german);
+}
+
+// Where the report names one thing in two places (a protocol caption and
+// a photo caption, a part's title and its contents entry), German uses one
+// term: equal but for capitals, or the protocol's abbreviation of it
+// ("VIDEOPOS." for "Videoposition").
+void TestTranslations::oneGermanTermPerThing_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("caption");
+    QTest::addRow("code") << int(CPrintoutTextTranslator::CaptionCode) << int(CSharedTranslations::CaptionCode);
+    QTest::addRow("observation") << int(CPrintoutTextTranslator::CaptionObservation)
+                                 << int(CSharedTranslations::CaptionText);
+    QTest::addRow("video position") << int(CPrintoutTextTranslator::CaptionVideoPosition)
+                                    << int(CSharedTranslations::CaptionVideoTimeIndex);
+    QTest::addRow("section") << int(CPrintoutTextTranslator::ListSection)
+                             << int(CSharedTranslations::CaptionUnnamedSection);
+}
+
+void TestTranslations::oneGermanTermPerThing()
+{
+    QFETCH(int, kind);
+    QFETCH(int, caption);
+    QVERIFY(QCoreApplication::installTranslator(&m_cGerman));
+    const QString sPrintout = printoutText(kind).trimmed().toLower();
+    const QString sCaption = CSharedTranslations::instance()->caption(caption).toLower();
+    QCoreApplication::removeTranslator(&m_cGerman);
+    QVERIFY(!sPrintout.isEmpty() && !sCaption.isEmpty());
+    const bool bAbbreviation = sPrintout.endsWith(QLatin1Char('.')) && sCaption.startsWith(sPrintout.chopped(1));
+    QVERIFY2(sCaption.contains(sPrintout) || bAbbreviation, qPrintable(sPrintout + QStringLiteral(" / ") + sCaption));
 }
 
 // Each language of the installation's locale list must have its compiled
