@@ -3,6 +3,7 @@
 #include "app/CInstallationCatalogLoader.h"
 #include "metadata/CCatalogRegistry.h"
 #include "storage/CBasePersistenceFacade.h"
+#include "storage/ContainedFile.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -78,7 +79,9 @@ void CApplicationContext::installLanguageFile(const QString &sLanguageFile)
     m_translator = std::make_unique<QTranslator>();
     // The result is deliberately not checked: a missing file leaves an
     // installed translator that translates nothing.
-    (void)m_translator->load(sLanguageFile, languageFilesDirectory(), QString(), QString());
+    // A name from Locales.dat that leaves LanguageFiles/ loads nothing.
+    if (nameStaysInside(languageFilesDirectory(), sLanguageFile))
+        (void)m_translator->load(sLanguageFile, languageFilesDirectory(), QString(), QString());
     QCoreApplication::installTranslator(m_translator.get());
 }
 

@@ -8,6 +8,7 @@
 #include "report/paint/CReportPainter.h"
 #include "storage/ProjectDirectory.h"
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
@@ -28,7 +29,10 @@ QImage loadScaledPhoto(const QString &sPath, const QSize &cBound)
 {
     if (sPath.isEmpty())
         return QImage();
-    QImageReader cReader(sPath);
+    QFile file;
+    if (!openMediaFile(file, sPath))
+        return QImage();
+    QImageReader cReader(&file);
     const QSize cOriginal = cReader.size();
     if (cOriginal.isValid() && (cOriginal.width() > cBound.width() || cOriginal.height() > cBound.height()))
         cReader.setScaledSize(cOriginal.scaled(cBound, Qt::KeepAspectRatio));

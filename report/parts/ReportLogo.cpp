@@ -1,7 +1,9 @@
 #include "report/parts/ReportLogo.h"
 
+#include "storage/ContainedFile.h"
+#include "storage/PathUtils.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QTextStream>
 
@@ -13,12 +15,17 @@ constexpr int kMaxTextCharacters = 4096;
 constexpr int kMaxImageWidth = 4500;
 constexpr int kMaxImageHeight = 1700;
 
+// The logo files belong to the logo directory: a link from there to a file
+// elsewhere is not followed.
+bool openLogoFile(QFile &file, const QString &sPath)
+{
+    return !sPath.isEmpty() && openFileInside(file, directoryOfPath(sPath), sPath);
+}
+
 QString readLogoText(const QString &sPath)
 {
-    if (sPath.isEmpty() || !QFileInfo(sPath).isFile())
-        return QString();
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openLogoFile(file, sPath))
         return QString();
     const QByteArray bytes = file.read(kMaxTextBytes);
     QTextStream stream(bytes);
@@ -31,9 +38,15 @@ QString readLogoText(const QString &sPath)
 
 QImage readLogoImage(const QString &sPath)
 {
-    if (sPath.isEmpty() || !QFileInfo(sPath).isFile())
+    QFile file;
+    if (!openLogoFile(file, sPath))
         return QImage();
-    QImageReader reader(sPath);
+    QImageReader reader(&file);
+    // A huge picture is decoded at the size it is shown where the format
+    // allows; the toolkit refuses any picture above its allocation limit.
+    const QSize cOriginal = reader.size();
+    if (cOriginal.isValid() && (cOriginal.width() > kMaxImageWidth || cOriginal.height() > kMaxImageHeight))
+        reader.setScaledSize(cOriginal.scaled(kMaxImageWidth, kMaxImageHeight, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return QImage();
