@@ -5,6 +5,7 @@
 #include "queries/CDataCoreObjectQuery.h"
 #include "queries/FieldIds.h"
 #include "report/ReportJob.h"
+#include "report/ReportOutput.h"
 #include "report/ReportPrinter.h"
 #include "report/items/CPageFooterPrintoutItem.h"
 #include "report/layout/PrintoutLayout.h"
@@ -110,9 +111,16 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
         sDocumentName = cQuery->fieldValue(kFieldProjectName);
     }
 
-    // A directory in the file's place would make the writer fail late.
-    if (QFileInfo(cJob.sOutputFileName).isDir())
+    // A directory in the file's place would make the writer fail late; the
+    // project being read is never written to.
+    switch (checkReportOutput(cJob.sOutputFileName, cJob.cProject->directory())) {
+    case ReportOutputCheck::IsDirectory:
         return ReportResult::CannotOpenOutput;
+    case ReportOutputCheck::InsideProject:
+        return ReportResult::OutputInProject;
+    case ReportOutputCheck::Usable:
+        break;
+    }
     std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(cJob.sOutputFileName, sCreator, sDocumentName);
     CReportPainter cPainter;
     if (!beginReportPainter(cPainter, *pPrinter))
@@ -171,8 +179,7 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
         return ReportResult::WriteFailed;
     }
     pPrinter.reset();
-    const QFileInfo cWritten(cJob.sOutputFileName);
-    if (!cWritten.isFile() || cWritten.size() == 0)
+    if (!reportOutputComplete(cJob.sOutputFileName))
         return ReportResult::WriteFailed;
     return ReportResult::Written;
 }

@@ -28,6 +28,7 @@ enum class ReportResult {
     Written,          // the PDF file is complete
     IncompleteJob,    // no project or no printout layout: nothing was written
     CannotOpenOutput, // the output file could not be created
+    OutputInProject,  // the output would overwrite or add a file of the project: refused
     WriteFailed       // the PDF could not be completed; the partial file is removed
 };
 

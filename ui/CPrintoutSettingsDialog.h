@@ -65,6 +65,7 @@ public slots:
 private:
     void setBusy(bool bBusy);
     void showProgress(const ReportProgress &cProgress);
+    void warnOutputInProject();
     void moveCurrentRow(int iDelta);
 
     const CCorvaneProject *m_cProject = nullptr;
