@@ -40,7 +40,9 @@ using FuzzTargets::projectPartSeparator;
 
 namespace {
 
-// Stays alive for the whole process: the fuzzing engine never returns.
+// Stays alive for the whole process and is never destroyed: the fuzzing
+// engine ends the process with exit(), after the toolkit's own statics are
+// gone, so an application object destroyed then would crash.
 struct Environment
 {
     std::unique_ptr<QGuiApplication> pApplication;
@@ -50,8 +52,14 @@ struct Environment
 
 Environment &environment()
 {
-    static Environment cEnvironment;
-    return cEnvironment;
+    static Environment *const pEnvironment = new Environment;
+    return *pEnvironment;
+}
+
+// Damaged input makes the toolkit warn for nearly every run; printing that
+// would cost more than the run itself.
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &)
+{
 }
 
 QString scratchPath(const QString &sName)
@@ -182,7 +190,7 @@ void writeMediaFile(const QString &sDirectory, const QString &sName, const QByte
     writeScratchFile(sPath, data);
 }
 
-void fuzzProject(const QByteArray &input)
+void fuzzProject(const QByteArray &input, bool bReport)
 {
     const QString sDirectory = scratchPath(QStringLiteral("project"));
     QDir(sDirectory).removeRecursively();
@@ -233,7 +241,7 @@ void fuzzProject(const QByteArray &input)
             }
         }
     }
-    if (pProject && pRuntimeData->printoutLayout()) {
+    if (bReport && pProject && pRuntimeData->printoutLayout()) {
         // A small report: the first section with three photos per page.
         ReportChoices cChoices;
         cChoices.eSelection = ReportChoices::SectionsByIndex;
@@ -267,13 +275,15 @@ QByteArray smallPhoto()
 
 QStringList FuzzTargets::names()
 {
-    return {QStringLiteral("ini"), QStringLiteral("project"), QStringLiteral("inclination"), QStringLiteral("layout"),
-            QStringLiteral("standard")};
+    return {QStringLiteral("ini"),         QStringLiteral("project"), QStringLiteral("projectdata"),
+            QStringLiteral("inclination"), QStringLiteral("layout"),  QStringLiteral("standard")};
 }
 
 void FuzzTargets::initialize()
 {
     Environment &cEnvironment = environment();
+    if (qEnvironmentVariableIsSet("CORVANE_FUZZ_QUIET"))
+        qInstallMessageHandler(dropMessage);
     if (!QCoreApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -299,7 +309,9 @@ bool FuzzTargets::run(const QString &sTarget, const QByteArray &input)
     if (sTarget == QLatin1String("ini"))
         fuzzIni(input);
     else if (sTarget == QLatin1String("project"))
-        fuzzProject(input);
+        fuzzProject(input, true);
+    else if (sTarget == QLatin1String("projectdata"))
+        fuzzProject(input, false);
     else if (sTarget == QLatin1String("inclination"))
         fuzzInclination(input);
     else if (sTarget == QLatin1String("layout"))

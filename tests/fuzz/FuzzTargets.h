@@ -11,8 +11,11 @@
 // stays covered without libFuzzer.
 namespace FuzzTargets {
 
-// The names of all targets: "ini", "project", "inclination", "layout",
-// "standard".
+// The names of all targets: "ini" (the INI reader), "project" (a whole
+// project directory: opened, queried and a small report painted),
+// "projectdata" (the same without the report, many times faster),
+// "inclination", "layout" and "standard" (inspection standard and printout
+// data).
 QStringList names();
 
 // Creates what the targets need once per process: the GUI application
@@ -23,7 +26,7 @@ void initialize();
 // Runs the input through the named target. Returns false for an unknown name.
 bool run(const QString &sTarget, const QByteArray &input);
 
-// The separator between the files of a "project" input: project.dat,
+// The separator between the files of a "project" or "projectdata" input: project.dat,
 // segments.dat, then one event file per section of segments.dat (in the
 // order of its groups) and last the inclination file of the first section
 // that names one.

@@ -33,7 +33,9 @@ void TestFuzzRegressions::replay_data()
     int iRegressions = 0;
     for (const QString &sTarget : FuzzTargets::names()) {
         for (const QString &sFolder : {QStringLiteral("corpus/"), QStringLiteral("regressions/")}) {
-            QDirIterator it(sRoot + sFolder + sTarget, QDir::Files);
+            // projectdata reads the inputs of project.
+            const QString sFiles = sTarget == QLatin1String("projectdata") ? QStringLiteral("project") : sTarget;
+            QDirIterator it(sRoot + sFolder + sFiles, QDir::Files);
             while (it.hasNext()) {
                 const QString sPath = it.next();
                 if (sFolder.startsWith(QLatin1String("regressions")))
