@@ -115,39 +115,12 @@ bool isPdf(const QByteArray &data)
     return data.startsWith("%PDF-") && data.trimmed().endsWith("%%EOF");
 }
 
-QString stracePath()
-{
-    return QStandardPaths::findExecutable(QStringLiteral("strace"));
-}
-
-// Runs the cli under strace and answers the files it opened (every
-// attempt, successful or not), or the run alone when strace is missing.
-CliRun runTraced(const QStringList &args, const QString &sLog, QStringList *pOpened)
-{
-    const QString sStrace = stracePath();
-    if (sStrace.isEmpty())
-        return runCli(args);
-    const CliRun run = TestHelpers::runProgram(
-        sStrace,
-        QStringList{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-e"),
-                    QStringLiteral("trace=open,openat,creat"), QStringLiteral("-o"), sLog, TestHelpers::cliPath()}
-            + args,
-        QStringLiteral("C.UTF-8"), 240000);
-    for (const QByteArray &line : readAll(sLog).split('\n')) {
-        const int iStart = line.indexOf('"');
-        const int iEnd = line.indexOf('"', iStart + 1);
-        if (iStart >= 0 && iEnd > iStart)
-            pOpened->append(QFile::decodeName(line.mid(iStart + 1, iEnd - iStart - 1)));
-    }
-    return run;
-}
-
-QStringList below(const QStringList &paths, const QString &sDirectory)
+QStringList below(const QList<TestHelpers::OpenCall> &calls, const QString &sDirectory)
 {
     QStringList hits;
-    for (const QString &sPath : paths) {
-        if (sPath.startsWith(sDirectory))
-            hits << sPath;
+    for (const TestHelpers::OpenCall &call : calls) {
+        if (call.sPath.startsWith(sDirectory))
+            hits << call.sCall;
     }
     return hits;
 }
@@ -181,7 +154,7 @@ void TestHostileInputs::initTestCase()
 {
     QVERIFY(QFileInfo::exists(TestHelpers::cliPath()));
     QVERIFY(m_dir.isValid());
-    if (stracePath().isEmpty())
+    if (!TestHelpers::canTrace())
         qWarning("strace is not installed: opened files are not traced");
 }
 
@@ -288,17 +261,18 @@ void TestHostileInputs::linksOutOfProjectAreNotFollowed()
     const QString sProjectLink = sProject + QStringLiteral("-link");
     QVERIFY(QFile::link(sProject, sProjectLink));
 
-    QStringList opened;
-    const CliRun exported = runTraced({QStringLiteral("export"), sProjectLink},
-                                      m_dir.filePath(sCase + QStringLiteral("-export.trace")), &opened);
+    QList<TestHelpers::OpenCall> opened;
+    const CliRun exported = TestHelpers::runCliTraced({QStringLiteral("export"), sProjectLink},
+                                                      m_dir.filePath(sCase + QStringLiteral("-export.trace")), &opened);
     QVERIFY2(exported.bNormalExit && exported.iExitCode == 0, exported.err.constData());
     const QString sPdf = m_dir.filePath(sCase + QStringLiteral(".pdf"));
-    const CliRun report = runTraced({QStringLiteral("report"), sProjectLink, QStringLiteral("-o"), sPdf,
-                                     QStringLiteral("--photos"), QStringLiteral("3"), QStringLiteral("--quiet")},
-                                    m_dir.filePath(sCase + QStringLiteral("-report.trace")), &opened);
+    const CliRun report =
+        TestHelpers::runCliTraced({QStringLiteral("report"), sProjectLink, QStringLiteral("-o"), sPdf,
+                                   QStringLiteral("--photos"), QStringLiteral("3"), QStringLiteral("--quiet")},
+                                  m_dir.filePath(sCase + QStringLiteral("-report.trace")), &opened);
     QVERIFY2(report.bNormalExit && report.iExitCode == 0, report.err.constData());
     QVERIFY(isPdf(readAll(sPdf)));
-    if (!stracePath().isEmpty()) {
+    if (TestHelpers::canTrace()) {
         QVERIFY(!below(opened, sProject + QLatin1Char('/')).isEmpty());
         const QStringList outside = below(opened, sOutside);
         QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QLatin1Char('\n'))));
@@ -352,10 +326,10 @@ void TestHostileInputs::catalogNamesStayInInstallation()
     QVERIFY(catalogs.contains("../../outside/"));
     QVERIFY(TestHelpers::writeFile(sCatalogs, catalogs));
 
-    QStringList opened;
-    const CliRun run =
-        runTraced({QStringLiteral("export"), TestHelpers::demoProjectDir(), QStringLiteral("--install-dir"), sInstall},
-                  sRoot + QStringLiteral("/export.trace"), &opened);
+    QList<TestHelpers::OpenCall> opened;
+    const CliRun run = TestHelpers::runCliTraced(
+        {QStringLiteral("export"), TestHelpers::demoProjectDir(), QStringLiteral("--install-dir"), sInstall},
+        sRoot + QStringLiteral("/export.trace"), &opened);
     QVERIFY(run.bNormalExit);
     QCOMPARE(run.iExitCode, 2); // the project could not be loaded
     QVERIFY2(run.err.contains("could not be loaded"), run.err.constData());
