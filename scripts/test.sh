@@ -14,7 +14,8 @@ if [ "${CORVANE_SANITIZE:-OFF}" = "ON" ]; then
   # -O1 keeps the build quick and the sanitized run fast enough.
   export BUILD_TYPE="${BUILD_TYPE:-None}"
   export CXXFLAGS="${CXXFLAGS:--O1 -g1}"
-  export CMAKE_EXTRA_ARGS="${CMAKE_EXTRA_ARGS:-} -DCORVANE_SANITIZE=ON"
+  # Benchmarks are measured in the normal build only.
+  export CMAKE_EXTRA_ARGS="${CMAKE_EXTRA_ARGS:-} -DCORVANE_SANITIZE=ON -DCORVANE_BUILD_BENCH=OFF"
   export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
   export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tests/sanitizers/lsan.supp:print_suppressions=0}"
   export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
