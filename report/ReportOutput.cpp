@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // The kernel follows at most 40 links on a path; so do we.
@@ -64,10 +66,39 @@ ReportOutputCheck checkReportOutput(const QString &sOutputFile, const QString &s
     return ReportOutputCheck::Usable;
 }
 
-bool reportOutputComplete(const QString &sOutputFile)
+ReportOutputCheck openReportOutput(QFile &file, const QString &sProjectDirectory)
 {
-    const QFileInfo info(sOutputFile);
-    if (info.isFile())
-        return info.size() > 0;
-    return info.exists();
+    const int iHandle =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+    if (iHandle < 0)
+        return ReportOutputCheck::IsDirectory;
+    // Where the handle really leads (the kernel tells through /proc; a pipe
+    // has no path there).
+    char buffer[4096];
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(iHandle);
+    const ssize_t iLength = ::readlink(link.constData(), buffer, sizeof(buffer));
+    const QString sOpened = iLength > 0 && static_cast<size_t>(iLength) < sizeof(buffer) && buffer[0] == '/'
+                                ? QFile::decodeName(QByteArray(buffer, static_cast<int>(iLength)))
+                                : file.fileName();
+    struct stat opened = {};
+    const bool bStat = ::fstat(iHandle, &opened) == 0;
+    if (checkReportOutput(sOpened, sProjectDirectory) == ReportOutputCheck::InsideProject) {
+        ::close(iHandle);
+        return ReportOutputCheck::InsideProject;
+    }
+    if (!bStat || (S_ISREG(opened.st_mode) && ::ftruncate(iHandle, 0) != 0)
+        || !file.open(iHandle, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(iHandle);
+        return ReportOutputCheck::IsDirectory;
+    }
+    return ReportOutputCheck::Usable;
+}
+
+bool finishReportOutput(QFile &file)
+{
+    const bool bFlushed = file.flush() && file.error() == QFileDevice::NoError;
+    struct stat written = {};
+    const bool bEmptyFile = ::fstat(file.handle(), &written) == 0 && S_ISREG(written.st_mode) && written.st_size == 0;
+    file.close();
+    return bFlushed && file.error() == QFileDevice::NoError && !bEmptyFile;
 }

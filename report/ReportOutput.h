@@ -14,7 +14,15 @@ enum class ReportOutputCheck {
 
 ReportOutputCheck checkReportOutput(const QString &sOutputFile, const QString &sProjectDirectory);
 
-// Whether a written output is complete: a regular file must not be empty; a
-// pipe or device (standard output, a FIFO) took every byte once the writer
-// finished without error.
-bool reportOutputComplete(const QString &sOutputFile);
+class QFile;
+
+// Opens the output for writing (created when missing). A regular file is
+// truncated only once the opened file itself is known to lie outside the
+// project, so a link swapped in after the check above cannot make it cut a
+// project file. Usable when open; InsideProject or IsDirectory (for any
+// file that cannot be opened) otherwise, with the file closed.
+ReportOutputCheck openReportOutput(QFile &file, const QString &sProjectDirectory);
+
+// Flushes and closes the output: true when every byte reached it (a full
+// device or a closed pipe makes it false) and a regular file is not empty.
+bool finishReportOutput(QFile &file);

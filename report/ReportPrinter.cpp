@@ -10,18 +10,31 @@
 namespace {
 const int kPrinterResolution = 1200;
 const QColor kDefaultPenColour(76, 76, 76);
-} // namespace
 
-std::unique_ptr<QPdfWriter> createReportPrinter(const QString &sFileName, const QString &sCreator,
-                                                const QString &sDocumentName)
+void setUpReportPrinter(QPdfWriter *pPrinter, const QString &sCreator, const QString &sDocumentName)
 {
-    auto pPrinter = std::make_unique<QPdfWriter>(sFileName);
     pPrinter->setResolution(kPrinterResolution);
     pPrinter->setPageSize(QPageSize(usesLetterPaper() ? QPageSize::Letter : QPageSize::A4));
     pPrinter->setPageOrientation(QPageLayout::Portrait);
     pPrinter->setPageMargins(QMarginsF(), QPageLayout::Millimeter);
     pPrinter->setCreator(sCreator);
     pPrinter->setTitle(sDocumentName);
+}
+} // namespace
+
+std::unique_ptr<QPdfWriter> createReportPrinter(const QString &sFileName, const QString &sCreator,
+                                                const QString &sDocumentName)
+{
+    auto pPrinter = std::make_unique<QPdfWriter>(sFileName);
+    setUpReportPrinter(pPrinter.get(), sCreator, sDocumentName);
+    return pPrinter;
+}
+
+std::unique_ptr<QPdfWriter> createReportPrinter(QIODevice *pDevice, const QString &sCreator,
+                                                const QString &sDocumentName)
+{
+    auto pPrinter = std::make_unique<QPdfWriter>(pDevice);
+    setUpReportPrinter(pPrinter.get(), sCreator, sDocumentName);
     return pPrinter;
 }
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QIODevice;
 class QPdfWriter;
 class CReportPainter;
 
@@ -13,6 +14,10 @@ class CReportPainter;
 // portrait, no margins, creator and title as given. Nothing is written
 // before a painter begins on it.
 std::unique_ptr<QPdfWriter> createReportPrinter(const QString &sFileName, const QString &sCreator,
+                                                const QString &sDocumentName);
+// The same writing into a device already open for writing, which the caller
+// owns (so that it can tell whether every byte was written).
+std::unique_ptr<QPdfWriter> createReportPrinter(QIODevice *pDevice, const QString &sCreator,
                                                 const QString &sDocumentName);
 
 // Begins the painter on the printer and sets it up ("Arial", pen colour,

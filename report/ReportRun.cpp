@@ -121,7 +121,18 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     case ReportOutputCheck::Usable:
         break;
     }
-    std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(cJob.sOutputFileName, sCreator, sDocumentName);
+    // The run owns the file, so it learns whether every byte was written
+    // (the writer itself does not tell).
+    QFile cOutput(cJob.sOutputFileName);
+    switch (openReportOutput(cOutput, cJob.cProject->directory())) {
+    case ReportOutputCheck::IsDirectory:
+        return ReportResult::CannotOpenOutput;
+    case ReportOutputCheck::InsideProject:
+        return ReportResult::OutputInProject;
+    case ReportOutputCheck::Usable:
+        break;
+    }
+    std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(&cOutput, sCreator, sDocumentName);
     CReportPainter cPainter;
     if (!beginReportPainter(cPainter, *pPrinter))
         return ReportResult::CannotOpenOutput;
@@ -170,16 +181,14 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     }
 
     addFooters(cLayout, cPages);
-    if (!printAll(cPainter, *pPrinter, cPages, progress)) {
-        pPrinter.reset();
+    const bool bPrinted = printAll(cPainter, *pPrinter, cPages, progress);
+    pPrinter.reset();
+    if (!finishReportOutput(cOutput) || !bPrinted) {
         // An incomplete PDF is no report; only a plain file is removed,
         // never a device or pipe the user named.
         if (QFileInfo(cJob.sOutputFileName).isFile())
             QFile::remove(cJob.sOutputFileName);
         return ReportResult::WriteFailed;
     }
-    pPrinter.reset();
-    if (!reportOutputComplete(cJob.sOutputFileName))
-        return ReportResult::WriteFailed;
     return ReportResult::Written;
 }

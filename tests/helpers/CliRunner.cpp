@@ -61,8 +61,12 @@ CliRun runCliTraced(const QStringList &args, const QString &sLog, QList<OpenCall
 {
     if (!canTrace())
         return runCli(args);
+    // LeakSanitizer stops the world with ptrace, which a traced program cannot.
+    const QString sAsanOptions = qEnvironmentVariable("ASAN_OPTIONS") + QStringLiteral(":detect_leaks=0");
     const QStringList straceArgs = {QStringLiteral("-f"),
                                     QStringLiteral("-qq"),
+                                    QStringLiteral("-E"),
+                                    QStringLiteral("ASAN_OPTIONS=") + sAsanOptions,
                                     QStringLiteral("-e"),
                                     QStringLiteral("trace=open,openat,creat"),
                                     QStringLiteral("-o"),

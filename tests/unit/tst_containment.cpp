@@ -33,6 +33,7 @@ private slots:
     void reportOutput();
     void outputCompleteness_data();
     void outputCompleteness();
+    void openingIntoProjectIsRefused();
     void undecodableNames();
 
 private:
@@ -229,20 +230,45 @@ void TestContainment::reportOutput()
 void TestContainment::outputCompleteness_data()
 {
     QTest::addColumn<QString>("sPath");
+    QTest::addColumn<QByteArray>("data");
     QTest::addColumn<bool>("bComplete");
-    QTest::newRow("a written file") << m_dir.filePath(QStringLiteral("project/segments.dat")) << true;
-    QTest::newRow("an empty file") << m_dir.filePath(QStringLiteral("empty.pdf")) << false;
-    QTest::newRow("a missing file") << m_dir.filePath(QStringLiteral("missing.pdf")) << false;
-    QTest::newRow("a device") << "/dev/null" << true;
-    QTest::newRow("a pipe") << m_dir.filePath(QStringLiteral("project/pipe.dat")) << true;
+    QTest::newRow("a file") << m_dir.filePath(QStringLiteral("written.pdf")) << QByteArray("%PDF") << true;
+    QTest::newRow("an empty file") << m_dir.filePath(QStringLiteral("empty.pdf")) << QByteArray() << false;
+    QTest::newRow("a device that takes all") << "/dev/null" << QByteArray("%PDF") << true;
+    QTest::newRow("a full device") << "/dev/full" << QByteArray("%PDF") << false;
 }
 
+// The run's own file tells whether every byte arrived; a regular file
+// that was there before is cut only by the open for the report.
 void TestContainment::outputCompleteness()
 {
     QFETCH(QString, sPath);
+    QFETCH(QByteArray, data);
     QFETCH(bool, bComplete);
-    QVERIFY(TestHelpers::writeFile(m_dir.filePath(QStringLiteral("empty.pdf")), QByteArray()));
-    QCOMPARE(reportOutputComplete(sPath), bComplete);
+    if (sPath.startsWith(m_dir.path()))
+        QVERIFY(TestHelpers::writeFile(sPath, "old contents, longer than the new ones"));
+    QFile file(sPath);
+    QCOMPARE(int(openReportOutput(file, project())), int(ReportOutputCheck::Usable));
+    QCOMPARE(file.write(data), data.size());
+    QCOMPARE(finishReportOutput(file), bComplete);
+    if (sPath.startsWith(m_dir.path())) {
+        QFile written(sPath);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), data);
+    }
+}
+
+void TestContainment::openingIntoProjectIsRefused()
+{
+    // A project file named through a link: refused without cutting it.
+    const QString sLink = m_dir.filePath(QStringLiteral("late-link.pdf"));
+    QVERIFY(QFile::link(project() + QStringLiteral("/segments.dat"), sLink));
+    QFile file(sLink);
+    QCOMPARE(int(openReportOutput(file, project())), int(ReportOutputCheck::InsideProject));
+    QVERIFY(!file.isOpen());
+    QFile segments(project() + QStringLiteral("/segments.dat"));
+    QVERIFY(segments.open(QIODevice::ReadOnly));
+    QCOMPARE(segments.readAll(), QByteArray("[1]\nname=inside\n"));
 }
 
 void TestContainment::undecodableNames()
