@@ -2,14 +2,20 @@
 
 #include "app/CInstallationCatalogLoader.h"
 #include "metadata/CCatalogRegistry.h"
+#include "app/TranslationFile.h"
 #include "storage/CBasePersistenceFacade.h"
+#include "storage/ContainedFile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 namespace {
+// Our language files are some ten kilobytes; a file far larger is no
+// language file of ours.
+constexpr qint64 kMaxLanguageFileBytes = 16 * 1024 * 1024;
 CApplicationContext *g_cInstance = nullptr;
 }
 
@@ -76,9 +82,26 @@ void CApplicationContext::installLanguageFile(const QString &sLanguageFile)
 {
     removeTranslator();
     m_translator = std::make_unique<QTranslator>();
-    // The result is deliberately not checked: a missing file leaves an
-    // installed translator that translates nothing.
-    (void)m_translator->load(sLanguageFile, languageFilesDirectory(), QString(), QString());
+    // A missing or damaged file leaves an installed translator that
+    // translates nothing. The bytes are read and checked here, and the
+    // translator reads our copy: it would trust a damaged file's offsets
+    // (and a file mapped from disk could change under it).
+    m_translatorData.clear();
+    const QString sDirectory = languageFilesDirectory();
+    if (nameStaysInside(sDirectory, sLanguageFile)) {
+        for (const QString &sName : {sLanguageFile + QStringLiteral(".qm"), sLanguageFile}) {
+            QFile file;
+            if (!openFileInside(file, sDirectory, sDirectory + sName))
+                continue;
+            const QByteArray data = file.read(kMaxLanguageFileBytes);
+            if (isWellFormedTranslation(data)) {
+                m_translatorData = data;
+                (void)m_translator->load(reinterpret_cast<const uchar *>(m_translatorData.constData()),
+                                         static_cast<int>(m_translatorData.size()), sDirectory);
+            }
+            break;
+        }
+    }
     QCoreApplication::installTranslator(m_translator.get());
 }
 

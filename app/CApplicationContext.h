@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -64,6 +65,7 @@ private:
     // destructor tears them down explicitly in the reverse order it needs.
     QString m_sApplicationDirectory;
     std::unique_ptr<QTranslator> m_translator;
+    QByteArray m_translatorData; // what m_translator reads; it does not copy
     std::unique_ptr<QTranslator> m_toolkitTranslator;
     std::unique_ptr<CCatalogRegistry> m_registry;
     std::unique_ptr<IPersistenceFacade> m_facade;

@@ -8,6 +8,7 @@
 #include "report/layout/CDamageClassList.h"
 #include "report/layout/PrintoutLayout.h"
 #include "report/layout/PrintoutLayoutReader.h"
+#include "storage/ContainedFile.h"
 
 CInstallationCatalogLoader::CInstallationCatalogLoader(const CApplicationContext &cContext)
     : m_cContext(cContext)
@@ -21,16 +22,24 @@ std::unique_ptr<IProjectCatalogData> CInstallationCatalogLoader::loadCatalogData
     const CCatalogRecord *cCatalog = cRegistry ? cRegistry->findCatalog(sInspectionStandard) : nullptr;
     if (!cCatalog)
         return nullptr;
+    // The file names come from Catalogs.dat; a name that leaves its folder
+    // ("../../...") names no catalog file, so the catalog does not load.
+    const QString sStandardDirectory = m_cContext.catalogBaseDataDirectory();
+    const QString sLayoutDirectory = m_cContext.printoutLayoutsDirectory();
+    const QString sPrintoutDataDirectory = m_cContext.catalogPrintoutDataDirectory();
+    if (!nameStaysInside(sStandardDirectory, cCatalog->sBaseFileName)
+        || !nameStaysInside(sLayoutDirectory, cCatalog->sPrintoutLayoutFileName)
+        || !nameStaysInside(sPrintoutDataDirectory, cCatalog->sPrintoutDataFile))
+        return nullptr;
     std::unique_ptr<CInspectionStandard> cStandard =
-        loadInspectionStandard(m_cContext.catalogBaseDataDirectory() + cCatalog->sBaseFileName);
+        loadInspectionStandard(sStandardDirectory + cCatalog->sBaseFileName);
     if (!cStandard)
         return nullptr;
-    std::unique_ptr<PrintoutLayout> cLayout =
-        readPrintoutLayout(m_cContext.printoutLayoutsDirectory() + cCatalog->sPrintoutLayoutFileName);
+    std::unique_ptr<PrintoutLayout> cLayout = readPrintoutLayout(sLayoutDirectory + cCatalog->sPrintoutLayoutFileName);
     if (!cLayout)
         return nullptr;
     std::unique_ptr<CDamageClassList> cDamageClasses =
-        readCatalogPrintoutData(m_cContext.catalogPrintoutDataDirectory() + cCatalog->sPrintoutDataFile);
+        readCatalogPrintoutData(sPrintoutDataDirectory + cCatalog->sPrintoutDataFile);
     if (!cDamageClasses)
         return nullptr;
     return std::make_unique<CProjectCatalogData>(std::move(cStandard), std::move(cLayout), std::move(cDamageClasses));

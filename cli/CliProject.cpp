@@ -5,6 +5,7 @@
 #include "queries/CSharedTranslations.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/IPersistenceFacade.h"
+#include "storage/PathUtils.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,6 +28,12 @@ int openProjectForCommand(const QString &sProjectDirectory, CProjectRuntimeData 
 {
     IPersistenceFacade *cFacade = CApplicationContext::instance()->persistenceFacade();
     cRuntimeData = nullptr;
+    if (hasUndecodableName(sProjectDirectory)) {
+        writeToStderr(QStringLiteral("The name of the directory \"%1\" cannot be used: it holds characters that "
+                                     "are not valid UTF-8. Please rename the directory.\n")
+                          .arg(sProjectDirectory));
+        return ExitOpenFailed;
+    }
     CProjectRuntimeData *cOpened = nullptr;
     const int iCode = cFacade->openProject(sProjectDirectory, cOpened);
     if (iCode != 0 || !cOpened) {

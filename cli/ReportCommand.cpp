@@ -6,6 +6,7 @@
 #include "cli/CliProject.h"
 #include "model/CCorvaneProject.h"
 #include "report/ReportJobBuilder.h"
+#include "report/ReportOutput.h"
 #include "report/ReportRun.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
@@ -143,6 +144,10 @@ QString resultMessage(ReportResult eResult, const QString &sFile)
     switch (eResult) {
     case ReportResult::CannotOpenOutput:
         return QStringLiteral("cannot write %1\n").arg(sFile);
+    case ReportResult::OutputInProject:
+        return QStringLiteral("%1 is inside the project directory, which is only read; "
+                              "no report was written\n")
+            .arg(sFile);
     case ReportResult::WriteFailed:
         return QStringLiteral("writing %1 failed; no report was written\n").arg(sFile);
     case ReportResult::IncompleteJob:
@@ -242,6 +247,14 @@ int runReportCommand(const QStringList &args)
     const QString sProjectDirectory = projectDirectoryFromArgument(cOptions.cCommon.sProjectDirectory);
     if (cOptions.bLogoDirectoryGiven && !cOptions.sLogoDirectory.isEmpty())
         cOptions.sLogoDirectory = QFileInfo(cOptions.sLogoDirectory).absoluteFilePath();
+
+    // Refused before the project is read at all.
+    const QString sOutputFile = QFileInfo(cOptions.sOutputFile).absoluteFilePath();
+    if (checkReportOutput(sOutputFile, sProjectDirectory) == ReportOutputCheck::InsideProject) {
+        writeToStderr(QStringLiteral("corvane-cli report: ")
+                      + resultMessage(ReportResult::OutputInProject, sOutputFile));
+        return ExitWriteFailed;
+    }
 
     const QtMessageHandler previousHandler =
         qInstallMessageHandler(cOptions.bQuiet ? quietMessageHandler : messageHandler);

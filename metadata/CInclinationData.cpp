@@ -3,6 +3,8 @@
 #include "app/units/Units.h"
 #include "storage/CIniReader.h"
 
+#include "storage/ContainedFile.h"
+
 #include <QFile>
 #include <QTextStream>
 
@@ -46,14 +48,19 @@ InclinationPoint parseInclinationLine(const QString &sLine, bool bInFeet)
 
 std::unique_ptr<CInclinationData> readInclinationFile(const QString &sPath)
 {
-    if (sPath.isEmpty())
+    QFile file;
+    if (!openFileInside(file, QString(), sPath, QIODevice::Text))
         return nullptr;
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return nullptr;
+    return readInclinationFile(file);
+}
 
+std::unique_ptr<CInclinationData> readInclinationFile(QIODevice &device)
+{
+    if (!device.isReadable())
+        return nullptr;
     auto pData = std::make_unique<CInclinationData>();
-    QTextStream stream(&file);
+    // Line ends "\r\n" and "\n" alike: the stream drops both.
+    QTextStream stream(&device);
     QString sLine;
     bool bValues = false;
     while (stream.readLineInto(&sLine)) {

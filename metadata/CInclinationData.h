@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QIODevice;
+
 // A point of an inclination measurement or of an altitude profile: distance
 // along the section in metres, and inclination in percent or altitude in
 // centimetres.
@@ -41,6 +43,8 @@ private:
 // the file cannot be opened. Numbers that do not convert, or are not
 // finite, read as 0; blank value lines add no point.
 std::unique_ptr<CInclinationData> readInclinationFile(const QString &sPath);
+// The same from a device already open for reading.
+std::unique_ptr<CInclinationData> readInclinationFile(QIODevice &device);
 
 // One value line as a point ("." as decimal point; a line without ";"
 // gives its number for both values), distance converted from feet when

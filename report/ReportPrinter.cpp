@@ -15,17 +15,30 @@ namespace {
 const QColor kDefaultPenColour(76, 76, 76);
 // Pages ahead of the one being painted whose photos are being read.
 constexpr size_t kPagesAhead = 1;
+
+void setUpReportPrinter(QPdfWriter *pPrinter, const QString &sCreator, const QString &sDocumentName)
+{
+    pPrinter->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    pPrinter->setResolution(kReportResolution);
+    setUpReportPageLayout(*pPrinter);
+    pPrinter->setCreator(sCreator);
+    pPrinter->setTitle(sDocumentName);
+}
 } // namespace
 
 std::unique_ptr<QPdfWriter> createReportPrinter(const QString &sFileName, const QString &sCreator,
                                                 const QString &sDocumentName)
 {
     auto pPrinter = std::make_unique<QPdfWriter>(sFileName);
-    pPrinter->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    pPrinter->setResolution(kReportResolution);
-    setUpReportPageLayout(*pPrinter);
-    pPrinter->setCreator(sCreator);
-    pPrinter->setTitle(sDocumentName);
+    setUpReportPrinter(pPrinter.get(), sCreator, sDocumentName);
+    return pPrinter;
+}
+
+std::unique_ptr<QPdfWriter> createReportPrinter(QIODevice *pDevice, const QString &sCreator,
+                                                const QString &sDocumentName)
+{
+    auto pPrinter = std::make_unique<QPdfWriter>(pDevice);
+    setUpReportPrinter(pPrinter.get(), sCreator, sDocumentName);
     return pPrinter;
 }
 

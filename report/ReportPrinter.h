@@ -8,6 +8,7 @@
 #include <memory>
 
 class QPagedPaintDevice;
+class QIODevice;
 class QPdfWriter;
 class CReportPainter;
 
@@ -20,6 +21,10 @@ constexpr int kReportResolution = 1200;
 // page layout, creator and title as given. Nothing is written before a
 // painter begins on it.
 std::unique_ptr<QPdfWriter> createReportPrinter(const QString &sFileName, const QString &sCreator,
+                                                const QString &sDocumentName);
+// The same writing into a device already open for writing, which the caller
+// owns (so that it can tell whether every byte was written).
+std::unique_ptr<QPdfWriter> createReportPrinter(QIODevice *pDevice, const QString &sCreator,
                                                 const QString &sDocumentName);
 
 // The page layout of every report device: A4, or US Letter where the

@@ -5,6 +5,7 @@
 #include "queries/CDataCoreObjectQuery.h"
 #include "queries/FieldIds.h"
 #include "report/ReportJob.h"
+#include "report/ReportOutput.h"
 #include "report/ReportPrinter.h"
 #include "report/items/CPageFooterPrintoutItem.h"
 #include "report/layout/PrintoutLayout.h"
@@ -152,27 +153,42 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     if (!cJob.cProject || !cJob.cLayout || cJob.sOutputFileName.isEmpty())
         return ReportResult::IncompleteJob;
 
-    // A directory in the file's place would make the writer fail late.
-    if (QFileInfo(cJob.sOutputFileName).isDir())
+    // A directory in the file's place would make the writer fail late; the
+    // project being read is never written to.
+    switch (checkReportOutput(cJob.sOutputFileName, cJob.cProject->directory())) {
+    case ReportOutputCheck::IsDirectory:
         return ReportResult::CannotOpenOutput;
+    case ReportOutputCheck::InsideProject:
+        return ReportResult::OutputInProject;
+    case ReportOutputCheck::Usable:
+        break;
+    }
+    // The run owns the file, so it learns whether every byte was written
+    // (the writer itself does not tell).
+    QFile cOutput(cJob.sOutputFileName);
+    switch (openReportOutput(cOutput, cJob.cProject->directory())) {
+    case ReportOutputCheck::IsDirectory:
+        return ReportResult::CannotOpenOutput;
+    case ReportOutputCheck::InsideProject:
+        return ReportResult::OutputInProject;
+    case ReportOutputCheck::Usable:
+        break;
+    }
     const ReportDocumentInfo cInfo = reportDocumentInfo(cJob);
-    std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(cJob.sOutputFileName, cInfo.sCreator, cInfo.sTitle);
+    std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(&cOutput, cInfo.sCreator, cInfo.sTitle);
     CReportPainter cPainter;
     if (!beginReportPainter(cPainter, *pPrinter))
         return ReportResult::CannotOpenOutput;
 
-    if (!buildAndPrint(cJob, cPainter, *pPrinter, progress)) {
-        pPrinter.reset();
+    const bool bPrinted = buildAndPrint(cJob, cPainter, *pPrinter, progress);
+    pPrinter.reset();
+    if (!finishReportOutput(cOutput) || !bPrinted) {
         // An incomplete PDF is no report; only a plain file is removed,
         // never a device or pipe the user named.
         if (QFileInfo(cJob.sOutputFileName).isFile())
             QFile::remove(cJob.sOutputFileName);
         return ReportResult::WriteFailed;
     }
-    pPrinter.reset();
-    const QFileInfo cWritten(cJob.sOutputFileName);
-    if (!cWritten.isFile() || cWritten.size() == 0)
-        return ReportResult::WriteFailed;
     return ReportResult::Written;
 }
 

@@ -29,6 +29,7 @@ enum class ReportResult {
     Written,          // the PDF file (or the device's output) is complete
     IncompleteJob,    // no project or no printout layout: nothing was written
     CannotOpenOutput, // the output file (or device) could not be opened
+    OutputInProject,  // the output would overwrite or add a file of the project: refused
     WriteFailed       // the output could not be completed; a partial file is removed
 };
 

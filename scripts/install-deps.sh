@@ -13,6 +13,9 @@ packages=(
   fonts-liberation2 poppler-utils xvfb xauth x11-apps imagemagick
   # the Debian package, its checks and the icon renderer
   desktop-file-utils appstream lintian dpkg-dev file librsvg2-bin
+  # hostile-input tests trace the files opened; the fuzzing programs need
+  # clang with its libFuzzer runtime
+  strace clang libclang-rt-14-dev
 )
 
 missing=()

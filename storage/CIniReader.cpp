@@ -1,9 +1,9 @@
 #include "storage/CIniReader.h"
 
 #include "storage/CIniDocument.h"
+#include "storage/ContainedFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -29,17 +29,19 @@ QString normalizedKey(QStringView sKey)
 CIniReader::CIniReader() = default;
 
 CIniReader::CIniReader(const QString &sPath)
+    : CIniReader(sPath, QString())
 {
-    const QFileInfo info(sPath);
-    // No document at all for a directory or a missing file: every query then
-    // answers empty.
-    m_bReadable = info.isFile() && info.isReadable();
+}
+
+CIniReader::CIniReader(const QString &sPath, const QString &sDirectory)
+{
+    // No document at all for a directory, a missing file or one that lies
+    // outside sDirectory: every query then answers empty.
+    QFile file;
+    m_bReadable = openFileInside(file, sDirectory, sPath);
     if (!m_bReadable)
         return;
-    QFile file(sPath);
-    // A file that vanished or cannot be opened after all reads as empty.
-    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    m_document = std::make_unique<const CIniDocument>(data);
+    m_document = std::make_unique<const CIniDocument>(file.readAll());
 }
 
 CIniReader CIniReader::fromData(const QByteArray &data)

@@ -25,6 +25,9 @@ class CIniReader
 {
 public:
     explicit CIniReader(const QString &sPath);
+    // Reads the file only when it lies inside sDirectory once every link is
+    // resolved (a project file linked to a file elsewhere reads as missing).
+    CIniReader(const QString &sPath, const QString &sDirectory);
     // A reader of INI text at hand, as if read from a file.
     static CIniReader fromData(const QByteArray &data);
     ~CIniReader();
@@ -33,7 +36,8 @@ public:
     CIniReader(CIniReader &&) noexcept;
     CIniReader &operator=(CIniReader &&) noexcept;
 
-    // False for a missing path, a directory or an unreadable file.
+    // False for a missing path, a directory, an unreadable file or one
+    // outside the directory given.
     bool isReadable() const { return m_bReadable; }
 
     QStringList childGroups() const;

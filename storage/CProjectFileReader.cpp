@@ -44,7 +44,7 @@ CProjectFileReader::~CProjectFileReader() = default;
 CIniReader &CProjectFileReader::projectFile() const
 {
     if (!m_cProjectFile)
-        m_cProjectFile = std::make_unique<CIniReader>(projectFilePath(m_sDirectory));
+        m_cProjectFile = std::make_unique<CIniReader>(projectFilePath(m_sDirectory), m_sDirectory);
     return *m_cProjectFile;
 }
 
@@ -114,7 +114,7 @@ void CProjectFileReader::readAddressBlocks(CCorvaneProject *cProject) const
 
 void CProjectFileReader::readSections(CCorvaneProject *cProject) const
 {
-    CIniReader reader(segmentsFilePath(m_sDirectory));
+    CIniReader reader(segmentsFilePath(m_sDirectory), m_sDirectory);
     const QStringList groups = reader.childGroups();
     for (const QString &sGroup : groups) {
         reader.beginGroup(sGroup);
@@ -139,7 +139,7 @@ void CProjectFileReader::readSections(CCorvaneProject *cProject) const
 
 void CProjectFileReader::readEvents(CInspectionSegment *cSection) const
 {
-    CIniReader reader(eventFilePath(m_sDirectory, cSection->id()));
+    CIniReader reader(eventFilePath(m_sDirectory, cSection->id()), m_sDirectory);
     const QStringList groups = reader.childGroups();
     for (const QString &sGroup : groups) {
         reader.beginGroup(sGroup);

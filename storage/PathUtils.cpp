@@ -1,6 +1,7 @@
 #include "storage/PathUtils.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString PathUtils::forbiddenFileNameCharacters()
 {
@@ -85,6 +86,12 @@ bool directoryExists(const QString &sPath, bool bDirect)
             return true;
     }
     return false;
+}
+
+bool hasUndecodableName(const QString &sPath)
+{
+    // A name that really holds U+FFFD (valid UTF-8) exists as it is decoded.
+    return sPath.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(sPath);
 }
 
 QString validFileName(const QString &sText)

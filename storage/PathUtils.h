@@ -31,6 +31,10 @@ bool pathExists(const QString &sPath);
 // bDirect: whether the directory exists. Otherwise whether the parent lists
 // a sub-directory of that name, compared case-insensitively.
 bool directoryExists(const QString &sPath, bool bDirect);
+// Whether a path cannot be used because a name on it is not valid UTF-8:
+// such bytes cannot be told apart once decoded (they turned into U+FFFD), so
+// nothing of that name can be opened.
+bool hasUndecodableName(const QString &sPath);
 // A usable file name of the same length: control characters, characters
 // outside 7-bit ASCII and forbidden characters become "_"; so do a leading
 // or trailing blank or ".". An empty text gives "_".

@@ -1,5 +1,6 @@
 #include "storage/ProjectDirectory.h"
 
+#include "storage/ContainedFile.h"
 #include "storage/PathUtils.h"
 
 #include <QFileInfo>
@@ -42,11 +43,20 @@ QString mediaFilePath(const QString &sMediaDirectory, const QString &sName)
     ensureTrailingSlash(sPath);
     sPath += sName;
     // A pipe, socket or device in the media directory would block whoever
-    // opens it; only regular files (or missing ones) are media.
+    // opens it; only regular files (or missing ones) are media. A link, of
+    // the file or of the media directory, must not lead out of the project.
     const QFileInfo info(sPath);
     if (info.exists() && !info.isFile())
         return QString();
+    if ((info.exists() || info.isSymLink()) && !liesInside(parentDirectoryOf(sMediaDirectory), sPath))
+        return QString();
     return sPath;
+}
+
+bool openMediaFile(QFile &file, const QString &sMediaFilePath)
+{
+    // <project>/<media directory>/<name>: the project directory is two up.
+    return openFileInside(file, parentDirectoryOf(directoryOfPath(sMediaFilePath)), sMediaFilePath);
 }
 
 QString segmentsFilePath(const QString &sProjectDirectory)

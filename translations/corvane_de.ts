@@ -73,6 +73,10 @@
         <source>No program was found to show &quot;%1&quot;.</source>
         <translation>Es wurde kein Programm gefunden, das „%1“ anzeigen kann.</translation>
     </message>
+    <message>
+        <source>The name of the directory &quot;%1&quot; cannot be used: it holds characters that are not valid UTF-8. Please rename the directory and open it again.</source>
+        <translation>Der Name des Verzeichnisses „%1“ kann nicht verwendet werden: Er enthält Zeichen, die kein gültiges UTF-8 sind. Bitte benennen Sie das Verzeichnis um und öffnen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>CDataCoreObjectDisplayWidget</name>
@@ -164,6 +168,10 @@
     <message>
         <source>The report could not be printed.</source>
         <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to &quot;%1&quot;: it lies in the project directory, which this program only reads. Please choose a file outside the project directory.</source>
+        <translation>Der Bericht kann nicht nach „%1“ geschrieben werden: Die Datei liegt im Projektverzeichnis, das dieses Programm nur liest. Bitte wählen Sie eine Datei außerhalb des Projektverzeichnisses.</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -219,6 +220,14 @@ void CAppMainWindow::openProjectAt(const QString &sDirectory)
     if (!cFacade)
         return;
 
+    if (hasUndecodableName(sDirectory)) {
+        QMessageBox::warning(this, tr("Error"),
+                             tr("The name of the directory \"%1\" cannot be used: it holds characters that are "
+                                "not valid UTF-8. Please rename the directory and open it again.")
+                                 .arg(QDir::toNativeSeparators(sDirectory)),
+                             QMessageBox::Ok);
+        return;
+    }
     CProjectRuntimeData *cRuntimeData = nullptr;
     const int iResult = cFacade->openProject(sDirectory, cRuntimeData);
     if (iResult != 0) {
@@ -394,8 +403,9 @@ void CAppMainWindow::onEventSelected(const CInspectionEvent &cEvent)
 void CAppMainWindow::showPhoto(QLabel *cLabel, const QString &sPhotoDirectory, const QString &sName)
 {
     const QString sPath = mediaFilePath(sPhotoDirectory, sName);
+    QFile file;
     QPixmap cPixmap;
-    if (sPath.isEmpty() || !cPixmap.load(sPath)) {
+    if (sPath.isEmpty() || !openMediaFile(file, sPath) || !cPixmap.loadFromData(file.readAll())) {
         cLabel->clear();
         return;
     }

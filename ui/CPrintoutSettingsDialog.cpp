@@ -3,6 +3,7 @@
 #include "metadata/CInspectionStandard.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionSegment.h"
+#include "report/ReportOutput.h"
 #include "report/ReportRun.h"
 #include "storage/PathUtils.h"
 #include "ui/ButtonCaptions.h"
@@ -242,13 +243,19 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
 {
     if (!m_cProject)
         return;
-    const QString sProposed = m_cProject->directory() + validFileName(m_cProject->name()) + QStringLiteral(".pdf");
+    // Beside the project directory: the project itself is only read.
+    const QString sProposed =
+        parentDirectoryOf(m_cProject->directory()) + validFileName(m_cProject->name()) + QStringLiteral(".pdf");
     const QString sChosen = m_saveFileNameProvider(this, tr("Save report"), sProposed,
                                                    QStringLiteral("PDF Documents (*.pdf)"));
     // A name typed without ".pdf" gets it (asking before that replaces a file).
     m_sOutputFileName = completeSaveFileName(this, sChosen, QStringLiteral(".pdf"));
     if (m_sOutputFileName.isEmpty())
         return;
+    if (checkReportOutput(m_sOutputFileName, m_cProject->directory()) == ReportOutputCheck::InsideProject) {
+        warnOutputInProject();
+        return;
+    }
 
     ReportResult eResult = ReportResult::IncompleteJob;
     {
@@ -259,6 +266,10 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
     }
 
     // Never leave the user believing a report exists when it does not.
+    if (eResult == ReportResult::OutputInProject) {
+        warnOutputInProject();
+        return;
+    }
     if (eResult != ReportResult::Written) {
         QMessageBox::warning(this, tr("Create Report"),
                              tr("The report could not be written to \"%1\".").arg(QDir::toNativeSeparators(m_sOutputFileName)));
@@ -326,6 +337,14 @@ void CPrintoutSettingsDialog::onbtnPrintClicked(bool)
     }
     if (eResult != ReportResult::Written)
         QMessageBox::warning(this, tr("Print"), tr("The report could not be printed."));
+}
+
+void CPrintoutSettingsDialog::warnOutputInProject()
+{
+    QMessageBox::warning(this, tr("Create Report"),
+                         tr("The report cannot be written to \"%1\": it lies in the project directory, which "
+                            "this program only reads. Please choose a file outside the project directory.")
+                             .arg(QDir::toNativeSeparators(m_sOutputFileName)));
 }
 
 void CPrintoutSettingsDialog::showProgress(const ReportProgress &cProgress)

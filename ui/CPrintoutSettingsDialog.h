@@ -79,6 +79,7 @@ private:
     std::unique_ptr<ReportJob> buildJob() const;
     void setBusy(bool bBusy);
     void showProgress(const ReportProgress &cProgress);
+    void warnOutputInProject();
     void moveCurrentRow(int iDelta);
 
     const CCorvaneProject *m_cProject = nullptr;

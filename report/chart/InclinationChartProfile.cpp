@@ -3,6 +3,9 @@
 #include "metadata/CInclinationData.h"
 #include "metadata/CInclinationProfile.h"
 #include "metadata/CInspectionStandard.h"
+#include "storage/ProjectDirectory.h"
+
+#include <QFile>
 
 namespace {
 QList<QPointF> toPoints(const InclinationPoints &points)
@@ -22,7 +25,10 @@ bool readInclinationChartInput(const QString &sPath, const CInspectionStandard *
         return false;
     InclinationPoints measured;
     {
-        const std::unique_ptr<CInclinationData> pData = readInclinationFile(sPath);
+        QFile file;
+        if (!openMediaFile(file, sPath))
+            return false;
+        const std::unique_ptr<CInclinationData> pData = readInclinationFile(file);
         if (!pData)
             return false;
         measured = pData->points();

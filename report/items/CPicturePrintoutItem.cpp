@@ -8,6 +8,7 @@
 #include "report/paint/CReportPainter.h"
 #include "storage/ProjectDirectory.h"
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QThreadPool>
@@ -77,7 +78,12 @@ QImage CPicturePrintoutItem::loadPhoto(const QString &sPath, const QSize &cBound
 {
     if (sPath.isEmpty() || cBound.isEmpty())
         return QImage();
-    QImageReader cReader(sPath);
+    // Only a regular file inside the project is read, never through a link
+    // that leads out of it.
+    QFile file;
+    if (!openMediaFile(file, sPath))
+        return QImage();
+    QImageReader cReader(&file);
     const QSize cOriginal = cReader.size();
     QSize cTarget = cOriginal;
     if (cOriginal.isValid() && (cOriginal.width() > cBound.width() || cOriginal.height() > cBound.height())) {

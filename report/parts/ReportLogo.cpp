@@ -1,7 +1,9 @@
 #include "report/parts/ReportLogo.h"
 
+#include "storage/ContainedFile.h"
+#include "storage/PathUtils.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QTextStream>
 
@@ -15,24 +17,19 @@ constexpr int kMaxTextCharacters = 4096;
 constexpr int kMaxImageWidth = 4500;
 constexpr int kMaxImageHeight = 1700;
 
-// The one place where a logo file is opened: a path that is empty or names
-// no regular file opens nothing.
-std::unique_ptr<QFile> openLogoFile(const QString &sPath)
+// The logo files belong to the logo directory: a link from there to a file
+// elsewhere is not followed.
+bool openLogoFile(QFile &file, const QString &sPath)
 {
-    if (sPath.isEmpty() || !QFileInfo(sPath).isFile())
-        return nullptr;
-    auto pFile = std::make_unique<QFile>(sPath);
-    if (!pFile->open(QIODevice::ReadOnly))
-        return nullptr;
-    return pFile;
+    return !sPath.isEmpty() && openFileInside(file, directoryOfPath(sPath), sPath);
 }
 
 QString readLogoText(const QString &sPath)
 {
-    const std::unique_ptr<QFile> pFile = openLogoFile(sPath);
-    if (!pFile)
+    QFile file;
+    if (!openLogoFile(file, sPath))
         return QString();
-    const QByteArray bytes = pFile->read(kMaxTextBytes);
+    const QByteArray bytes = file.read(kMaxTextBytes);
     QTextStream stream(bytes);
     stream.setEncoding(QStringConverter::System);
     QString sText = stream.readAll();
@@ -43,10 +40,15 @@ QString readLogoText(const QString &sPath)
 
 QImage readLogoImage(const QString &sPath)
 {
-    const std::unique_ptr<QFile> pFile = openLogoFile(sPath);
-    if (!pFile)
+    QFile file;
+    if (!openLogoFile(file, sPath))
         return QImage();
-    QImageReader reader(pFile.get());
+    QImageReader reader(&file);
+    // A huge picture is decoded at the size it is shown where the format
+    // allows; the toolkit refuses any picture above its allocation limit.
+    const QSize cOriginal = reader.size();
+    if (cOriginal.isValid() && (cOriginal.width() > kMaxImageWidth || cOriginal.height() > kMaxImageHeight))
+        reader.setScaledSize(cOriginal.scaled(kMaxImageWidth, kMaxImageHeight, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return QImage();

@@ -3,7 +3,9 @@
 #include "TestHelpers.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace TestHelpers {
@@ -47,6 +49,41 @@ CliRun runProgram(const QString &sProgram, const QStringList &args, const QStrin
         run.iExitCode = run.bNormalExit ? process.exitCode() : -2;
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
+    return run;
+}
+
+bool canTrace()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty();
+}
+
+CliRun runCliTraced(const QStringList &args, const QString &sLog, QList<OpenCall> *pCalls)
+{
+    if (!canTrace())
+        return runCli(args);
+    // LeakSanitizer stops the world with ptrace, which a traced program cannot.
+    const QString sAsanOptions = qEnvironmentVariable("ASAN_OPTIONS") + QStringLiteral(":detect_leaks=0");
+    const QStringList straceArgs = {QStringLiteral("-f"),
+                                    QStringLiteral("-qq"),
+                                    QStringLiteral("-E"),
+                                    QStringLiteral("ASAN_OPTIONS=") + sAsanOptions,
+                                    QStringLiteral("-e"),
+                                    QStringLiteral("trace=open,openat,creat"),
+                                    QStringLiteral("-o"),
+                                    sLog,
+                                    cliPath()};
+    const CliRun run = runProgram(QStandardPaths::findExecutable(QStringLiteral("strace")), straceArgs + args,
+                                  QStringLiteral("C.UTF-8"), 300000);
+    QFile log(sLog);
+    if (!log.open(QIODevice::ReadOnly))
+        return run;
+    while (!log.atEnd()) {
+        const QByteArray line = log.readLine().trimmed();
+        const qsizetype iStart = line.indexOf('"');
+        const qsizetype iEnd = line.indexOf('"', iStart + 1);
+        if (iStart >= 0 && iEnd > iStart)
+            pCalls->append({QFile::decodeName(line.mid(iStart + 1, iEnd - iStart - 1)), QString::fromLatin1(line)});
+    }
     return run;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -24,4 +25,17 @@ CliRun runCli(const QStringList &args, const QString &sLocale = QStringLiteral("
 CliRun runProgram(const QString &sProgram, const QStringList &args,
                   const QString &sLocale = QStringLiteral("C.UTF-8"), int iTimeoutMs = 150000,
                   const QString &sStdoutFile = QString());
+
+// One file opening the traced program attempted: the path and the call as
+// strace printed it (with its flags).
+struct OpenCall
+{
+    QString sPath;
+    QString sCall;
+};
+// Whether strace is installed; without it runCliTraced only runs the cli.
+bool canTrace();
+// Runs corvane-cli under "strace -f -e trace=open,openat,creat" (log in
+// sLog) and appends every file opening it attempted to pCalls.
+CliRun runCliTraced(const QStringList &args, const QString &sLog, QList<OpenCall> *pCalls);
 } // namespace TestHelpers

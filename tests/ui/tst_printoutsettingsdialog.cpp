@@ -12,6 +12,7 @@
 #include "storage/IPersistenceFacade.h"
 
 #include "PdfText.h"
+#include "ProjectWriter.h"
 #include "TestHelpers.h"
 #include "ui/ButtonCaptions.h"
 #include "ui/SaveFileNames.h"
@@ -120,6 +121,8 @@ private slots:
     void uncheckedRowsGiveNoEntries();
     void cancelledSaveDialogChangesNothing();
     void unwritableOutputIsReported();
+    void outputInProjectIsRefused_data();
+    void outputInProjectIsRefused();
     void showRunsModallyAndCloses();
     void writesDemoReport();
     void printerPathsGiveThePdfsPages_data();
@@ -289,7 +292,8 @@ void TestPrintoutSettingsDialog::cancelledSaveDialogChangesNothing()
         return QString();
     });
     child<QPushButton>("btnCreateReport")->click();
-    QCOMPARE(sProposed, QStringLiteral("/tmp/projects/_my_report_.pdf"));
+    // Beside the project directory, which is only read.
+    QCOMPARE(sProposed, QStringLiteral("/tmp/_my_report_.pdf"));
     QCOMPARE(sFilter, QStringLiteral("PDF Documents (*.pdf)"));
     QVERIFY(!m_cDialog->isBusy());
     QVERIFY(m_cDialog->isEnabled());
@@ -316,6 +320,41 @@ void TestPrintoutSettingsDialog::unwritableOutputIsReported()
     QVERIFY(m_cDialog->isEnabled());
     QVERIFY(child<QPushButton>("btnCreateReport")->isEnabled());
     QVERIFY(QFileInfo(sTarget).isDir());
+}
+
+void TestPrintoutSettingsDialog::outputInProjectIsRefused_data()
+{
+    QTest::addColumn<QString>("sChosen"); // relative to the project directory's parent
+    QTest::newRow("a new file in the project") << "project/report.pdf";
+    QTest::newRow("a link to a project file") << "link-to-segments.pdf";
+    QTest::newRow("through a link to the project") << "project-link/report.pdf";
+}
+
+void TestPrintoutSettingsDialog::outputInProjectIsRefused()
+{
+    QFETCH(QString, sChosen);
+    QTemporaryDir dir;
+    const QString sProject = dir.filePath(QStringLiteral("project"));
+    QVERIFY(QDir().mkpath(sProject));
+    QVERIFY(ProjectWriter::writeFile(sProject + QStringLiteral("/segments.dat"), "[1]\nname=A\n"));
+    QVERIFY(QFile::link(sProject + QStringLiteral("/segments.dat"), dir.filePath(QStringLiteral("link-to-segments.pdf"))));
+    QVERIFY(QFile::link(sProject, dir.filePath(QStringLiteral("project-link"))));
+    const auto cProject = makeProject({QStringLiteral("A")});
+    cProject->setDirectory(sProject + QLatin1Char('/'));
+    open(*cProject, *m_cWithClasses);
+    const QString sTarget = dir.filePath(sChosen);
+    m_cDialog->setSaveFileNameProvider([&](QWidget *, const QString &, const QString &, const QString &) { return sTarget; });
+    CMessageBoxCloser closer;
+    QSignalSpy cWritten(m_cDialog.get(), &CPrintoutSettingsDialog::reportWritten);
+    child<QPushButton>("btnCreateReport")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(closer.done(), 10000);
+    QCOMPARE(cWritten.count(), 0);
+    QVERIFY2(closer.text().contains(QStringLiteral("project directory")), qPrintable(closer.text()));
+    // Nothing was added or changed.
+    QCOMPARE(QDir(sProject).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{QStringLiteral("segments.dat")});
+    QFile segments(sProject + QStringLiteral("/segments.dat"));
+    QVERIFY(segments.open(QIODevice::ReadOnly));
+    QCOMPARE(segments.readAll(), QByteArray("[1]\nname=A\n"));
 }
 
 void TestPrintoutSettingsDialog::showRunsModallyAndCloses()

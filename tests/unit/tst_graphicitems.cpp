@@ -1,3 +1,4 @@
+#include "TestHelpers.h"
 #include "PdfText.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
@@ -304,7 +305,7 @@ private slots:
         pPage->addItem(std::move(pItem));
         pPage->addItem(std::move(pIndicator));
         QVERIFY(writePdf(m_cDir.filePath(QStringLiteral("damaged-graphic.pdf")), std::move(pPage)));
-        QVERIFY2(cTimer.elapsed() < 20000, qPrintable(QString::number(cTimer.elapsed())));
+        QVERIFY2(cTimer.elapsed() < 20000 * TestHelpers::timeFactor(), qPrintable(QString::number(cTimer.elapsed())));
     }
 
     void header_data()
@@ -333,7 +334,7 @@ private slots:
         QElapsedTimer cTimer;
         cTimer.start();
         QVERIFY(writePdf(sPath, std::move(pPage)));
-        QVERIFY2(cTimer.elapsed() < 20000, qPrintable(QString::number(cTimer.elapsed())));
+        QVERIFY2(cTimer.elapsed() < 20000 * TestHelpers::timeFactor(), qPrintable(QString::number(cTimer.elapsed())));
         const QString sText = PdfText::text(sPath);
         QCOMPARE(sText.contains(QLatin1String("Section Protocol")), bTitle);
         QCOMPARE(sText.contains(QLatin1String("Ostrel Kanal GmbH")), bTitle);

@@ -1,3 +1,4 @@
+#include "TestHelpers.h"
 #include "PdfText.h"
 #include "report/ReportPrinter.h"
 #include "report/items/CCustomPrintoutItem.h"
@@ -260,10 +261,10 @@ private slots:
         cTimer.start();
         int iSize = 0;
         const QString sResult = m_pPainter->fitText(sText, iWidth, iHeight, &iSize);
-        QVERIFY2(cTimer.elapsed() < 10000, qPrintable(QString::number(cTimer.elapsed())));
+        QVERIFY2(cTimer.elapsed() < 10000 * TestHelpers::timeFactor(), qPrintable(QString::number(cTimer.elapsed())));
         QVERIFY(sResult.endsWith(QLatin1String("...")));
         m_pPainter->drawFittedText(QRect(0, 0, iWidth, iHeight), sText, Qt::AlignLeft);
-        QVERIFY2(cTimer.elapsed() < 20000, qPrintable(QString::number(cTimer.elapsed())));
+        QVERIFY2(cTimer.elapsed() < 20000 * TestHelpers::timeFactor(), qPrintable(QString::number(cTimer.elapsed())));
     }
 
     void fitFontSize_data()

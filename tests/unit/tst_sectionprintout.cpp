@@ -1,3 +1,4 @@
+#include "TestHelpers.h"
 #include "app/CProjectCatalogData.h"
 #include "metadata/CInspectionStandard.h"
 #include "model/CCorvaneProject.h"
@@ -477,7 +478,7 @@ void TestSectionPrintout::hostileInputs()
     for (const PageRows &page : rowsByPage(rows))
         iCounted += page.iEnd - page.iFirst;
     QCOMPARE(iCounted, rows.size());
-    QVERIFY2(timer.elapsed() < 10000, "layout took too long");
+    QVERIFY2(timer.elapsed() < 10000 * TestHelpers::timeFactor(), "layout took too long");
 }
 
 void TestSectionPrintout::photoNumbers_data()
@@ -732,7 +733,7 @@ void TestSectionPrintout::protocolPages()
     const ReportContext cContext = fixture.context(pLayout.get(), &painter.cPainter, false);
     CSectionPrintout part(cContext, fixture.cEntry);
     const PrintoutPageList pages = part.takePages();
-    QVERIFY2(timer.elapsed() < 60000, "building the protocol took too long");
+    QVERIFY2(timer.elapsed() < 60000 * TestHelpers::timeFactor(), "building the protocol took too long");
     QVERIFY(!pages.empty());
 
     int iRowsPrinted = 0;
