@@ -2,13 +2,25 @@
 
 #include "model/CProperty.h"
 
+#include <QHash>
+#include <QSet>
+#include <QStringView>
+
 #include <memory>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 // Ordered list of properties. Ids need not be unique: every look-up by id
 // answers from the first property with that id in list order.
+//
+// A project of 100,000 events holds a million properties, so the lists the
+// project reader fills keep them compactly: one row per property (id and
+// where its texts lie) and one text buffer for the whole list, instead of a
+// property object and two strings each. A list turns into property objects
+// only when one is asked for by pointer (findProperty, propertyAt) or a
+// property object is added; the answers stay the same either way. That
+// change happens inside const look-ups, so a list must not be read from
+// two threads before it is complete (the reader fills each list on one
+// thread; afterwards only the GUI thread reads them).
 class CPropertyList
 {
 public:
@@ -21,13 +33,19 @@ public:
     // Takes ownership; the very same object is never listed twice.
     void add(CProperty *cProperty);
     void add(std::unique_ptr<CProperty> cProperty) { add(cProperty.release()); }
+    // Appends a property with these texts, kept compactly.
+    void append(int iId, QStringView sValue, QStringView sCode);
+    // Room for iCount properties with iTextSize characters of texts.
+    void reserve(int iCount, qsizetype iTextSize);
+    // Gives back spare room once the list is complete.
+    void squeeze();
 
-    int count() const { return static_cast<int>(m_properties.size()); }
+    int count() const;
     int idAt(int iIndex) const;
     const CProperty *propertyAt(int iIndex) const;
     CProperty *findProperty(int iId);
     const CProperty *findProperty(int iId) const;
-    bool contains(int iId) const { return findProperty(iId) != nullptr; }
+    bool contains(int iId) const { return positionOf(iId) >= 0; }
     QString valueOf(int iId) const;
     QString codeOf(int iId) const;
 
@@ -35,16 +53,37 @@ public:
     static std::unique_ptr<CPropertyList> withIds(int iCount);
 
 private:
-    std::vector<std::unique_ptr<CProperty>> m_properties;
+    // A compact property: its value and then its code lie in m_texts from
+    // uBegin on.
+    struct Row
+    {
+        qint32 iId;
+        quint32 uBegin;
+        quint32 uValueSize;
+        quint32 uCodeSize;
+    };
+
+    bool isCompact() const { return !m_rows.empty(); }
+    // Position of the first property with the id, or -1.
+    int positionOf(int iId) const;
+    QString rowText(quint32 uBegin, quint32 uSize) const;
+    // Turns the compact rows into property objects, in order.
+    void expand() const;
+    void indexPosition(int iId, int iPosition) const;
+
+    mutable std::vector<Row> m_rows;
+    mutable std::vector<char16_t> m_texts;
+    mutable std::vector<std::unique_ptr<CProperty>> m_properties;
+
     // Long lists (only damaged or hostile files have them) get an index so
     // adding and looking up stay cheap; short lists are scanned.
     struct Index
     {
-        std::unordered_set<const CProperty *> known;
-        std::unordered_map<int, CProperty *> firstById;
+        QSet<const CProperty *> known; // property objects
+        QHash<int, int> firstById;     // id to position
     };
     static constexpr int kIndexThreshold = 64;
-    void buildIndex();
+    void buildIndex() const;
 
-    std::unique_ptr<Index> m_index;
+    mutable std::unique_ptr<Index> m_index;
 };

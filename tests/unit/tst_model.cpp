@@ -44,6 +44,8 @@ private slots:
     void projectKinds();
     void longListsStayFast_data();
     void longListsStayFast();
+    void compactListsAnswerAlike_data();
+    void compactListsAnswerAlike();
 };
 
 void TestModel::propertyLookups()
@@ -243,6 +245,71 @@ void TestModel::longListsStayFast()
     for (int i = 1; i <= kCount; i += 997)
         QCOMPARE(list.findProperty(i)->id(), i);
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestModel::compactListsAnswerAlike_data()
+{
+    // "id|value|code" per property, in list order.
+    QTest::addColumn<QStringList>("properties");
+    QTest::addRow("empty") << QStringList();
+    QTest::addRow("plain") << QStringList{"1|a|A", "2||", "7|seven|"};
+    QTest::addRow("repeated ids: the first answers") << QStringList{"4|first|F", "4|second|S", "0|zero|Z", "4|third|"};
+    QTest::addRow("non-ASCII and empty texts") << QStringList{"5|Straße|ß", "6||only code", "-3|neg|"};
+    QStringList cLong;
+    for (int i = 0; i < 150; ++i)
+        cLong << QStringLiteral("%1|v%2|c%2").arg(i % 70).arg(i);
+    QTest::addRow("long list with an index") << cLong;
+}
+
+void TestModel::compactListsAnswerAlike()
+{
+    // The reader fills lists compactly; they must answer as lists of
+    // property objects answer, also once they have turned into objects.
+    QFETCH(QStringList, properties);
+    CPropertyList compact;
+    CPropertyList objects;
+    for (const QString &sProperty : properties) {
+        const QStringList parts = sProperty.split(QLatin1Char('|'));
+        compact.append(parts.at(0).toInt(), parts.at(1), parts.at(2));
+        auto *cProperty = new CProperty(parts.at(0).toInt());
+        cProperty->setValue(parts.at(1));
+        cProperty->setCode(parts.at(2));
+        objects.add(cProperty);
+    }
+    compact.squeeze();
+    const auto answers = [](const CPropertyList &list) {
+        QStringList cAnswers{QString::number(list.count())};
+        for (int i = -1; i <= list.count(); ++i)
+            cAnswers << QString::number(list.idAt(i));
+        for (int iId = -4; iId < 72; ++iId)
+            cAnswers << QStringLiteral("%1:%2:%3:%4")
+                            .arg(iId)
+                            .arg(list.contains(iId))
+                            .arg(list.valueOf(iId), list.codeOf(iId));
+        return cAnswers;
+    };
+    const QStringList cExpected = answers(objects);
+    QCOMPARE(answers(compact), cExpected);
+
+    // Asked by pointer, the compact list hands out objects that stay put.
+    const CProperty *cFirstFour = compact.findProperty(4);
+    QCOMPARE(cFirstFour != nullptr, objects.findProperty(4) != nullptr);
+    if (cFirstFour)
+        QCOMPARE(cFirstFour->value(), objects.findProperty(4)->value());
+    QCOMPARE(answers(compact), cExpected);
+    QCOMPARE(compact.findProperty(4), cFirstFour);
+    for (int i = 0; i < compact.count(); ++i)
+        QCOMPARE(compact.propertyAt(i)->id(), objects.propertyAt(i)->id());
+
+    // Appending after the change keeps the order, and objects added join it.
+    compact.append(99, QStringLiteral("late"), QString());
+    auto *cAdded = new CProperty(100);
+    compact.add(cAdded);
+    compact.add(cAdded);
+    QCOMPARE(compact.count(), properties.size() + 2);
+    QCOMPARE(compact.idAt(properties.size()), 99);
+    QCOMPARE(compact.valueOf(99), QStringLiteral("late"));
+    QCOMPARE(compact.findProperty(100), cAdded);
 }
 
 QTEST_GUILESS_MAIN(TestModel)
