@@ -7,11 +7,18 @@
 #include "model/CProperty.h"
 #include "model/CPropertyList.h"
 #include "storage/CIniReader.h"
+#include "storage/IProjectOpenObserver.h"
 #include "storage/PathUtils.h"
 #include "storage/ProjectDirectory.h"
 #include "storage/StorageErrors.h"
 
+#include <QSet>
+#include <QThread>
+#include <QThreadPool>
+
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 // Keys are built once; the loops below ask for them millions of times in a
@@ -31,21 +38,87 @@ const QString kVideoHour = QStringLiteral("video-hour");
 const QString kVideoMinute = QStringLiteral("video-minute");
 const QString kVideoSecond = QStringLiteral("video-second");
 const QString kInclinationFile = QStringLiteral("inclinationfile");
+
+// Runs work(i) for every i from 0 to iCount - 1 on up to iThreads threads,
+// the calling one included, and returns when all are done. Indexes are
+// handed out one at a time; once stop() is true no further one is.
+template <typename Work, typename Stop>
+void forEachIndex(int iCount, int iThreads, const Work &work, const Stop &stop)
+{
+    std::atomic<int> iNext{0};
+    const auto drain = [&] {
+        for (int i = iNext.fetch_add(1); i < iCount && !stop(); i = iNext.fetch_add(1))
+            work(i);
+    };
+    const int iHelpers = std::min(iThreads, iCount) - 1;
+    if (iHelpers <= 0) {
+        drain();
+        return;
+    }
+    // A pool of its own: the helpers never wait behind other work of the
+    // program, and its threads end with it.
+    QThreadPool cPool;
+    cPool.setMaxThreadCount(iHelpers);
+    for (int i = 0; i < iHelpers; ++i)
+        cPool.start(drain);
+    drain();
+    cPool.waitForDone();
+}
+
+// One copy of every text that recurs in a file (codes, video names,
+// standard observation texts), exactly sized.
+class CTextPool
+{
+public:
+    QString intern(const QString &sText)
+    {
+        if (sText.isEmpty())
+            return QString();
+        const auto it = m_texts.constFind(sText);
+        if (it != m_texts.constEnd())
+            return *it;
+        const QString sCopy(sText.constData(), sText.size());
+        m_texts.insert(sCopy);
+        return sCopy;
+    }
+
+private:
+    QSet<QString> m_texts;
+};
 } // namespace
 
-CProjectFileReader::CProjectFileReader(const QString &sProjectDirectory)
-    : m_sDirectory(sProjectDirectory)
+CProjectFileReader::CProjectFileReader(const QString &sProjectDirectory, const ProjectLoadOptions &cOptions)
+    : m_sDirectory(sProjectDirectory), m_cOptions(cOptions)
 {
     ensureTrailingSlash(m_sDirectory);
 }
 
 CProjectFileReader::~CProjectFileReader() = default;
 
+int CProjectFileReader::threadCount(const ProjectLoadOptions &cOptions)
+{
+    return cOptions.iThreads > 0 ? cOptions.iThreads : std::max(1, QThread::idealThreadCount());
+}
+
 CIniReader &CProjectFileReader::projectFile() const
 {
-    if (!m_cProjectFile)
+    if (!m_cProjectFile) {
         m_cProjectFile = std::make_unique<CIniReader>(projectFilePath(m_sDirectory));
+        fileRead();
+    }
     return *m_cProjectFile;
+}
+
+bool CProjectFileReader::isCanceled() const
+{
+    return m_cOptions.cObserver && m_cOptions.cObserver->isCanceled();
+}
+
+void CProjectFileReader::fileRead() const
+{
+    const int iRead = m_iFilesRead.fetch_add(1) + 1;
+    if (m_cOptions.cObserver)
+        m_cOptions.cObserver->filesRead(iRead, m_iFilesTotal.load());
 }
 
 int CProjectFileReader::readProjectFile(ProjectFileInfo &cInfo) const
@@ -87,13 +160,15 @@ void CProjectFileReader::fillProject(const ProjectFileInfo &cInfo, CBaseProject 
     cProject->setDirectory(m_sDirectory);
 }
 
-void CProjectFileReader::readInspectionData(CCorvaneProject *cProject) const
+bool CProjectFileReader::readInspectionData(CCorvaneProject *cProject) const
 {
     if (!cProject)
-        return;
+        return true;
     readAddressBlocks(cProject);
-    readSections(cProject);
+    if (!readSections(cProject))
+        return false;
     cProject->sortSections();
+    return true;
 }
 
 void CProjectFileReader::readAddressBlocks(CCorvaneProject *cProject) const
@@ -112,42 +187,72 @@ void CProjectFileReader::readAddressBlocks(CCorvaneProject *cProject) const
     }
 }
 
-void CProjectFileReader::readSections(CCorvaneProject *cProject) const
+bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
 {
-    CIniReader reader(segmentsFilePath(m_sDirectory));
-    const QStringList groups = reader.childGroups();
-    for (const QString &sGroup : groups) {
-        reader.beginGroup(sGroup);
-        const int iId = idOfGroupName(sGroup);
-        const QString sName = reader.text(kName);
-        auto cProperties = std::make_unique<CPropertyList>();
-        readPropertyArray(reader, cProperties.get(), ReplaceProperties);
-        auto cSection = std::make_unique<CInspectionSegment>(cProject, cProperties.release(), iId);
-        cSection->setName(sName);
-        cSection->setInclinationFile(reader.text(kInclinationFile));
-        const int iVideos = reader.beginReadArray(kVideoFile);
-        for (int i = 0; i < iVideos; ++i) {
-            reader.setArrayIndex(i);
-            cSection->addVideoFile(reader.text(kName));
+    std::vector<std::unique_ptr<CInspectionSegment>> sections;
+    {
+        CIniReader reader(segmentsFilePath(m_sDirectory));
+        const QStringList groups = reader.childGroups();
+        sections.reserve(static_cast<size_t>(groups.size()));
+        for (const QString &sGroup : groups) {
+            reader.beginGroup(sGroup);
+            const int iId = idOfGroupName(sGroup);
+            const QString sName = reader.text(kName);
+            auto cProperties = std::make_unique<CPropertyList>();
+            readPropertyArray(reader, cProperties.get(), ReplaceProperties);
+            auto cSection = std::make_unique<CInspectionSegment>(cProject, cProperties.release(), iId);
+            cSection->setName(sName);
+            cSection->setInclinationFile(reader.text(kInclinationFile));
+            const int iVideos = reader.beginReadArray(kVideoFile);
+            for (int i = 0; i < iVideos; ++i) {
+                reader.setArrayIndex(i);
+                cSection->addVideoFile(reader.text(kName));
+            }
+            reader.endArray();
+            reader.endGroup();
+            sections.push_back(std::move(cSection));
         }
-        reader.endArray();
-        reader.endGroup();
-        readEvents(cSection.get());
-        cProject->addSection(cSection.release());
     }
+    // "project.dat", "segments.dat" and one event file per section.
+    m_iFilesTotal.store(2 + static_cast<int>(sections.size()));
+    fileRead();
+    if (isCanceled())
+        return false;
+
+    // Each file fills only its own section, so the threads share nothing
+    // but the index counter.
+    forEachIndex(
+        static_cast<int>(sections.size()), threadCount(m_cOptions),
+        [&](int i) {
+            readEvents(sections[static_cast<size_t>(i)].get());
+            fileRead();
+        },
+        [this] { return isCanceled(); });
+    if (isCanceled())
+        return false;
+
+    for (auto &cSection : sections)
+        cProject->addSection(cSection.release());
+    return true;
 }
 
 void CProjectFileReader::readEvents(CInspectionSegment *cSection) const
 {
     CIniReader reader(eventFilePath(m_sDirectory, cSection->id()));
     const QStringList groups = reader.childGroups();
+    CTextPool pool;
+    QString sScratch;
+    const auto pooledText = [&](const QString &sKey) {
+        reader.readText(sKey, sScratch);
+        return pool.intern(sScratch);
+    };
     for (const QString &sGroup : groups) {
         reader.beginGroup(sGroup);
-        const QString sText = reader.text(kText);
-        const QString sAbbreviation = reader.text(kAbbreviation);
-        const QString sImageFile = reader.text(kImageFile);
-        const QString sImageFile2 = reader.text(kImageFile2);
-        const QString sVideoFile = reader.text(kVideoFile);
+        const QString sText = pooledText(kText);
+        const QString sAbbreviation = pooledText(kAbbreviation);
+        const QString sImageFile = pooledText(kImageFile);
+        const QString sImageFile2 = pooledText(kImageFile2);
+        const QString sVideoFile = pooledText(kVideoFile);
         const float fMeterValue = static_cast<float>(reader.toDouble(kMeterValue));
         const unsigned int uiHour = reader.toUInt(kVideoHour);
         const unsigned int uiMinute = reader.toUInt(kVideoMinute);
@@ -174,21 +279,27 @@ void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *c
         return;
     if (eMode == ReplaceProperties)
         cList->clear();
+    QString sValue;
+    QString sCode;
     const int iCount = cReader.beginReadArray(kProperty);
+    // Short texts are the rule; the list gives back what it does not use.
+    if (eMode == ReplaceProperties)
+        cList->reserve(std::min(iCount, 4096), qsizetype(std::min(iCount, 4096)) * 24);
     for (int i = 0; i < iCount; ++i) {
         cReader.setArrayIndex(i);
         const int iId = cReader.toInt(kId);
         if (eMode == ReplaceProperties) {
-            auto cProperty = std::make_unique<CProperty>(iId);
-            cProperty->setValue(cReader.text(kValue));
-            cProperty->setCode(cReader.text(kCode));
-            cList->add(std::move(cProperty));
+            cReader.readText(kValue, sValue);
+            cReader.readText(kCode, sCode);
+            cList->append(iId, sValue, sCode);
         } else if (CProperty *cProperty = cList->findProperty(iId)) {
             cProperty->setValue(cReader.text(kValue));
             cProperty->setCode(cReader.text(kCode));
         }
     }
     cReader.endArray();
+    if (eMode == ReplaceProperties)
+        cList->squeeze();
 }
 
 int CProjectFileReader::idOfGroupName(const QString &sGroup)
