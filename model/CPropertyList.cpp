@@ -1,21 +1,66 @@
 #include "model/CPropertyList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
+
+void CPropertyList::Builder::clear()
+{
+    m_rows.clear();
+    m_texts.clear();
+    m_bWide = false;
+}
+
+void CPropertyList::Builder::append(int iId, QStringView sValue, QStringView sCode)
+{
+    // Rows hold 32-bit positions; no INI file holds texts beyond them.
+    constexpr size_t kLimit = std::numeric_limits<quint32>::max() / 2;
+    if (m_texts.size() + size_t(sValue.size()) + size_t(sCode.size()) > kLimit)
+        return;
+    m_rows.push_back({iId, static_cast<quint32>(m_texts.size()), static_cast<quint32>(sValue.size()),
+                      static_cast<quint32>(sCode.size())});
+    for (const QStringView sText : {sValue, sCode}) {
+        for (const QChar ch : sText) {
+            m_bWide = m_bWide || ch.unicode() > 0xff;
+            m_texts.push_back(ch.unicode());
+        }
+    }
+}
 
 CPropertyList::~CPropertyList() = default;
 
 void CPropertyList::clear()
 {
-    m_rows.clear();
-    m_texts.clear();
+    m_block.reset();
     m_properties.clear();
     m_index.reset();
 }
 
 int CPropertyList::count() const
 {
-    return static_cast<int>(isCompact() ? m_rows.size() : m_properties.size());
+    return static_cast<int>(isCompact() ? header().uCount : m_properties.size());
+}
+
+void CPropertyList::assign(const Builder &cBuilder)
+{
+    clear();
+    if (cBuilder.m_rows.empty())
+        return;
+    const size_t uRows = cBuilder.m_rows.size();
+    const size_t uTextBytes = cBuilder.m_texts.size() * (cBuilder.m_bWide ? 2 : 1);
+    m_block.reset(new std::byte[sizeof(Header) + uRows * sizeof(Row) + uTextBytes]);
+    Header cHeader{static_cast<quint32>(uRows), cBuilder.m_bWide ? kWideTexts : 0u};
+    std::memcpy(m_block.get(), &cHeader, sizeof(Header));
+    std::memcpy(m_block.get() + sizeof(Header), cBuilder.m_rows.data(), uRows * sizeof(Row));
+    std::byte *pTexts = m_block.get() + sizeof(Header) + uRows * sizeof(Row);
+    if (cBuilder.m_bWide) {
+        std::memcpy(pTexts, cBuilder.m_texts.data(), uTextBytes);
+    } else {
+        for (const char16_t ch : cBuilder.m_texts)
+            *pTexts++ = static_cast<std::byte>(ch);
+    }
+    if (count() > kIndexThreshold)
+        buildIndex();
 }
 
 void CPropertyList::add(CProperty *cProperty)
@@ -38,48 +83,6 @@ void CPropertyList::add(CProperty *cProperty)
         buildIndex();
 }
 
-void CPropertyList::append(int iId, QStringView sValue, QStringView sCode)
-{
-    if (!m_properties.empty()) {
-        // Already property objects: stay so, in order.
-        auto cProperty = std::make_unique<CProperty>(iId);
-        cProperty->setValue(sValue.toString());
-        cProperty->setCode(sCode.toString());
-        add(std::move(cProperty));
-        return;
-    }
-    // Texts beyond 32-bit positions do not fit a row; no INI file holds them.
-    constexpr size_t kLimit = std::numeric_limits<quint32>::max();
-    if (m_texts.size() + size_t(sValue.size()) + size_t(sCode.size()) > kLimit)
-        return;
-    Row row;
-    row.iId = iId;
-    row.uBegin = static_cast<quint32>(m_texts.size());
-    row.uValueSize = static_cast<quint32>(sValue.size());
-    row.uCodeSize = static_cast<quint32>(sCode.size());
-    m_texts.insert(m_texts.end(), sValue.utf16(), sValue.utf16() + sValue.size());
-    m_texts.insert(m_texts.end(), sCode.utf16(), sCode.utf16() + sCode.size());
-    m_rows.push_back(row);
-    if (m_index)
-        indexPosition(iId, count() - 1);
-    else if (count() > kIndexThreshold)
-        buildIndex();
-}
-
-void CPropertyList::reserve(int iCount, qsizetype iTextSize)
-{
-    if (!m_properties.empty() || iCount <= 0)
-        return;
-    m_rows.reserve(static_cast<size_t>(iCount));
-    m_texts.reserve(static_cast<size_t>(std::max<qsizetype>(iTextSize, 0)));
-}
-
-void CPropertyList::squeeze()
-{
-    m_rows.shrink_to_fit();
-    m_texts.shrink_to_fit();
-}
-
 void CPropertyList::indexPosition(int iId, int iPosition) const
 {
     if (!m_index->firstById.contains(iId)) // an earlier one stays
@@ -91,7 +94,7 @@ void CPropertyList::buildIndex() const
     m_index = std::make_unique<Index>();
     for (int i = 0; i < count(); ++i) {
         if (isCompact()) {
-            indexPosition(m_rows[static_cast<size_t>(i)].iId, i);
+            indexPosition(rows()[i].iId, i);
         } else {
             const CProperty *cProperty = m_properties[static_cast<size_t>(i)].get();
             m_index->known.insert(cProperty);
@@ -104,15 +107,16 @@ void CPropertyList::expand() const
 {
     if (!isCompact())
         return;
-    m_properties.reserve(m_rows.size());
-    for (const Row &row : m_rows) {
+    const int iCount = count();
+    m_properties.reserve(static_cast<size_t>(iCount));
+    for (int i = 0; i < iCount; ++i) {
+        const Row &row = rows()[i];
         auto cProperty = std::make_unique<CProperty>(row.iId);
         cProperty->setValue(rowText(row.uBegin, row.uValueSize));
         cProperty->setCode(rowText(row.uBegin + row.uValueSize, row.uCodeSize));
         m_properties.push_back(std::move(cProperty));
     }
-    m_rows = std::vector<Row>();
-    m_texts = std::vector<char16_t>();
+    m_block.reset();
     if (m_index)
         buildIndex();
 }
@@ -121,7 +125,9 @@ QString CPropertyList::rowText(quint32 uBegin, quint32 uSize) const
 {
     if (uSize == 0)
         return QString(QLatin1String(""));
-    return QString(reinterpret_cast<const QChar *>(m_texts.data() + uBegin), static_cast<qsizetype>(uSize));
+    if (header().uFlags & kWideTexts)
+        return QString(reinterpret_cast<const QChar *>(texts()) + uBegin, static_cast<qsizetype>(uSize));
+    return QString::fromLatin1(reinterpret_cast<const char *>(texts()) + uBegin, static_cast<qsizetype>(uSize));
 }
 
 int CPropertyList::positionOf(int iId) const
@@ -142,8 +148,7 @@ int CPropertyList::idAt(int iIndex) const
 {
     if (iIndex < 0 || iIndex >= count())
         return 0;
-    const auto uIndex = static_cast<size_t>(iIndex);
-    return isCompact() ? m_rows[uIndex].iId : m_properties[uIndex]->id();
+    return isCompact() ? rows()[iIndex].iId : m_properties[static_cast<size_t>(iIndex)]->id();
 }
 
 const CProperty *CPropertyList::propertyAt(int iIndex) const
@@ -173,10 +178,9 @@ QString CPropertyList::valueOf(int iId) const
     const int iPosition = positionOf(iId);
     if (iPosition < 0)
         return QString();
-    const auto uPosition = static_cast<size_t>(iPosition);
     if (!isCompact())
-        return m_properties[uPosition]->value();
-    const Row &row = m_rows[uPosition];
+        return m_properties[static_cast<size_t>(iPosition)]->value();
+    const Row &row = rows()[iPosition];
     return rowText(row.uBegin, row.uValueSize);
 }
 
@@ -185,10 +189,9 @@ QString CPropertyList::codeOf(int iId) const
     const int iPosition = positionOf(iId);
     if (iPosition < 0)
         return QString();
-    const auto uPosition = static_cast<size_t>(iPosition);
     if (!isCompact())
-        return m_properties[uPosition]->code();
-    const Row &row = m_rows[uPosition];
+        return m_properties[static_cast<size_t>(iPosition)]->code();
+    const Row &row = rows()[iPosition];
     return rowText(row.uBegin + row.uValueSize, row.uCodeSize);
 }
 

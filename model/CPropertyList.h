@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QStringView>
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -13,17 +14,40 @@
 // answers from the first property with that id in list order.
 //
 // A project of 100,000 events holds a million properties, so the lists the
-// project reader fills keep them compactly: one row per property (id and
-// where its texts lie) and one text buffer for the whole list, instead of a
-// property object and two strings each. A list turns into property objects
-// only when one is asked for by pointer (findProperty, propertyAt) or a
-// property object is added; the answers stay the same either way. That
-// change happens inside const look-ups, so a list must not be read from
-// two threads before it is complete (the reader fills each list on one
-// thread; afterwards only the GUI thread reads them).
+// project reader fills keep them compactly: in one block per list, one row
+// per property (id and where its texts lie) and the texts behind them, in
+// one byte per character where Latin-1 suffices; no property object and no
+// string of their own. A list turns into property objects only when one is
+// asked for by pointer (findProperty, propertyAt) or a property object is
+// added; the answers stay the same either way. That change happens inside
+// const look-ups, so a list must not be read from two threads before it is
+// complete (the reader fills each list on one thread; afterwards only the
+// GUI thread reads them).
 class CPropertyList
 {
 public:
+    // Collects properties for assign(); one builder serves many lists.
+    class Builder
+    {
+    public:
+        void clear();
+        void append(int iId, QStringView sValue, QStringView sCode);
+        int count() const { return static_cast<int>(m_rows.size()); }
+
+    private:
+        friend class CPropertyList;
+        struct Row
+        {
+            qint32 iId;
+            quint32 uBegin;
+            quint32 uValueSize;
+            quint32 uCodeSize;
+        };
+        std::vector<Row> m_rows;
+        std::vector<char16_t> m_texts;
+        bool m_bWide = false; // a character beyond Latin-1
+    };
+
     CPropertyList() = default;
     virtual ~CPropertyList();
     CPropertyList(const CPropertyList &) = delete;
@@ -33,12 +57,8 @@ public:
     // Takes ownership; the very same object is never listed twice.
     void add(CProperty *cProperty);
     void add(std::unique_ptr<CProperty> cProperty) { add(cProperty.release()); }
-    // Appends a property with these texts, kept compactly.
-    void append(int iId, QStringView sValue, QStringView sCode);
-    // Room for iCount properties with iTextSize characters of texts.
-    void reserve(int iCount, qsizetype iTextSize);
-    // Gives back spare room once the list is complete.
-    void squeeze();
+    // Replaces the contents by the builder's properties, kept compactly.
+    void assign(const Builder &cBuilder);
 
     int count() const;
     int idAt(int iIndex) const;
@@ -53,17 +73,19 @@ public:
     static std::unique_ptr<CPropertyList> withIds(int iCount);
 
 private:
-    // A compact property: its value and then its code lie in m_texts from
-    // uBegin on.
-    struct Row
+    using Row = Builder::Row;
+    // The compact block: this header, the rows, then the texts.
+    struct Header
     {
-        qint32 iId;
-        quint32 uBegin;
-        quint32 uValueSize;
-        quint32 uCodeSize;
+        quint32 uCount;
+        quint32 uFlags; // kWideTexts
     };
+    static constexpr quint32 kWideTexts = 1;
 
-    bool isCompact() const { return !m_rows.empty(); }
+    bool isCompact() const { return m_block != nullptr; }
+    const Header &header() const { return *reinterpret_cast<const Header *>(m_block.get()); }
+    const Row *rows() const { return reinterpret_cast<const Row *>(m_block.get() + sizeof(Header)); }
+    const std::byte *texts() const { return m_block.get() + sizeof(Header) + header().uCount * sizeof(Row); }
     // Position of the first property with the id, or -1.
     int positionOf(int iId) const;
     QString rowText(quint32 uBegin, quint32 uSize) const;
@@ -71,8 +93,7 @@ private:
     void expand() const;
     void indexPosition(int iId, int iPosition) const;
 
-    mutable std::vector<Row> m_rows;
-    mutable std::vector<char16_t> m_texts;
+    mutable std::unique_ptr<std::byte[]> m_block;
     mutable std::vector<std::unique_ptr<CProperty>> m_properties;
 
     // Long lists (only damaged or hostile files have them) get an index so

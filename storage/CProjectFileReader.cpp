@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -64,6 +65,8 @@ void forEachIndex(int iCount, int iThreads, const Work &work, const Stop &stop)
     drain();
     cPool.waitForDone();
 }
+
+constexpr qsizetype kLargestPooledText = 4096;
 
 // One copy of every text that recurs in a file (codes, video names,
 // standard observation texts), exactly sized.
@@ -244,6 +247,9 @@ void CProjectFileReader::readEvents(CInspectionSegment *cSection) const
     QString sScratch;
     const auto pooledText = [&](const QString &sKey) {
         reader.readText(sKey, sScratch);
+        // A huge text is taken as it is: no hashing, no second copy.
+        if (sScratch.size() > kLargestPooledText)
+            return std::exchange(sScratch, QString());
         return pool.intern(sScratch);
     };
     for (const QString &sGroup : groups) {
@@ -279,19 +285,20 @@ void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *c
         return;
     if (eMode == ReplaceProperties)
         cList->clear();
-    QString sValue;
-    QString sCode;
+    // Reused by every list read on this thread: filling a list allocates
+    // only its own block.
+    thread_local CPropertyList::Builder tBuilder;
+    thread_local QString tsValue;
+    thread_local QString tsCode;
+    tBuilder.clear();
     const int iCount = cReader.beginReadArray(kProperty);
-    // Short texts are the rule; the list gives back what it does not use.
-    if (eMode == ReplaceProperties)
-        cList->reserve(std::min(iCount, 4096), qsizetype(std::min(iCount, 4096)) * 24);
     for (int i = 0; i < iCount; ++i) {
         cReader.setArrayIndex(i);
         const int iId = cReader.toInt(kId);
         if (eMode == ReplaceProperties) {
-            cReader.readText(kValue, sValue);
-            cReader.readText(kCode, sCode);
-            cList->append(iId, sValue, sCode);
+            cReader.readText(kValue, tsValue);
+            cReader.readText(kCode, tsCode);
+            tBuilder.append(iId, tsValue, tsCode);
         } else if (CProperty *cProperty = cList->findProperty(iId)) {
             cProperty->setValue(cReader.text(kValue));
             cProperty->setCode(cReader.text(kCode));
@@ -299,7 +306,7 @@ void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *c
     }
     cReader.endArray();
     if (eMode == ReplaceProperties)
-        cList->squeeze();
+        cList->assign(tBuilder);
 }
 
 int CProjectFileReader::idOfGroupName(const QString &sGroup)

@@ -254,7 +254,8 @@ void TestModel::compactListsAnswerAlike_data()
     QTest::addRow("empty") << QStringList();
     QTest::addRow("plain") << QStringList{"1|a|A", "2||", "7|seven|"};
     QTest::addRow("repeated ids: the first answers") << QStringList{"4|first|F", "4|second|S", "0|zero|Z", "4|third|"};
-    QTest::addRow("non-ASCII and empty texts") << QStringList{"5|Straße|ß", "6||only code", "-3|neg|"};
+    QTest::addRow("Latin-1 and empty texts") << QStringList{"5|Straße|ß", "6||only code", "-3|neg|"};
+    QTest::addRow("beyond Latin-1") << QStringList{"1|Łódź|Ł", "2|plain|p", "3|\U0001F6BD|"};
     QStringList cLong;
     for (int i = 0; i < 150; ++i)
         cLong << QStringLiteral("%1|v%2|c%2").arg(i % 70).arg(i);
@@ -266,17 +267,21 @@ void TestModel::compactListsAnswerAlike()
     // The reader fills lists compactly; they must answer as lists of
     // property objects answer, also once they have turned into objects.
     QFETCH(QStringList, properties);
-    CPropertyList compact;
+    CPropertyList::Builder cBuilder;
+    cBuilder.append(1, QStringLiteral("left over"), QString()); // cleared below
+    cBuilder.clear();
     CPropertyList objects;
     for (const QString &sProperty : properties) {
         const QStringList parts = sProperty.split(QLatin1Char('|'));
-        compact.append(parts.at(0).toInt(), parts.at(1), parts.at(2));
+        cBuilder.append(parts.at(0).toInt(), parts.at(1), parts.at(2));
         auto *cProperty = new CProperty(parts.at(0).toInt());
         cProperty->setValue(parts.at(1));
         cProperty->setCode(parts.at(2));
         objects.add(cProperty);
     }
-    compact.squeeze();
+    CPropertyList compact;
+    compact.add(new CProperty(12345)); // replaced by the assignment
+    compact.assign(cBuilder);
     const auto answers = [](const CPropertyList &list) {
         QStringList cAnswers{QString::number(list.count())};
         for (int i = -1; i <= list.count(); ++i)
@@ -301,14 +306,14 @@ void TestModel::compactListsAnswerAlike()
     for (int i = 0; i < compact.count(); ++i)
         QCOMPARE(compact.propertyAt(i)->id(), objects.propertyAt(i)->id());
 
-    // Appending after the change keeps the order, and objects added join it.
-    compact.append(99, QStringLiteral("late"), QString());
+    // Objects added afterwards join the list at its end, once.
     auto *cAdded = new CProperty(100);
+    cAdded->setValue(QStringLiteral("late"));
     compact.add(cAdded);
     compact.add(cAdded);
-    QCOMPARE(compact.count(), properties.size() + 2);
-    QCOMPARE(compact.idAt(properties.size()), 99);
-    QCOMPARE(compact.valueOf(99), QStringLiteral("late"));
+    QCOMPARE(compact.count(), properties.size() + 1);
+    QCOMPARE(compact.idAt(properties.size()), 100);
+    QCOMPARE(compact.valueOf(100), QStringLiteral("late"));
     QCOMPARE(compact.findProperty(100), cAdded);
 }
 
