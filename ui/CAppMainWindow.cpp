@@ -7,11 +7,13 @@
 #include "model/CInspectionSegment.h"
 #include "metadata/CInspectionStandard.h"
 #include "queries/CSharedTranslations.h"
+#include "storage/CProjectOpenProgress.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
 #include "storage/IPersistenceFacade.h"
 #include "storage/PathUtils.h"
 #include "storage/ProjectDirectory.h"
+#include "storage/StorageErrors.h"
 #include "ui/CPrintoutSettingsDialog.h"
 #include "ui/CViewerSettings.h"
 #include "ui/CommandLine.h"
@@ -23,14 +25,18 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include <cmath>
@@ -174,6 +180,7 @@ void CAppMainWindow::resetWindow()
     m_sectionOfVideo.clear();
     m_sMediaSection.clear();
     tvProject->setProject(nullptr, QString());
+    tvProject->setDamageClasses(QStringList());
     twProperties->setObject(nullptr);
     mpVideo->resetPlayer();
     // Photos of a closed project must not stay on show.
@@ -214,13 +221,21 @@ void CAppMainWindow::closeCurrentProject()
 
 void CAppMainWindow::openProjectAt(const QString &sDirectory)
 {
+    // One open at a time: the window answers while a project loads, and an
+    // Open, a drop or a recent project meanwhile is ignored.
+    if (m_cOpenProgress)
+        return;
     closeCurrentProject();
     IPersistenceFacade *cFacade = facade();
     if (!cFacade)
         return;
 
     CProjectRuntimeData *cRuntimeData = nullptr;
-    const int iResult = cFacade->openProject(sDirectory, cRuntimeData);
+    const int iResult = openInBackground(*cFacade, sDirectory, cRuntimeData);
+    if (iResult == StorageError::OpenCanceled) {
+        statusBar()->showMessage(tr("Opening the project was canceled."), g_iStatusMessageMs);
+        return;
+    }
     if (iResult != 0) {
         if (cRuntimeData)
             cFacade->closeProject(cRuntimeData);
@@ -249,12 +264,102 @@ void CAppMainWindow::openProjectAt(const QString &sDirectory)
     rebuildRecentMenu();
 }
 
+int CAppMainWindow::openInBackground(IPersistenceFacade &cFacade, const QString &sDirectory,
+                                     CProjectRuntimeData *&cRuntimeData)
+{
+    cRuntimeData = nullptr;
+    CProjectOpenProgress cProgress;
+    m_cOpenProgress = &cProgress;
+    actionOpen->setEnabled(false);
+    menuOpenRecent->setEnabled(false);
+
+    // The files are read on a thread of their own while this one goes on
+    // painting and answering; the window gets the project back here, on
+    // its own thread.
+    int iResult = StorageError::InternalError;
+    CProjectRuntimeData *cOpened = nullptr;
+    const std::unique_ptr<QThread> cThread(
+        QThread::create([&] { iResult = cFacade.openProject(sDirectory, cOpened, &cProgress); }));
+    QEventLoop cLoop;
+    connect(cThread.get(), &QThread::finished, &cLoop, &QEventLoop::quit);
+
+    // A quick open shows nothing; a longer one a progress dialog with Cancel.
+    std::unique_ptr<QProgressDialog> cDialog;
+    QTimer cShowTimer;
+    cShowTimer.setSingleShot(true);
+    connect(&cShowTimer, &QTimer::timeout, this, [&] {
+        cDialog = std::make_unique<QProgressDialog>(this);
+        cDialog->setObjectName(QStringLiteral("dlgOpenProgress"));
+        cDialog->setWindowTitle(tr("Open Project"));
+        cDialog->setWindowModality(Qt::WindowModal);
+        cDialog->setAutoClose(false);
+        cDialog->setAutoReset(false);
+        cDialog->setMinimumDuration(0);
+        connect(cDialog.get(), &QProgressDialog::canceled, this, [&] {
+            cProgress.cancel();
+            cDialog->setLabelText(tr("Canceling…"));
+        });
+        updateOpenProgress(*cDialog, cProgress, sDirectory);
+        cDialog->show();
+    });
+    QTimer cPollTimer;
+    cPollTimer.setInterval(50);
+    connect(&cPollTimer, &QTimer::timeout, this, [&] {
+        if (cDialog && !cProgress.isCanceled())
+            updateOpenProgress(*cDialog, cProgress, sDirectory);
+    });
+
+    cThread->start();
+    cShowTimer.start(kOpenProgressDelayMs);
+    cPollTimer.start();
+    cLoop.exec();
+    // The loop also ends when the program quits: then reading stops.
+    if (!cThread->isFinished())
+        cProgress.cancel();
+    cThread->wait();
+    cPollTimer.stop();
+    cShowTimer.stop();
+    cDialog.reset();
+
+    m_cOpenProgress = nullptr;
+    actionOpen->setEnabled(true);
+    menuOpenRecent->setEnabled(!m_cSettings->recentProjects().isEmpty());
+    // A Cancel that came too late to stop the reading still wins.
+    if (cProgress.isCanceled()) {
+        if (iResult == StorageError::Success && cOpened)
+            cFacade.closeProject(cOpened);
+        return StorageError::OpenCanceled;
+    }
+    cRuntimeData = cOpened;
+    return iResult;
+}
+
+void CAppMainWindow::updateOpenProgress(QProgressDialog &cDialog, const CProjectOpenProgress &cProgress,
+                                        const QString &sDirectory)
+{
+    const int iTotal = cProgress.total();
+    const int iRead = std::min(cProgress.read(), iTotal);
+    const QString sName = QDir::toNativeSeparators(QDir::cleanPath(sDirectory));
+    const QLocale cLocale;
+    // Until the section file is read the number of files is not known.
+    const QString sCount = iTotal > 0 ? tr("%1 of %2 files read").arg(cLocale.toString(iRead), cLocale.toString(iTotal))
+                                      : tr("Reading the project file");
+    cDialog.setLabelText(tr("Opening \"%1\"").arg(sName) + QLatin1Char('\n') + sCount);
+    cDialog.setMaximum(iTotal);
+    cDialog.setValue(iRead);
+}
+
 void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
 {
     // Opening let only projects with inspection data through.
     const CCorvaneProject *cProject = cRuntimeData->corvaneProject();
-    if (const CInspectionStandard *cStandard = cRuntimeData->inspectionStandard())
+    if (const CInspectionStandard *cStandard = cRuntimeData->inspectionStandard()) {
+        QStringList cDamageClasses;
+        for (int i = 0; i < cStandard->damageClassCount(); ++i)
+            cDamageClasses << cStandard->damageClassAt(i);
+        tvProject->setDamageClasses(cDamageClasses);
         tvProject->setProject(cProject, cStandard->textDelimiter());
+    }
     twProperties->setObject(nullptr);
     setWindowTitle(QStringLiteral("%1 - %2").arg(cProject->name().simplified(), g_sWindowTitle));
 
@@ -281,6 +386,8 @@ void CAppMainWindow::onactionQuitTriggered() { close(); }
 
 void CAppMainWindow::onactionOpenTriggered()
 {
+    if (m_cOpenProgress)
+        return;
     const QString sDirectory =
         m_directoryChooser(this, tr("Select a project directory"), m_cSettings->lastProjectDirectory());
     if (sDirectory.isEmpty())
@@ -523,6 +630,9 @@ void CAppMainWindow::saveWindowState() const
 
 void CAppMainWindow::closeEvent(QCloseEvent *cEvent)
 {
+    // Quitting while a project loads stops the loading.
+    if (m_cOpenProgress)
+        m_cOpenProgress->cancel();
     saveWindowState();
     QMainWindow::closeEvent(cEvent);
 }
