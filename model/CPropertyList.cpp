@@ -6,19 +6,17 @@
 
 void CPropertyList::Builder::clear()
 {
-    m_rows.clear();
+    m_entries.clear();
     m_texts.clear();
     m_bWide = false;
+    m_bLong = false;
 }
 
 void CPropertyList::Builder::append(int iId, QStringView sValue, QStringView sCode)
 {
-    // Rows hold 32-bit positions; no INI file holds texts beyond them.
-    constexpr size_t kLimit = std::numeric_limits<quint32>::max() / 2;
-    if (m_texts.size() + size_t(sValue.size()) + size_t(sCode.size()) > kLimit)
-        return;
-    m_rows.push_back({iId, static_cast<quint32>(m_texts.size()), static_cast<quint32>(sValue.size()),
-                      static_cast<quint32>(sCode.size())});
+    constexpr qsizetype kMaxCompact = std::numeric_limits<quint16>::max();
+    m_bLong = m_bLong || sValue.size() > kMaxCompact || sCode.size() > kMaxCompact;
+    m_entries.push_back({iId, static_cast<quint32>(sValue.size()), static_cast<quint32>(sCode.size())});
     for (const QStringView sText : {sValue, sCode}) {
         for (const QChar ch : sText) {
             m_bWide = m_bWide || ch.unicode() > 0xff;
@@ -44,15 +42,34 @@ int CPropertyList::count() const
 void CPropertyList::assign(const Builder &cBuilder)
 {
     clear();
-    if (cBuilder.m_rows.empty())
+    if (cBuilder.m_entries.empty())
         return;
-    const size_t uRows = cBuilder.m_rows.size();
+    if (cBuilder.m_bLong) {
+        // A text of 64K characters or more (only hostile files have one)
+        // does not fit a compact row: property objects then.
+        const QChar *pText = reinterpret_cast<const QChar *>(cBuilder.m_texts.data());
+        for (const Builder::Entry &entry : cBuilder.m_entries) {
+            auto cProperty = std::make_unique<CProperty>(entry.iId);
+            cProperty->setValue(QString(pText, entry.uValueSize));
+            pText += entry.uValueSize;
+            cProperty->setCode(QString(pText, entry.uCodeSize));
+            pText += entry.uCodeSize;
+            add(std::move(cProperty));
+        }
+        return;
+    }
+    const size_t uRows = cBuilder.m_entries.size();
     const size_t uTextBytes = cBuilder.m_texts.size() * (cBuilder.m_bWide ? 2 : 1);
     m_block.reset(new std::byte[sizeof(Header) + uRows * sizeof(Row) + uTextBytes]);
-    Header cHeader{static_cast<quint32>(uRows), cBuilder.m_bWide ? kWideTexts : 0u};
+    const Header cHeader{static_cast<quint32>(uRows), cBuilder.m_bWide ? kWideTexts : 0u};
     std::memcpy(m_block.get(), &cHeader, sizeof(Header));
-    std::memcpy(m_block.get() + sizeof(Header), cBuilder.m_rows.data(), uRows * sizeof(Row));
-    std::byte *pTexts = m_block.get() + sizeof(Header) + uRows * sizeof(Row);
+    std::byte *pRows = m_block.get() + sizeof(Header);
+    for (const Builder::Entry &entry : cBuilder.m_entries) {
+        const Row row{entry.iId, static_cast<quint16>(entry.uValueSize), static_cast<quint16>(entry.uCodeSize)};
+        std::memcpy(pRows, &row, sizeof(Row));
+        pRows += sizeof(Row);
+    }
+    std::byte *pTexts = pRows;
     if (cBuilder.m_bWide) {
         std::memcpy(pTexts, cBuilder.m_texts.data(), uTextBytes);
     } else {
@@ -109,11 +126,13 @@ void CPropertyList::expand() const
         return;
     const int iCount = count();
     m_properties.reserve(static_cast<size_t>(iCount));
+    size_t uBegin = 0;
     for (int i = 0; i < iCount; ++i) {
         const Row &row = rows()[i];
         auto cProperty = std::make_unique<CProperty>(row.iId);
-        cProperty->setValue(rowText(row.uBegin, row.uValueSize));
-        cProperty->setCode(rowText(row.uBegin + row.uValueSize, row.uCodeSize));
+        cProperty->setValue(rowText(uBegin, row.uValueSize));
+        cProperty->setCode(rowText(uBegin + row.uValueSize, row.uCodeSize));
+        uBegin += size_t(row.uValueSize) + row.uCodeSize;
         m_properties.push_back(std::move(cProperty));
     }
     m_block.reset();
@@ -121,7 +140,15 @@ void CPropertyList::expand() const
         buildIndex();
 }
 
-QString CPropertyList::rowText(quint32 uBegin, quint32 uSize) const
+size_t CPropertyList::textBegin(int iPosition) const
+{
+    size_t uBegin = 0;
+    for (int i = 0; i < iPosition; ++i)
+        uBegin += size_t(rows()[i].uValueSize) + rows()[i].uCodeSize;
+    return uBegin;
+}
+
+QString CPropertyList::rowText(size_t uBegin, size_t uSize) const
 {
     if (uSize == 0)
         return QString(QLatin1String(""));
@@ -180,8 +207,7 @@ QString CPropertyList::valueOf(int iId) const
         return QString();
     if (!isCompact())
         return m_properties[static_cast<size_t>(iPosition)]->value();
-    const Row &row = rows()[iPosition];
-    return rowText(row.uBegin, row.uValueSize);
+    return rowText(textBegin(iPosition), rows()[iPosition].uValueSize);
 }
 
 QString CPropertyList::codeOf(int iId) const
@@ -192,7 +218,7 @@ QString CPropertyList::codeOf(int iId) const
     if (!isCompact())
         return m_properties[static_cast<size_t>(iPosition)]->code();
     const Row &row = rows()[iPosition];
-    return rowText(row.uBegin + row.uValueSize, row.uCodeSize);
+    return rowText(textBegin(iPosition) + row.uValueSize, row.uCodeSize);
 }
 
 std::unique_ptr<CPropertyList> CPropertyList::withIds(int iCount)

@@ -15,9 +15,10 @@
 //
 // A project of 100,000 events holds a million properties, so the lists the
 // project reader fills keep them compactly: in one block per list, one row
-// per property (id and where its texts lie) and the texts behind them, in
+// per property (id and the lengths of its texts) and the texts behind them, in
 // one byte per character where Latin-1 suffices; no property object and no
-// string of their own. A list turns into property objects only when one is
+// string of their own (a list with a text of 64K characters or more keeps
+// property objects instead). A list turns into property objects only when one is
 // asked for by pointer (findProperty, propertyAt) or a property object is
 // added; the answers stay the same either way. That change happens inside
 // const look-ups, so a list must not be read from two threads before it is
@@ -32,20 +33,20 @@ public:
     public:
         void clear();
         void append(int iId, QStringView sValue, QStringView sCode);
-        int count() const { return static_cast<int>(m_rows.size()); }
+        int count() const { return static_cast<int>(m_entries.size()); }
 
     private:
         friend class CPropertyList;
-        struct Row
+        struct Entry
         {
             qint32 iId;
-            quint32 uBegin;
             quint32 uValueSize;
             quint32 uCodeSize;
         };
-        std::vector<Row> m_rows;
-        std::vector<char16_t> m_texts;
-        bool m_bWide = false; // a character beyond Latin-1
+        std::vector<Entry> m_entries;
+        std::vector<char16_t> m_texts; // value and code of each entry in turn
+        bool m_bWide = false;          // a character beyond Latin-1
+        bool m_bLong = false;          // a text too long for a compact row
     };
 
     CPropertyList() = default;
@@ -73,7 +74,14 @@ public:
     static std::unique_ptr<CPropertyList> withIds(int iCount);
 
 private:
-    using Row = Builder::Row;
+    // A compact property: its id and the lengths of its value and code,
+    // which follow the texts of the rows before it.
+    struct Row
+    {
+        qint32 iId;
+        quint16 uValueSize;
+        quint16 uCodeSize;
+    };
     // The compact block: this header, the rows, then the texts.
     struct Header
     {
@@ -88,7 +96,9 @@ private:
     const std::byte *texts() const { return m_block.get() + sizeof(Header) + header().uCount * sizeof(Row); }
     // Position of the first property with the id, or -1.
     int positionOf(int iId) const;
-    QString rowText(quint32 uBegin, quint32 uSize) const;
+    // Where the texts of the row at a position begin.
+    size_t textBegin(int iPosition) const;
+    QString rowText(size_t uBegin, size_t uSize) const;
     // Turns the compact rows into property objects, in order.
     void expand() const;
     void indexPosition(int iId, int iPosition) const;

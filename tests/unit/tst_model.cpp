@@ -260,6 +260,8 @@ void TestModel::compactListsAnswerAlike_data()
     for (int i = 0; i < 150; ++i)
         cLong << QStringLiteral("%1|v%2|c%2").arg(i % 70).arg(i);
     QTest::addRow("long list with an index") << cLong;
+    QTest::addRow("a text too long for a compact row")
+        << QStringList{"1|short|", QStringLiteral("2|%1|c").arg(QString(70000, QLatin1Char('v'))), "3||x"};
 }
 
 void TestModel::compactListsAnswerAlike()
