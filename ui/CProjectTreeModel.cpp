@@ -8,6 +8,7 @@
 #include "queries/FieldIds.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 constexpr int kDamageClassProperty = 200001;
@@ -78,6 +79,9 @@ void CProjectTreeModel::setFilter(const QString &sText, int iMinimumClass)
         // Positions as the tree shows them ("12.50 m"); a text without a
         // digit would match at most their unit, which tells nothing.
         const bool bPosition = hasDigit(sNeedle);
+        // Texts and codes recur (the reader shares equal ones): each is
+        // searched once per filter.
+        TextMemo memo;
         const int iSections = m_cProject->sectionCount();
         m_sectionRows.assign(static_cast<size_t>(iSections), -1);
         m_shownEventBegin.reserve(static_cast<size_t>(iSections) + 1);
@@ -85,7 +89,7 @@ void CProjectTreeModel::setFilter(const QString &sText, int iMinimumClass)
             m_shownEventBegin.push_back(static_cast<int>(m_shownEvents.size()));
             const int iCount = m_cProject->sectionAt(s)->events()->count();
             for (int e = 0; e < iCount; ++e) {
-                if (matches(s, e, sNeedle, bPosition))
+                if (matches(s, e, sNeedle, bPosition, memo))
                     m_shownEvents.push_back(e);
             }
             if (static_cast<int>(m_shownEvents.size()) > m_shownEventBegin.back()) {
@@ -99,26 +103,46 @@ void CProjectTreeModel::setFilter(const QString &sText, int iMinimumClass)
     endResetModel();
 }
 
-bool CProjectTreeModel::matches(int iSection, int iEvent, const QString &sText, bool bPosition) const
+bool CProjectTreeModel::matches(int iSection, int iEvent, const QString &sText, bool bPosition,
+                                TextMemo &memo) const
 {
     if (m_iMinimumClass >= 0 && damageRank(iSection, iEvent) < m_iMinimumClass)
         return false;
     if (sText.isEmpty())
         return true;
     const CInspectionEvent *cEvent = m_cProject->sectionAt(iSection)->events()->at(iEvent);
-    return cEvent->abbreviation().contains(sText, Qt::CaseInsensitive)
-           || cEvent->text().contains(sText, Qt::CaseInsensitive)
-           || (bPosition && positionText(iSection, iEvent).contains(sText, Qt::CaseInsensitive));
+    const auto contains = [&memo, &sText](const QString &sHaystack) {
+        if (sHaystack.isEmpty())
+            return false;
+        const auto it = memo.constFind(sHaystack.constData());
+        if (it != memo.constEnd())
+            return it.value();
+        const bool bFound = sHaystack.contains(sText, Qt::CaseInsensitive);
+        memo.insert(sHaystack.constData(), bFound);
+        return bFound;
+    };
+    return contains(cEvent->abbreviation()) || contains(cEvent->text())
+           || (bPosition && contains(positionText(iSection, iEvent)));
 }
 
 const QString &CProjectTreeModel::positionText(int iSection, int iEvent) const
 {
     if (m_positionTexts.empty()) {
+        // Events share positions: each one is formatted once.
+        QHash<quint32, QString> formatted; // by the float's bits: -0 is not 0
+        static_assert(sizeof(float) == sizeof(quint32));
         m_positionTexts.reserve(static_cast<size_t>(m_iEvents));
         for (int s = 0; s < m_cProject->sectionCount(); ++s) {
             const CEventList *cEvents = m_cProject->sectionAt(s)->events();
-            for (int e = 0; e < cEvents->count(); ++e)
-                m_positionTexts.push_back(formatLength(cEvents->at(e)->meterValue()));
+            for (int e = 0; e < cEvents->count(); ++e) {
+                const float fMetres = cEvents->at(e)->meterValue();
+                quint32 uBits = 0;
+                std::memcpy(&uBits, &fMetres, sizeof(uBits));
+                auto it = formatted.find(uBits);
+                if (it == formatted.end())
+                    it = formatted.insert(uBits, formatLength(fMetres));
+                m_positionTexts.push_back(it.value());
+            }
         }
     }
     return m_positionTexts[static_cast<size_t>(m_firstEvent[static_cast<size_t>(iSection)] + iEvent)];
@@ -215,62 +239,83 @@ int CProjectTreeModel::eventRowOf(int iSection, int iEvent) const
     return it != end && *it == iEvent ? static_cast<int>(it - begin) : -1;
 }
 
+// An index carries its object's address with the object's kind in the low
+// bits, which the alignment of the objects leaves free: the view asks for
+// kinds and flags of 100,000 items and need not touch the objects for it.
+QModelIndex CProjectTreeModel::indexFor(int iRow, const CDataCoreObject *cObject, int iKind) const
+{
+    static_assert(alignof(CDataCoreObject) >= 4, "two bits for the kind");
+    return createIndex(iRow, 0, reinterpret_cast<quintptr>(cObject) | quintptr(iKind));
+}
+
+int CProjectTreeModel::kindOf(const QModelIndex &cIndex)
+{
+    return cIndex.isValid() ? int(cIndex.internalId() & 3u) : 0;
+}
+
 const CDataCoreObject *CProjectTreeModel::objectOf(const QModelIndex &cIndex)
 {
-    return cIndex.isValid() ? static_cast<const CDataCoreObject *>(cIndex.internalPointer()) : nullptr;
+    return cIndex.isValid() ? reinterpret_cast<const CDataCoreObject *>(cIndex.internalId() & ~quintptr(3)) : nullptr;
 }
 
 QModelIndex CProjectTreeModel::index(int iRow, int iColumn, const QModelIndex &cParent) const
 {
     if (!m_cProject || iColumn != 0 || iRow < 0)
         return QModelIndex();
-    const CDataCoreObject *cParentObject = objectOf(cParent);
-    if (!cParentObject)
-        return iRow == 0 ? createIndex(0, 0, const_cast<CCorvaneProject *>(m_cProject)) : QModelIndex();
-    if (cParentObject->kind() == CDataCoreObject::KindProject) {
+    switch (kindOf(cParent)) {
+    case 0:
+        return iRow == 0 ? indexFor(0, m_cProject, CDataCoreObject::KindProject) : QModelIndex();
+    case CDataCoreObject::KindProject: {
         const CInspectionSegment *cSection = sectionAtRow(iRow);
-        return cSection ? createIndex(iRow, 0, const_cast<CInspectionSegment *>(cSection)) : QModelIndex();
+        return cSection ? indexFor(iRow, cSection, CDataCoreObject::KindSection) : QModelIndex();
     }
-    if (cParentObject->kind() == CDataCoreObject::KindSection) {
-        const auto *cSection = static_cast<const CInspectionSegment *>(cParentObject);
+    case CDataCoreObject::KindSection: {
+        const auto *cSection = static_cast<const CInspectionSegment *>(objectOf(cParent));
         const int iSection = sectionIndexOf(cSection);
         if (iSection < 0 || iRow >= eventRows(iSection))
             return QModelIndex();
         const CInspectionEvent *cEvent = cSection->events()->at(eventAt(iSection, iRow));
-        return cEvent ? createIndex(iRow, 0, const_cast<CInspectionEvent *>(cEvent)) : QModelIndex();
+        return cEvent ? indexFor(iRow, cEvent, CDataCoreObject::KindEvent) : QModelIndex();
     }
-    return QModelIndex();
+    default:
+        return QModelIndex();
+    }
 }
 
 QModelIndex CProjectTreeModel::parent(const QModelIndex &cIndex) const
 {
-    const CDataCoreObject *cObject = objectOf(cIndex);
-    if (!cObject || !m_cProject)
+    if (!m_cProject)
         return QModelIndex();
-    if (cObject->kind() == CDataCoreObject::KindSection)
-        return createIndex(0, 0, const_cast<CCorvaneProject *>(m_cProject));
-    if (cObject->kind() != CDataCoreObject::KindEvent)
+    switch (kindOf(cIndex)) {
+    case CDataCoreObject::KindSection:
+        return indexFor(0, m_cProject, CDataCoreObject::KindProject);
+    case CDataCoreObject::KindEvent: {
+        const CInspectionSegment *cSection = static_cast<const CInspectionEvent *>(objectOf(cIndex))->section();
+        const int iSection = sectionIndexOf(cSection);
+        if (iSection < 0)
+            return QModelIndex();
+        const int iRow = m_bFiltered ? m_sectionRows[static_cast<size_t>(iSection)] : iSection;
+        return indexFor(iRow, cSection, CDataCoreObject::KindSection);
+    }
+    default:
         return QModelIndex();
-    const CInspectionSegment *cSection = static_cast<const CInspectionEvent *>(cObject)->section();
-    const int iSection = sectionIndexOf(cSection);
-    if (iSection < 0)
-        return QModelIndex();
-    const int iRow = m_bFiltered ? m_sectionRows[static_cast<size_t>(iSection)] : iSection;
-    return createIndex(iRow, 0, const_cast<CInspectionSegment *>(cSection));
+    }
 }
 
 int CProjectTreeModel::rowCount(const QModelIndex &cParent) const
 {
     if (!m_cProject || cParent.column() > 0)
         return 0;
-    const CDataCoreObject *cObject = objectOf(cParent);
-    if (!cObject)
+    switch (kindOf(cParent)) {
+    case 0:
         return 1;
-    if (cObject->kind() == CDataCoreObject::KindProject)
+    case CDataCoreObject::KindProject:
         return m_bFiltered ? static_cast<int>(m_shownSections.size()) : m_cProject->sectionCount();
-    if (cObject->kind() == CDataCoreObject::KindSection)
-        return eventRows(sectionIndexOf(static_cast<const CInspectionSegment *>(cObject)));
-    return 0;
+    case CDataCoreObject::KindSection:
+        return eventRows(sectionIndexOf(static_cast<const CInspectionSegment *>(objectOf(cParent))));
+    default:
+        return 0;
+    }
 }
 
 int CProjectTreeModel::columnCount(const QModelIndex & /*cParent*/) const
@@ -280,7 +325,7 @@ int CProjectTreeModel::columnCount(const QModelIndex & /*cParent*/) const
 
 bool CProjectTreeModel::hasChildren(const QModelIndex &cParent) const
 {
-    return rowCount(cParent) > 0;
+    return kindOf(cParent) != CDataCoreObject::KindEvent && rowCount(cParent) > 0;
 }
 
 QVariant CProjectTreeModel::data(const QModelIndex &cIndex, int iRole) const
@@ -288,9 +333,10 @@ QVariant CProjectTreeModel::data(const QModelIndex &cIndex, int iRole) const
     const CDataCoreObject *cObject = objectOf(cIndex);
     if (!cObject)
         return QVariant();
+    const int iKind = kindOf(cIndex);
     switch (iRole) {
     case Qt::DisplayRole:
-        switch (cObject->kind()) {
+        switch (iKind) {
         case CDataCoreObject::KindProject:
             return static_cast<const CCorvaneProject *>(cObject)->name();
         case CDataCoreObject::KindSection:
@@ -299,7 +345,7 @@ QVariant CProjectTreeModel::data(const QModelIndex &cIndex, int iRole) const
             return eventItemText(*static_cast<const CInspectionEvent *>(cObject), m_sTextDelimiter);
         }
     case KindRole:
-        switch (cObject->kind()) {
+        switch (iKind) {
         case CDataCoreObject::KindProject: return int(ItemProject);
         case CDataCoreObject::KindSection: return int(ItemSection);
         default: return int(ItemEvent);
@@ -321,12 +367,12 @@ QVariant CProjectTreeModel::headerData(int iSection, Qt::Orientation eOrientatio
 
 Qt::ItemFlags CProjectTreeModel::flags(const QModelIndex &cIndex) const
 {
-    const CDataCoreObject *cObject = objectOf(cIndex);
-    if (!cObject)
+    const int iKind = kindOf(cIndex);
+    if (iKind == 0)
         return Qt::NoItemFlags;
     // Said of events, so that expanding the whole tree does not note
     // 100,000 of them as expanded.
-    if (cObject->kind() == CDataCoreObject::KindEvent)
+    if (iKind == CDataCoreObject::KindEvent)
         return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
@@ -376,12 +422,12 @@ QModelIndex CProjectTreeModel::nextMatch(const QModelIndex &cFrom, bool bForward
     int iSectionRow = bForward ? 0 : iSections - 1;
     int iEventRow = -1;
     bool bFromProject = true;
-    const CDataCoreObject *cObject = objectOf(cFrom);
-    if (cObject && cObject->kind() == CDataCoreObject::KindSection) {
+    const int iKind = kindOf(cFrom);
+    if (iKind == CDataCoreObject::KindSection) {
         iSectionRow = cFrom.row();
         iEventRow = bForward ? -1 : 0;
         bFromProject = false;
-    } else if (cObject && cObject->kind() == CDataCoreObject::KindEvent) {
+    } else if (iKind == CDataCoreObject::KindEvent) {
         iSectionRow = cFrom.parent().row();
         iEventRow = cFrom.row();
         bFromProject = false;

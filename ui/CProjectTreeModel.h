@@ -57,6 +57,9 @@ public:
     // The index of an object, invalid when it is not shown.
     QModelIndex indexOf(const CDataCoreObject *cObject) const;
     static const CDataCoreObject *objectOf(const QModelIndex &cIndex);
+    // The CDataCoreObject kind of an index (1 project, 2 section, 3 event),
+    // 0 for none.
+    static int kindOf(const QModelIndex &cIndex);
 
     // Position, one blank, the text before the first delimiter (the whole
     // text when the delimiter is empty), at most kMaxItemText characters of
@@ -76,6 +79,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex &cIndex) const override;
 
 private:
+    QModelIndex indexFor(int iRow, const CDataCoreObject *cObject, int iKind) const;
     const CInspectionSegment *sectionAtRow(int iRow) const;
     int sectionIndexOf(const CInspectionSegment *cSection) const;
     // Shown rows of a section (by its index in the project) and the event
@@ -83,7 +87,9 @@ private:
     int eventRows(int iSection) const;
     int eventAt(int iSection, int iRow) const;
     int eventRowOf(int iSection, int iEvent) const;
-    bool matches(int iSection, int iEvent, const QString &sText, bool bPosition) const;
+    // Whether a text contains the search text, by the text's data.
+    using TextMemo = QHash<const QChar *, bool>;
+    bool matches(int iSection, int iEvent, const QString &sText, bool bPosition, TextMemo &memo) const;
     const QString &positionText(int iSection, int iEvent) const;
     int damageRank(int iSection, int iEvent) const;
 

@@ -8,7 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +34,9 @@ CProjectTreeView::CProjectTreeView(QWidget *parent)
     // The search bar sits above the rows, inside the tree's frame.
     m_cSearchBar->setObjectName(QStringLiteral("wgtSearchBar"));
     m_cSearchBar->setAutoFillBackground(true);
-    auto *cLayout = new QHBoxLayout(m_cSearchBar);
+    // The field gets a line of its own, so that text and count fit even
+    // in a narrow pane; the damage class goes below it.
+    auto *cLayout = new QVBoxLayout(m_cSearchBar);
     cLayout->setContentsMargins(2, 2, 2, 2);
     cLayout->setSpacing(2);
     m_cSearch->setObjectName(QStringLiteral("leSearch"));
@@ -44,8 +46,8 @@ CProjectTreeView::CProjectTreeView(QWidget *parent)
     m_cMatches->setObjectName(QStringLiteral("lblMatches"));
     m_cMatches->setForegroundRole(QPalette::PlaceholderText);
     m_cMatches->setAttribute(Qt::WA_TransparentForMouseEvents);
-    cLayout->addWidget(m_cSearch, 1);
-    cLayout->addWidget(m_cDamageClass);
+    cLayout->addWidget(m_cSearch);
+    cLayout->addWidget(m_cDamageClass, 0, Qt::AlignLeft);
     m_cSearch->installEventFilter(this);
 
     const struct {
