@@ -9,7 +9,7 @@
 
 namespace {
 // Groups with at most this many keys are not sorted (see index()).
-constexpr quint32 kScannedSectionSize = 64;
+constexpr quint32 kScannedSectionSize = 512;
 
 enum : char { Space = 0x1, Special = 0x2 };
 
@@ -171,6 +171,12 @@ inline quint64 hashUnits(quint64 uHash, QStringView sText)
 inline size_t slotOf(quint64 uHash)
 {
     return size_t(uHash ^ (uHash >> 29) ^ (uHash >> 47));
+}
+
+// What an entry keeps of its key's hash, and where it goes in the table.
+inline quint32 entryHash(quint64 uHash)
+{
+    return quint32(slotOf(uHash));
 }
 
 inline char16_t keyUnit(char ch)
@@ -414,6 +420,9 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
 {
     const char *pData = m_data.constData();
     const QByteArrayView key = QByteArrayView(pData + iKeyBegin, iKeyEnd - iKeyBegin).trimmed();
+    // Key sizes are kept in 31 bits; a key of two gigabytes is no key.
+    if (key.size() > 0x7fffffff)
+        return;
     const Section &section = m_sections[uSection];
 
     Entry entry;
@@ -437,15 +446,15 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
         entry.uKeySize = static_cast<quint32>(sKey.size());
         m_decodedKeys.push_back(std::move(sKey));
     }
-    entry.uHash = uHash;
+    entry.uHash = entryHash(uHash);
 
     size_t uFreeSlot = 0;
     {
         const size_t uMask = m_table.size() - 1;
-        size_t uSlot = slotOf(uHash) & uMask;
+        size_t uSlot = entry.uHash & uMask;
         for (; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
             Entry &existing = m_entries[static_cast<size_t>(m_table[uSlot])];
-            if (existing.uHash != uHash || !fullKeyEquals(existing, section.sName + keyOf(entry)))
+            if (existing.uHash != entry.uHash || !fullKeyEquals(existing, section.sName + keyOf(entry)))
                 continue;
             // A key seen before: a later line of the same group wins, and so
             // does a line of a longer group name (it is parsed later).
@@ -483,14 +492,14 @@ void CIniDocument::insertIntoTable(quint32 uEntry)
         m_table.assign(std::max<size_t>(64, m_table.size() * 2), -1);
         const size_t uMask = m_table.size() - 1;
         for (quint32 i = 0; i < uEntry; ++i) {
-            size_t uSlot = slotOf(m_entries[i].uHash) & uMask;
+            size_t uSlot = m_entries[i].uHash & uMask;
             while (m_table[uSlot] >= 0)
                 uSlot = (uSlot + 1) & uMask;
             m_table[uSlot] = static_cast<qint32>(i);
         }
     }
     const size_t uMask = m_table.size() - 1;
-    size_t uSlot = slotOf(m_entries[uEntry].uHash) & uMask;
+    size_t uSlot = m_entries[uEntry].uHash & uMask;
     while (m_table[uSlot] >= 0)
         uSlot = (uSlot + 1) & uMask;
     m_table[uSlot] = static_cast<qint32>(uEntry);
@@ -500,9 +509,9 @@ qint32 CIniDocument::find(QStringView sKey) const
 {
     if (m_table.empty())
         return -1;
-    const quint64 uHash = hashUnits(kHashBasis, sKey);
+    const quint32 uHash = entryHash(hashUnits(kHashBasis, sKey));
     const size_t uMask = m_table.size() - 1;
-    for (size_t uSlot = slotOf(uHash) & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
+    for (size_t uSlot = uHash & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
         const qint32 iEntry = m_table[uSlot];
         const Entry &entry = m_entries[static_cast<size_t>(iEntry)];
         if (entry.uHash == uHash && fullKeyEquals(entry, sKey))
@@ -617,9 +626,9 @@ qint32 CIniDocument::findEntry(QStringView sPrefix, quint64 uPrefixHash, QString
 {
     if (m_table.empty())
         return -1;
-    const quint64 uHash = hashUnits(uPrefixHash, sKey);
+    const quint32 uHash = entryHash(hashUnits(uPrefixHash, sKey));
     const size_t uMask = m_table.size() - 1;
-    for (size_t uSlot = slotOf(uHash) & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
+    for (size_t uSlot = uHash & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
         const qint32 iEntry = m_table[uSlot];
         const Entry &entry = m_entries[static_cast<size_t>(iEntry)];
         if (entry.uHash == uHash && fullKeyEquals(entry, sPrefix, sKey))

@@ -65,18 +65,20 @@ private:
         quint32 uOrderEnd = 0;   // when bSorted, else in file order
         bool bSorted = false;
     };
-    // One distinct full key and the line its value comes from.
+    // One distinct full key and the line its value comes from. Kept to 32
+    // bytes: a section file of 100 MB holds millions of them.
     struct Entry
     {
         quint32 uKeyBegin = 0; // raw key bytes, or an index into m_decodedKeys
-        quint32 uKeySize = 0;
+        quint32 uKeySize : 31;
+        quint32 bDecodedKey : 1;
         quint32 uValueBegin = 0;
         quint32 uValueSize = 0;
         quint32 uSection = 0;  // the section whose name starts the key
         quint32 uValueRank = 0; // name length of the section of the value
         qint32 iNextInSection = -1;
-        bool bDecodedKey = false;
-        quint64 uHash = 0;
+        quint32 uHash = 0; // entryHash of the full key
+        Entry() : uKeySize(0), bDecodedKey(0) {}
     };
     enum class Children { Keys, Groups };
 

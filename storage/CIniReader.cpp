@@ -48,14 +48,22 @@ CIniReader::CIniReader(const QString &sPath)
     QFile file(sPath);
     // A file that vanished or cannot be opened after all reads as empty.
     const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    m_document = std::make_unique<const CIniDocument>(data);
+    m_document = std::make_shared<const CIniDocument>(data);
 }
 
 CIniReader CIniReader::fromData(const QByteArray &data)
 {
     CIniReader reader;
     reader.m_bReadable = true;
-    reader.m_document = std::make_unique<const CIniDocument>(data);
+    reader.m_document = std::make_shared<const CIniDocument>(data);
+    return reader;
+}
+
+CIniReader CIniReader::sharedReader() const
+{
+    CIniReader reader;
+    reader.m_bReadable = m_bReadable;
+    reader.m_document = m_document;
     return reader;
 }
 

@@ -33,6 +33,10 @@ public:
     CIniReader(CIniReader &&) noexcept;
     CIniReader &operator=(CIniReader &&) noexcept;
 
+    // Another reader of the same file, at its top, sharing the parsed
+    // document: several threads can read one large file at once.
+    CIniReader sharedReader() const;
+
     // False for a missing path, a directory or an unreadable file.
     bool isReadable() const { return m_bReadable; }
 
@@ -99,7 +103,7 @@ private:
     // A value's raw bytes as the text the readers see.
     static QString rawToText(QByteArrayView raw);
 
-    std::unique_ptr<const CIniDocument> m_document;
+    std::shared_ptr<const CIniDocument> m_document;
     bool m_bReadable = false;
     QString m_sGroupPrefix; // empty, or ending in "/"
     quint64 m_uPrefixHash = 0; // of m_sGroupPrefix, see CIniDocument::hashOf

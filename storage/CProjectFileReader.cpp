@@ -190,31 +190,45 @@ void CProjectFileReader::readAddressBlocks(CCorvaneProject *cProject) const
     }
 }
 
+std::unique_ptr<CInspectionSegment> CProjectFileReader::readSection(CIniReader &cReader, const QString &sGroup,
+                                                                    CCorvaneProject *cProject)
+{
+    cReader.beginGroup(sGroup);
+    const QString sName = cReader.text(kName);
+    auto cProperties = std::make_unique<CPropertyList>();
+    readPropertyArray(cReader, cProperties.get(), ReplaceProperties);
+    auto cSection = std::make_unique<CInspectionSegment>(cProject, cProperties.release(), idOfGroupName(sGroup));
+    cSection->setName(sName);
+    cSection->setInclinationFile(cReader.text(kInclinationFile));
+    const int iVideos = cReader.beginReadArray(kVideoFile);
+    for (int i = 0; i < iVideos; ++i) {
+        cReader.setArrayIndex(i);
+        cSection->addVideoFile(cReader.text(kName));
+    }
+    cReader.endArray();
+    cReader.endGroup();
+    return cSection;
+}
+
 bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
 {
+    // Two rounds on several threads, each filling only its own section: the
+    // section groups from the one parsed "segments.dat", which is let go
+    // before the event files are read, one file per section.
     std::vector<std::unique_ptr<CInspectionSegment>> sections;
+    const int iThreads = threadCount(m_cOptions);
+    const auto stop = [this] { return isCanceled(); };
     {
-        CIniReader reader(segmentsFilePath(m_sDirectory));
-        const QStringList groups = reader.childGroups();
-        sections.reserve(static_cast<size_t>(groups.size()));
-        for (const QString &sGroup : groups) {
-            reader.beginGroup(sGroup);
-            const int iId = idOfGroupName(sGroup);
-            const QString sName = reader.text(kName);
-            auto cProperties = std::make_unique<CPropertyList>();
-            readPropertyArray(reader, cProperties.get(), ReplaceProperties);
-            auto cSection = std::make_unique<CInspectionSegment>(cProject, cProperties.release(), iId);
-            cSection->setName(sName);
-            cSection->setInclinationFile(reader.text(kInclinationFile));
-            const int iVideos = reader.beginReadArray(kVideoFile);
-            for (int i = 0; i < iVideos; ++i) {
-                reader.setArrayIndex(i);
-                cSection->addVideoFile(reader.text(kName));
-            }
-            reader.endArray();
-            reader.endGroup();
-            sections.push_back(std::move(cSection));
-        }
+        const CIniReader segments(segmentsFilePath(m_sDirectory));
+        const QStringList groups = segments.childGroups();
+        sections.resize(static_cast<size_t>(groups.size()));
+        forEachIndex(
+            static_cast<int>(groups.size()), iThreads,
+            [&](int i) {
+                CIniReader reader = segments.sharedReader();
+                sections[static_cast<size_t>(i)] = readSection(reader, groups.at(i), cProject);
+            },
+            stop);
     }
     // "project.dat", "segments.dat" and one event file per section.
     m_iFilesTotal.store(2 + static_cast<int>(sections.size()));
@@ -222,15 +236,13 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
     if (isCanceled())
         return false;
 
-    // Each file fills only its own section, so the threads share nothing
-    // but the index counter.
     forEachIndex(
-        static_cast<int>(sections.size()), threadCount(m_cOptions),
+        static_cast<int>(sections.size()), iThreads,
         [&](int i) {
             readEvents(sections[static_cast<size_t>(i)].get());
             fileRead();
         },
-        [this] { return isCanceled(); });
+        stop);
     if (isCanceled())
         return false;
 

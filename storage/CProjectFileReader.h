@@ -39,8 +39,9 @@ struct ProjectLoadOptions
 // unsupported version and a missing name are errors (ProjectAccess codes).
 // "project.dat" is parsed once per reader, however often it is asked.
 //
-// The event files are read on several threads, each file into its own
-// section, so the project comes out the same whatever the thread count.
+// The section groups and the event files are read on several threads,
+// each into its own section, so the project comes out the same whatever
+// the thread count.
 class CProjectFileReader
 {
 public:
@@ -68,6 +69,9 @@ public:
     void readAddressBlocks(CCorvaneProject *cProject) const;
     // False when canceled (then no section is added).
     bool readSections(CCorvaneProject *cProject) const;
+    // One section group of "segments.dat", without its events.
+    static std::unique_ptr<CInspectionSegment> readSection(CIniReader &cReader, const QString &sGroup,
+                                                           CCorvaneProject *cProject);
     void readEvents(CInspectionSegment *cSection) const;
 
     // The "property" array of the reader's current group.
