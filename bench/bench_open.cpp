@@ -212,11 +212,11 @@ int runMatrix(int iRounds)
         };
         const auto mb = [](long lKb) { return double(lKb) * 1024.0 / 1e6; };
         const double dLimit = 1.5 * double(iBytes) / 1e6 + 60.0;
-        std::printf("%5d x %-5d %8.1f | %7lld / %7.1f | %7lld / %7.1f | %7lld / %7.1f | %-11.3f %-11.3f | %8.1f %-10.2f\n",
-                    size.iSections, size.iEvents, double(iBytes) / 1e6, static_cast<long long>(facade.iMs),
-                    mb(facade.lPeakKb), static_cast<long long>(reader.iMs), mb(reader.lPeakKb),
-                    static_cast<long long>(bare.iMs), mb(bare.lPeakKb), ratio(facade), ratio(reader), dLimit,
-                    mb(facade.lPeakKb) / dLimit);
+        std::printf(
+            "%5d x %-5d %8.1f | %7lld / %7.1f | %7lld / %7.1f | %7lld / %7.1f | %-11.3f %-11.3f | %8.1f %-10.2f\n",
+            size.iSections, size.iEvents, double(iBytes) / 1e6, static_cast<long long>(facade.iMs), mb(facade.lPeakKb),
+            static_cast<long long>(reader.iMs), mb(reader.lPeakKb), static_cast<long long>(bare.iMs), mb(bare.lPeakKb),
+            ratio(facade), ratio(reader), dLimit, mb(facade.lPeakKb) / dLimit);
         std::fflush(stdout);
     }
     return 0;

@@ -22,11 +22,14 @@
 #include <memory>
 
 namespace {
-const char *const kTexts[] = {"Crack, longitudinal", "Crack, circumferential", "Fracture, multiple",
-                              "Deformation, vertical", "Root intrusion, fine", "Root mass",
-                              "Infiltration, seeping", "Deposits, attached encrustation", "Joint displaced, medium",
-                              "Connection defective", "Surface damage, spalling", "Obstacle, brick",
-                              "Start node|Manhole", "Water level 10 %", "Change of material"};
+const char *const kTexts[] = {"Crack, longitudinal",      "Crack, circumferential",
+                              "Fracture, multiple",       "Deformation, vertical",
+                              "Root intrusion, fine",     "Root mass",
+                              "Infiltration, seeping",    "Deposits, attached encrustation",
+                              "Joint displaced, medium",  "Connection defective",
+                              "Surface damage, spalling", "Obstacle, brick",
+                              "Start node|Manhole",       "Water level 10 %",
+                              "Change of material"};
 const char *const kCodes[] = {"BAB", "BAC", "BAA", "BBA", "BBB", "BDE", "BAJ", "BAH", "BAF", "BDB", "BCA", "AED"};
 
 std::unique_ptr<CCorvaneProject> makeProject(int iSections, int iEvents)
@@ -103,8 +106,8 @@ int main(int argc, char *argv[])
 
     // What a user types, keystroke by keystroke; "#n" sets the minimum
     // damage class, "<" erases a character, "" clears.
-    const QStringList keys{"c", "r", "a", "c", "k", "<", "<", "<", "<", "<", "1", "2", ".", "5", "", "r", "o",
-                           "o", "t", "#3", "#-1", "", "B", "A", "C", "", "#5", "#-1"};
+    const QStringList keys{"c", "r", "a", "c", "k", "<",  "<",   "<", "<", "<", "1", "2", ".",  "5",
+                           "",  "r", "o", "o", "t", "#3", "#-1", "",  "B", "A", "C", "",  "#5", "#-1"};
     qint64 iWorst = 0;
     qint64 iTotal = 0;
     int iStrokes = 0;
@@ -135,9 +138,10 @@ int main(int argc, char *argv[])
             const int iFound = plainPass(*cProject, sText.trimmed());
             iBaselineWorst = std::max(iBaselineWorst, baseline.elapsed());
             if (iRound == 0 || iRound == iRounds - 1)
-                std::printf("%d %-6s -> %-16s %7s: %4lld ms (plain text pass finds %d)\n", iRound + 1, qPrintable(sKey.isEmpty() ? QStringLiteral("clear") : sKey),
-                            qPrintable(QLatin1Char('"') + sText + QLatin1Char('"') +
-                                       (iClass >= 0 ? QStringLiteral(" DC>=%1").arg(iClass) : QString())),
+                std::printf("%d %-6s -> %-16s %7s: %4lld ms (plain text pass finds %d)\n", iRound + 1,
+                            qPrintable(sKey.isEmpty() ? QStringLiteral("clear") : sKey),
+                            qPrintable(QLatin1Char('"') + sText + QLatin1Char('"')
+                                       + (iClass >= 0 ? QStringLiteral(" DC>=%1").arg(iClass) : QString())),
                             qPrintable(cTree.matchesText()), static_cast<long long>(iMs), iFound);
             iWorst = std::max(iWorst, iMs);
             iTotal += iMs;

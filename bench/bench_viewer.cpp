@@ -85,8 +85,7 @@ Start timeChild(const QString &sInstallation, const QString &sProject)
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer timer;
     timer.start();
-    process.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--child"), sInstallation, sProject});
+    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), sInstallation, sProject});
     Start start;
     QByteArray output;
     while (!output.contains('\n') && process.waitForReadyRead(120000))

@@ -651,8 +651,7 @@ bool CIniDocument::fullKeyEquals(const Entry &entry, QStringView sPrefix, QStrin
 {
     const QStringView sSection(m_sections[entry.uSection].sName);
     if (sSection.size() <= sPrefix.size()) {
-        return sSection == sPrefix.first(sSection.size())
-               && keyEquals(entry, sPrefix.sliced(sSection.size()), sKey);
+        return sSection == sPrefix.first(sSection.size()) && keyEquals(entry, sPrefix.sliced(sSection.size()), sKey);
     }
     const qsizetype iInKey = sSection.size() - sPrefix.size();
     return iInKey <= sKey.size() && sSection.first(sPrefix.size()) == sPrefix

@@ -31,13 +31,11 @@ QString normalizedKey(const QString &sKey)
 }
 } // namespace
 
-CIniReader::CIniReader()
-    : m_uPrefixHash(CIniDocument::hashOf(QStringView()))
+CIniReader::CIniReader() : m_uPrefixHash(CIniDocument::hashOf(QStringView()))
 {
 }
 
-CIniReader::CIniReader(const QString &sPath)
-    : CIniReader()
+CIniReader::CIniReader(const QString &sPath) : CIniReader()
 {
     const QFileInfo info(sPath);
     // No document at all for a directory or a missing file: every query then
@@ -100,7 +98,8 @@ void CIniReader::prefixChanged()
     // follows the prefix it was entered with.
     if (!m_levels.empty() && !m_levels.back().sName.isEmpty()) {
         const Level &level = m_levels.back();
-        m_uPrefixHash = CIniDocument::hashOf(QStringView(m_sGroupPrefix).sliced(level.iPrefixBefore), level.uHashBefore);
+        m_uPrefixHash =
+            CIniDocument::hashOf(QStringView(m_sGroupPrefix).sliced(level.iPrefixBefore), level.uHashBefore);
         return;
     }
     m_uPrefixHash = CIniDocument::hashOf(m_sGroupPrefix, CIniDocument::hashOf(QStringView()));

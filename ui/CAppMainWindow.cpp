@@ -2,10 +2,10 @@
 
 #include "app/CApplicationContext.h"
 #include "app/units/Units.h"
+#include "metadata/CInspectionStandard.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
-#include "metadata/CInspectionStandard.h"
 #include "queries/CSharedTranslations.h"
 #include "storage/CProjectOpenProgress.h"
 #include "storage/CProjectRuntimeData.h"

@@ -19,7 +19,9 @@ bool hasDigit(const QString &sText)
 }
 } // namespace
 
-CProjectTreeModel::CProjectTreeModel(QObject *parent) : QAbstractItemModel(parent) {}
+CProjectTreeModel::CProjectTreeModel(QObject *parent) : QAbstractItemModel(parent)
+{
+}
 
 CProjectTreeModel::~CProjectTreeModel() = default;
 
@@ -103,8 +105,7 @@ void CProjectTreeModel::setFilter(const QString &sText, int iMinimumClass)
     endResetModel();
 }
 
-bool CProjectTreeModel::matches(int iSection, int iEvent, const QString &sText, bool bPosition,
-                                TextMemo &memo) const
+bool CProjectTreeModel::matches(int iSection, int iEvent, const QString &sText, bool bPosition, TextMemo &memo) const
 {
     if (m_iMinimumClass >= 0 && damageRank(iSection, iEvent) < m_iMinimumClass)
         return false;
@@ -263,8 +264,7 @@ QModelIndex CProjectTreeModel::index(int iRow, int iColumn, const QModelIndex &c
     if (!m_cProject || iColumn != 0 || iRow < 0)
         return QModelIndex();
     switch (kindOf(cParent)) {
-    case 0:
-        return iRow == 0 ? indexFor(0, m_cProject, CDataCoreObject::KindProject) : QModelIndex();
+    case 0: return iRow == 0 ? indexFor(0, m_cProject, CDataCoreObject::KindProject) : QModelIndex();
     case CDataCoreObject::KindProject: {
         const CInspectionSegment *cSection = sectionAtRow(iRow);
         return cSection ? indexFor(iRow, cSection, CDataCoreObject::KindSection) : QModelIndex();
@@ -277,8 +277,7 @@ QModelIndex CProjectTreeModel::index(int iRow, int iColumn, const QModelIndex &c
         const CInspectionEvent *cEvent = cSection->events()->at(eventAt(iSection, iRow));
         return cEvent ? indexFor(iRow, cEvent, CDataCoreObject::KindEvent) : QModelIndex();
     }
-    default:
-        return QModelIndex();
+    default: return QModelIndex();
     }
 }
 
@@ -287,8 +286,7 @@ QModelIndex CProjectTreeModel::parent(const QModelIndex &cIndex) const
     if (!m_cProject)
         return QModelIndex();
     switch (kindOf(cIndex)) {
-    case CDataCoreObject::KindSection:
-        return indexFor(0, m_cProject, CDataCoreObject::KindProject);
+    case CDataCoreObject::KindSection: return indexFor(0, m_cProject, CDataCoreObject::KindProject);
     case CDataCoreObject::KindEvent: {
         const CInspectionSegment *cSection = static_cast<const CInspectionEvent *>(objectOf(cIndex))->section();
         const int iSection = sectionIndexOf(cSection);
@@ -297,8 +295,7 @@ QModelIndex CProjectTreeModel::parent(const QModelIndex &cIndex) const
         const int iRow = m_bFiltered ? m_sectionRows[static_cast<size_t>(iSection)] : iSection;
         return indexFor(iRow, cSection, CDataCoreObject::KindSection);
     }
-    default:
-        return QModelIndex();
+    default: return QModelIndex();
     }
 }
 
@@ -307,14 +304,12 @@ int CProjectTreeModel::rowCount(const QModelIndex &cParent) const
     if (!m_cProject || cParent.column() > 0)
         return 0;
     switch (kindOf(cParent)) {
-    case 0:
-        return 1;
+    case 0: return 1;
     case CDataCoreObject::KindProject:
         return m_bFiltered ? static_cast<int>(m_shownSections.size()) : m_cProject->sectionCount();
     case CDataCoreObject::KindSection:
         return eventRows(sectionIndexOf(static_cast<const CInspectionSegment *>(objectOf(cParent))));
-    default:
-        return 0;
+    default: return 0;
     }
 }
 
@@ -337,12 +332,9 @@ QVariant CProjectTreeModel::data(const QModelIndex &cIndex, int iRole) const
     switch (iRole) {
     case Qt::DisplayRole:
         switch (iKind) {
-        case CDataCoreObject::KindProject:
-            return static_cast<const CCorvaneProject *>(cObject)->name();
-        case CDataCoreObject::KindSection:
-            return static_cast<const CInspectionSegment *>(cObject)->name();
-        default:
-            return eventItemText(*static_cast<const CInspectionEvent *>(cObject), m_sTextDelimiter);
+        case CDataCoreObject::KindProject: return static_cast<const CCorvaneProject *>(cObject)->name();
+        case CDataCoreObject::KindSection: return static_cast<const CInspectionSegment *>(cObject)->name();
+        default: return eventItemText(*static_cast<const CInspectionEvent *>(cObject), m_sTextDelimiter);
         }
     case KindRole:
         switch (iKind) {
@@ -350,10 +342,8 @@ QVariant CProjectTreeModel::data(const QModelIndex &cIndex, int iRole) const
         case CDataCoreObject::KindSection: return int(ItemSection);
         default: return int(ItemEvent);
         }
-    case ObjectRole:
-        return QVariant::fromValue(const_cast<void *>(static_cast<const void *>(cObject)));
-    default:
-        return QVariant();
+    case ObjectRole: return QVariant::fromValue(const_cast<void *>(static_cast<const void *>(cObject)));
+    default: return QVariant();
     }
 }
 

@@ -8,21 +8,18 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 CProjectTreeView::CProjectTreeView(QWidget *parent)
-    : QTreeView(parent),
-      m_cModel(new CProjectTreeModel(this)),
-      m_cSearchBar(new QWidget(this)),
-      m_cSearch(new QLineEdit(m_cSearchBar)),
-      m_cDamageClass(new QComboBox(m_cSearchBar)),
+    : QTreeView(parent), m_cModel(new CProjectTreeModel(this)), m_cSearchBar(new QWidget(this)),
+      m_cSearch(new QLineEdit(m_cSearchBar)), m_cDamageClass(new QComboBox(m_cSearchBar)),
       m_cMatches(new QLabel(m_cSearch))
 {
     setModel(m_cModel);
@@ -50,14 +47,15 @@ CProjectTreeView::CProjectTreeView(QWidget *parent)
     cLayout->addWidget(m_cDamageClass, 0, Qt::AlignLeft);
     m_cSearch->installEventFilter(this);
 
-    const struct {
+    const struct
+    {
         const char *pszName;
         QKeySequence cKeys;
         void (CProjectTreeView::*slot)();
-    } actions[] = {{"actionFind", QKeySequence(Qt::CTRL | Qt::Key_F), &CProjectTreeView::onactionFindTriggered},
-                   {"actionFindNext", QKeySequence(Qt::Key_F3), &CProjectTreeView::onactionFindNextTriggered},
-                   {"actionFindPrevious", QKeySequence(Qt::SHIFT | Qt::Key_F3),
-                    &CProjectTreeView::onactionFindPreviousTriggered}};
+    } actions[] = {
+        {"actionFind", QKeySequence(Qt::CTRL | Qt::Key_F), &CProjectTreeView::onactionFindTriggered},
+        {"actionFindNext", QKeySequence(Qt::Key_F3), &CProjectTreeView::onactionFindNextTriggered},
+        {"actionFindPrevious", QKeySequence(Qt::SHIFT | Qt::Key_F3), &CProjectTreeView::onactionFindPreviousTriggered}};
     for (const auto &action : actions) {
         auto *cAction = new QAction(this);
         cAction->setObjectName(QLatin1String(action.pszName));
@@ -187,10 +185,10 @@ void CProjectTreeView::applySearch()
 void CProjectTreeView::updateMatchesText()
 {
     const QLocale cLocale;
-    m_cMatches->setText(m_cModel->isFiltered() ? tr("%1 of %2")
-                                                     .arg(cLocale.toString(m_cModel->matchCount()),
-                                                          cLocale.toString(m_cModel->eventCount()))
-                                               : QString());
+    m_cMatches->setText(
+        m_cModel->isFiltered()
+            ? tr("%1 of %2").arg(cLocale.toString(m_cModel->matchCount()), cLocale.toString(m_cModel->eventCount()))
+            : QString());
     // The count sits at the right end of the field, where no text runs.
     const int iWidth = m_cMatches->text().isEmpty() ? 0 : m_cMatches->sizeHint().width();
     m_cSearch->setTextMargins(0, 0, iWidth > 0 ? iWidth + 4 : 0, 0);

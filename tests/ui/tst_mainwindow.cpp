@@ -12,10 +12,10 @@
 #include "storage/IProjectOpenObserver.h"
 #include "storage/StorageErrors.h"
 #include "ui/CAppMainWindow.h"
-#include "ui/CPrintoutSettingsDialog.h"
 #include "ui/CDataCoreObjectDisplayWidget.h"
 #include "ui/CMediaPlayer.h"
 #include "ui/CPhotoLabel.h"
+#include "ui/CPrintoutSettingsDialog.h"
 #include "ui/CProjectTreeModel.h"
 #include "ui/CProjectTreeView.h"
 #include "ui/CViewerSettings.h"
@@ -31,15 +31,15 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QStatusBar>
-#include <QTranslator>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <atomic>
@@ -232,10 +232,7 @@ private:
     // The tree's items by their rows: the project, a section, an event.
     QModelIndex projectItem() { return tree()->model()->index(0, 0); }
     QModelIndex sectionItem(int iSection) { return tree()->model()->index(iSection, 0, projectItem()); }
-    QModelIndex eventItem(int iSection, int iEvent)
-    {
-        return tree()->model()->index(iEvent, 0, sectionItem(iSection));
-    }
+    QModelIndex eventItem(int iSection, int iEvent) { return tree()->model()->index(iEvent, 0, sectionItem(iSection)); }
     int topLevelItemCount() { return tree()->model()->rowCount(); }
 
     void openTestProject()

@@ -50,7 +50,7 @@ QString dump(const CProjectTreeView &cTree)
     QString sOut;
     std::function<void(const QModelIndex &, int)> cVisit = [&](const QModelIndex &cIndex, int iDepth) {
         sOut += QString(iDepth * 2, QLatin1Char(' ')) + (cTree.isExpanded(cIndex) ? "+" : "-")
-            + cIndex.data().toString() + QStringLiteral(" [%1]\n").arg(cIndex.data(Qt::UserRole).toInt());
+                + cIndex.data().toString() + QStringLiteral(" [%1]\n").arg(cIndex.data(Qt::UserRole).toInt());
         for (int i = 0; i < cModel->rowCount(cIndex); ++i)
             cVisit(cModel->index(i, 0, cIndex), iDepth + 1);
     };
@@ -261,7 +261,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(iNextKey));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, Qt::ShiftModifier);
         QCOMPARE(cSelected, QList<const void *>({cEvents->at(0), cEvents->at(1), cEvents->at(0)}));
-        QCOMPARE(cTree.currentIndex().data(Qt::UserRole + 1).value<void *>(), static_cast<const void *>(cEvents->at(0)));
+        QCOMPARE(cTree.currentIndex().data(Qt::UserRole + 1).value<void *>(),
+                 static_cast<const void *>(cEvents->at(0)));
 
         // Escape shows everything again; the current event stays, and no
         // selection is sent for it.

@@ -75,7 +75,8 @@ QString shown(const CProjectTreeModel &cModel)
             const QModelIndex cEvent = cModel.index(e, 0, cSection);
             cEvents << cEvent.data().toString() + (cEvent.parent() == cSection ? "" : " (wrong parent)");
         }
-        cSections << cSection.data().toString() + QLatin1Char('[') + cEvents.join(QStringLiteral(", ")) + QLatin1Char(']');
+        cSections << cSection.data().toString() + QLatin1Char('[') + cEvents.join(QStringLiteral(", "))
+                         + QLatin1Char(']');
     }
     return cSections.join(QLatin1Char(' '));
 }
@@ -104,29 +105,27 @@ private slots:
             << "S1[0.00 m Start node, 12.50 m Crack, longitudinal, 13.00 m Root intrusion, 112.50 m crack "
                "circumferential] S2[2.25 m Deformation, 7.00 m Joint offset] S3 without events[]"
             << 6 << false;
-        QTest::addRow("text, ignoring case") << "CRACK" << -1
-                                             << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential]"
-                                             << 2 << true;
+        QTest::addRow("text, ignoring case")
+            << "CRACK" << -1 << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential]" << 2 << true;
         QTest::addRow("code") << "ba" << -1
                               << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential] "
                                  "S2[2.25 m Deformation, 7.00 m Joint offset]"
                               << 4 << true;
-        QTest::addRow("position") << "12.5" << -1
-                                  << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential]" << 2 << true;
-        QTest::addRow("position as shown, with its unit") << "12.50 m" << -1
-                                                          << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential]"
-                                                          << 2 << true;
+        QTest::addRow("position") << "12.5" << -1 << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential]"
+                                  << 2 << true;
+        QTest::addRow("position as shown, with its unit")
+            << "12.50 m" << -1 << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential]" << 2 << true;
         QTest::addRow("a unit alone matches texts, no position")
             << " m " << -1 << "S1[0.00 m Start node, 112.50 m crack circumferential] S2[2.25 m Deformation]" << 3
             << true;
-        QTest::addRow("the whole text, also behind the delimiter") << "manhole" << -1
-                                                                   << "S1[0.00 m Start node]" << 1 << true;
-        QTest::addRow("blanks around the text are ignored") << "  root " << -1 << "S1[13.00 m Root intrusion]"
-                                                            << 1 << true;
+        QTest::addRow("the whole text, also behind the delimiter")
+            << "manhole" << -1 << "S1[0.00 m Start node]" << 1 << true;
+        QTest::addRow("blanks around the text are ignored")
+            << "  root " << -1 << "S1[13.00 m Root intrusion]" << 1 << true;
         QTest::addRow("nothing matches") << "zzz" << -1 << "" << 0 << true;
         QTest::addRow("minimum damage class, code before value")
-            << "" << 3 << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential] S2[2.25 m Deformation]"
-            << 3 << true;
+            << "" << 3 << "S1[12.50 m Crack, longitudinal, 112.50 m crack circumferential] S2[2.25 m Deformation]" << 3
+            << true;
         QTest::addRow("lowest class keeps only classified events")
             << "" << 0
             << "S1[0.00 m Start node, 12.50 m Crack, longitudinal, 13.00 m Root intrusion, 112.50 m crack "
@@ -196,18 +195,17 @@ private slots:
             << "ba" << true << ""
             << QStringList{"12.50 m Crack, longitudinal", "112.50 m crack circumferential", "2.25 m Deformation",
                            "7.00 m Joint offset", "12.50 m Crack, longitudinal"};
-        QTest::addRow("backward from the project") << "ba" << false << "project"
-                                                   << QStringList{"7.00 m Joint offset", "2.25 m Deformation",
-                                                                  "112.50 m crack circumferential"};
-        QTest::addRow("forward from a section: its first") << "ba" << true << "section 1"
-                                                           << QStringList{"2.25 m Deformation"};
-        QTest::addRow("backward from a section: the one before it") << "ba" << false << "section 1"
-                                                                    << QStringList{"112.50 m crack circumferential"};
-        QTest::addRow("a single match finds itself") << "root" << true << "event 0 0"
-                                                     << QStringList{"13.00 m Root intrusion", "13.00 m Root intrusion"};
+        QTest::addRow("backward from the project")
+            << "ba" << false << "project"
+            << QStringList{"7.00 m Joint offset", "2.25 m Deformation", "112.50 m crack circumferential"};
+        QTest::addRow("forward from a section: its first")
+            << "ba" << true << "section 1" << QStringList{"2.25 m Deformation"};
+        QTest::addRow("backward from a section: the one before it")
+            << "ba" << false << "section 1" << QStringList{"112.50 m crack circumferential"};
+        QTest::addRow("a single match finds itself")
+            << "root" << true << "event 0 0" << QStringList{"13.00 m Root intrusion", "13.00 m Root intrusion"};
         QTest::addRow("without a filter, every event, past empty sections")
-            << "" << true << "event 1 1"
-            << QStringList{"0.00 m Start node", "12.50 m Crack, longitudinal"};
+            << "" << true << "event 1 1" << QStringList{"0.00 m Start node", "12.50 m Crack, longitudinal"};
         QTest::addRow("no match, nowhere to go") << "zzz" << true << "" << QStringList{""};
     }
 
@@ -276,10 +274,10 @@ private slots:
         QTest::addRow("long text") << sLong << "|" << QString(iMax, QLatin1Char('a')) + sEllipsis;
         QTest::addRow("exactly the limit") << sLong.left(iMax) << "|" << sLong.left(iMax);
         QTest::addRow("delimiter before the limit") << sLong.left(50) + "|" + sLong << "|" << sLong.left(50);
-        QTest::addRow("delimiter just after the limit")
-            << sLong.left(iMax) + "|b" << "|" << sLong.left(iMax);
-        QTest::addRow("delimiter far beyond the limit")
-            << sLong.left(iMax + 10) + "|b" << "|" << QString(iMax, QLatin1Char('a')) + sEllipsis;
+        QTest::addRow("delimiter just after the limit") << sLong.left(iMax) + "|b"
+                                                        << "|" << sLong.left(iMax);
+        QTest::addRow("delimiter far beyond the limit") << sLong.left(iMax + 10) + "|b"
+                                                        << "|" << QString(iMax, QLatin1Char('a')) + sEllipsis;
         QString sSurrogates = sLong.left(iMax - 1) + QString::fromUtf8("\xF0\x9F\x9A\xBD") + "tail";
         QTest::addRow("no half character at the cut") << sSurrogates << "" << sLong.left(iMax - 1) + sEllipsis;
     }

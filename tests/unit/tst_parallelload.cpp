@@ -97,12 +97,13 @@ QString writeAwkwardProject(const QString &sDirectory)
         cSection.iId = iSection;
         cSection.sName = QStringLiteral("Section %1").arg(iSection);
         cSection.videoFiles << QStringLiteral("s%1.mpg").arg(iSection);
-        cSection.properties = {{4, QStringLiteral("D"), QStringLiteral("in")}, {4, QStringLiteral("dup"), QString()},
+        cSection.properties = {{4, QStringLiteral("D"), QStringLiteral("in")},
+                               {4, QStringLiteral("dup"), QString()},
                                {6, QStringLiteral("300"), QString()}};
         const int iEvents = static_cast<int>(cRandom.bounded(0, 60));
         for (int e = 0; e < iEvents; ++e) {
             ProjectWriter::Event cEvent;
-            cEvent.iId = static_cast<int>(cRandom.bounded(1, 30)); // duplicates on purpose
+            cEvent.iId = static_cast<int>(cRandom.bounded(1, 30));    // duplicates on purpose
             cEvent.dMeterValue = double(cRandom.bounded(0, 8)) * 0.5; // many ties
             cEvent.sText = texts.at(static_cast<int>(cRandom.bounded(0, texts.size())));
             cEvent.sAbbreviation = QStringLiteral("BA%1").arg(QChar(u'A' + int(cRandom.bounded(0, 4))));
