@@ -319,6 +319,13 @@ void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *c
     cReader.endArray();
     if (eMode == ReplaceProperties)
         cList->assign(tBuilder);
+    // A huge value (only a hostile file has one) leaves no huge buffers.
+    constexpr qsizetype kKeptCapacity = 64 * 1024;
+    if (tsValue.capacity() > kKeptCapacity || tsCode.capacity() > kKeptCapacity) {
+        tsValue = QString();
+        tsCode = QString();
+        tBuilder = CPropertyList::Builder();
+    }
 }
 
 int CProjectFileReader::idOfGroupName(const QString &sGroup)

@@ -90,8 +90,8 @@
         <translation>%1 von %2 Dateien gelesen</translation>
     </message>
     <message>
-        <source>Reading the project file</source>
-        <translation>Die Projektdatei wird gelesen</translation>
+        <source>Reading the sections</source>
+        <translation>Die Haltungen werden gelesen</translation>
     </message>
     <message>
         <source>Opening &quot;%1&quot;</source>

@@ -28,6 +28,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QMimeData>
@@ -40,6 +41,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 CAppMainWindow *g_cMainWindow = nullptr;
@@ -324,6 +326,12 @@ int CAppMainWindow::openInBackground(IPersistenceFacade &cFacade, const QString 
     m_cOpenProgress = nullptr;
     actionOpen->setEnabled(true);
     menuOpenRecent->setEnabled(!m_cSettings->recentProjects().isEmpty());
+    // Closed during an open at start, before the program's event loop ran:
+    // the quit that closing asked for went to the loop of the open, so it
+    // is asked for again.
+    if (std::exchange(m_bClosedWhileOpening, false) && QGuiApplication::quitOnLastWindowClosed()
+        && !isVisible())
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     // A Cancel that came too late to stop the reading still wins.
     if (cProgress.isCanceled()) {
         if (iResult == StorageError::Success && cOpened)
@@ -343,7 +351,7 @@ void CAppMainWindow::updateOpenProgress(QProgressDialog &cDialog, const CProject
     const QLocale cLocale;
     // Until the section file is read the number of files is not known.
     const QString sCount = iTotal > 0 ? tr("%1 of %2 files read").arg(cLocale.toString(iRead), cLocale.toString(iTotal))
-                                      : tr("Reading the project file");
+                                      : tr("Reading the sections");
     cDialog.setLabelText(tr("Opening \"%1\"").arg(sName) + QLatin1Char('\n') + sCount);
     cDialog.setMaximum(iTotal);
     cDialog.setValue(iRead);
@@ -631,8 +639,10 @@ void CAppMainWindow::saveWindowState() const
 void CAppMainWindow::closeEvent(QCloseEvent *cEvent)
 {
     // Quitting while a project loads stops the loading.
-    if (m_cOpenProgress)
+    if (m_cOpenProgress) {
         m_cOpenProgress->cancel();
+        m_bClosedWhileOpening = true;
+    }
     saveWindowState();
     QMainWindow::closeEvent(cEvent);
 }

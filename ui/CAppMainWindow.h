@@ -123,6 +123,7 @@ private:
     QLabel *m_cStatusReport = nullptr;
     // The open that is running, or null.
     CProjectOpenProgress *m_cOpenProgress = nullptr;
+    bool m_bClosedWhileOpening = false;
     DirectoryChooser m_directoryChooser;
     SaveFileNameProvider m_saveFileNameProvider;
     UrlOpener m_urlOpener;
