@@ -1,5 +1,7 @@
 #include "model/CPropertyList.h"
 
+#include "model/CPropertyStore.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -39,7 +41,7 @@ int CPropertyList::count() const
     return static_cast<int>(isCompact() ? header().uCount : m_properties.size());
 }
 
-void CPropertyList::assign(const Builder &cBuilder)
+void CPropertyList::assign(const Builder &cBuilder, CPropertyStore *cStore)
 {
     clear();
     if (cBuilder.m_entries.empty())
@@ -60,7 +62,11 @@ void CPropertyList::assign(const Builder &cBuilder)
     }
     const size_t uRows = cBuilder.m_entries.size();
     const size_t uTextBytes = cBuilder.m_texts.size() * (cBuilder.m_bWide ? 2 : 1);
-    m_block.reset(new std::byte[sizeof(Header) + uRows * sizeof(Row) + uTextBytes]);
+    const size_t uBlockSize = sizeof(Header) + uRows * sizeof(Row) + uTextBytes;
+    if (cStore)
+        m_block = std::unique_ptr<std::byte[], BlockDeleter>(cStore->allocate(uBlockSize), BlockDeleter{false});
+    else
+        m_block = std::unique_ptr<std::byte[], BlockDeleter>(new std::byte[uBlockSize], BlockDeleter{true});
     const Header cHeader{static_cast<quint32>(uRows), cBuilder.m_bWide ? kWideTexts : 0u};
     std::memcpy(m_block.get(), &cHeader, sizeof(Header));
     std::byte *pRows = m_block.get() + sizeof(Header);

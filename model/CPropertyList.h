@@ -24,6 +24,19 @@
 // const look-ups, so a list must not be read from two threads before it is
 // complete (the reader fills each list on one thread; afterwards only the
 // GUI thread reads them).
+class CPropertyStore;
+
+// Frees a property list's compact block unless a store holds it.
+struct CPropertyBlockDeleter
+{
+    bool bOwned = true;
+    void operator()(std::byte *pBlock) const
+    {
+        if (bOwned)
+            delete[] pBlock;
+    }
+};
+
 class CPropertyList
 {
 public:
@@ -58,8 +71,10 @@ public:
     // Takes ownership; the very same object is never listed twice.
     void add(CProperty *cProperty);
     void add(std::unique_ptr<CProperty> cProperty) { add(cProperty.release()); }
-    // Replaces the contents by the builder's properties, kept compactly.
-    void assign(const Builder &cBuilder);
+    // Replaces the contents by the builder's properties, kept compactly: in
+    // a block of the store when one is given (which must outlive the list),
+    // else in a block of the list's own.
+    void assign(const Builder &cBuilder, CPropertyStore *cStore = nullptr);
 
     int count() const;
     int idAt(int iIndex) const;
@@ -103,7 +118,8 @@ private:
     void expand() const;
     void indexPosition(int iId, int iPosition) const;
 
-    mutable std::unique_ptr<std::byte[]> m_block;
+    using BlockDeleter = CPropertyBlockDeleter;
+    mutable std::unique_ptr<std::byte[], BlockDeleter> m_block;
     mutable std::vector<std::unique_ptr<CProperty>> m_properties;
 
     // Long lists (only damaged or hostile files have them) get an index so

@@ -6,6 +6,7 @@
 #include "model/CInspectionSegment.h"
 #include "model/CProperty.h"
 #include "model/CPropertyList.h"
+#include "model/CPropertyStore.h"
 #include "storage/CIniReader.h"
 #include "storage/IProjectOpenObserver.h"
 #include "storage/PathUtils.h"
@@ -40,29 +41,30 @@ const QString kVideoMinute = QStringLiteral("video-minute");
 const QString kVideoSecond = QStringLiteral("video-second");
 const QString kInclinationFile = QStringLiteral("inclinationfile");
 
-// Runs work(i) for every i from 0 to iCount - 1 on up to iThreads threads,
-// the calling one included, and returns when all are done. Indexes are
-// handed out one at a time; once stop() is true no further one is.
+// Runs work(i, iWorker) for every i from 0 to iCount - 1 on up to iThreads
+// threads, the calling one included, and returns when all are done; iWorker
+// (0 to iThreads - 1) tells the threads apart. Indexes are handed out one
+// at a time; once stop() is true no further one is.
 template <typename Work, typename Stop>
 void forEachIndex(int iCount, int iThreads, const Work &work, const Stop &stop)
 {
     std::atomic<int> iNext{0};
-    const auto drain = [&] {
+    const auto drain = [&](int iWorker) {
         for (int i = iNext.fetch_add(1); i < iCount && !stop(); i = iNext.fetch_add(1))
-            work(i);
+            work(i, iWorker);
     };
     const int iHelpers = std::min(iThreads, iCount) - 1;
     if (iHelpers <= 0) {
-        drain();
+        drain(0);
         return;
     }
     // A pool of its own: the helpers never wait behind other work of the
     // program, and its threads end with it.
     QThreadPool cPool;
     cPool.setMaxThreadCount(iHelpers);
-    for (int i = 0; i < iHelpers; ++i)
-        cPool.start(drain);
-    drain();
+    for (int i = 1; i <= iHelpers; ++i)
+        cPool.start([&drain, i] { drain(i); });
+    drain(0);
     cPool.waitForDone();
 }
 
@@ -191,12 +193,12 @@ void CProjectFileReader::readAddressBlocks(CCorvaneProject *cProject) const
 }
 
 std::unique_ptr<CInspectionSegment> CProjectFileReader::readSection(CIniReader &cReader, const QString &sGroup,
-                                                                    CCorvaneProject *cProject)
+                                                                    CCorvaneProject *cProject, CPropertyStore *cStore)
 {
     cReader.beginGroup(sGroup);
     const QString sName = cReader.text(kName);
     auto cProperties = std::make_unique<CPropertyList>();
-    readPropertyArray(cReader, cProperties.get(), ReplaceProperties);
+    readPropertyArray(cReader, cProperties.get(), ReplaceProperties, cStore);
     auto cSection = std::make_unique<CInspectionSegment>(cProject, cProperties.release(), idOfGroupName(sGroup));
     cSection->setName(sName);
     cSection->setInclinationFile(cReader.text(kInclinationFile));
@@ -214,9 +216,14 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
 {
     // Two rounds on several threads, each filling only its own section: the
     // section groups from the one parsed "segments.dat", which is let go
-    // before the event files are read, one file per section.
-    std::vector<std::unique_ptr<CInspectionSegment>> sections;
+    // before the event files are read, one file per section. Each thread
+    // puts its property lists into a store of its own, which the project
+    // keeps (declared before the sections, so it outlives them here too).
     const int iThreads = threadCount(m_cOptions);
+    std::vector<std::unique_ptr<CPropertyStore>> stores;
+    for (int i = 0; i < iThreads; ++i)
+        stores.push_back(std::make_unique<CPropertyStore>());
+    std::vector<std::unique_ptr<CInspectionSegment>> sections;
     const auto stop = [this] { return isCanceled(); };
     {
         const CIniReader segments(segmentsFilePath(m_sDirectory));
@@ -224,9 +231,10 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
         sections.resize(static_cast<size_t>(groups.size()));
         forEachIndex(
             static_cast<int>(groups.size()), iThreads,
-            [&](int i) {
+            [&](int i, int iWorker) {
                 CIniReader reader = segments.sharedReader();
-                sections[static_cast<size_t>(i)] = readSection(reader, groups.at(i), cProject);
+                sections[static_cast<size_t>(i)] =
+                    readSection(reader, groups.at(i), cProject, stores[static_cast<size_t>(iWorker)].get());
             },
             stop);
     }
@@ -238,8 +246,8 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
 
     forEachIndex(
         static_cast<int>(sections.size()), iThreads,
-        [&](int i) {
-            readEvents(sections[static_cast<size_t>(i)].get());
+        [&](int i, int iWorker) {
+            readEvents(sections[static_cast<size_t>(i)].get(), stores[static_cast<size_t>(iWorker)].get());
             fileRead();
         },
         stop);
@@ -248,10 +256,12 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
 
     for (auto &cSection : sections)
         cProject->addSection(cSection.release());
+    for (auto &cStore : stores)
+        cProject->adoptPropertyStore(std::move(cStore));
     return true;
 }
 
-void CProjectFileReader::readEvents(CInspectionSegment *cSection) const
+void CProjectFileReader::readEvents(CInspectionSegment *cSection, CPropertyStore *cStore) const
 {
     CIniReader reader(eventFilePath(m_sDirectory, cSection->id()));
     const QStringList groups = reader.childGroups();
@@ -276,7 +286,7 @@ void CProjectFileReader::readEvents(CInspectionSegment *cSection) const
         const unsigned int uiMinute = reader.toUInt(kVideoMinute);
         const unsigned int uiSecond = reader.toUInt(kVideoSecond);
         auto cProperties = std::make_unique<CPropertyList>();
-        readPropertyArray(reader, cProperties.get(), ReplaceProperties);
+        readPropertyArray(reader, cProperties.get(), ReplaceProperties, cStore);
         reader.endGroup();
 
         auto cEvent = std::make_unique<CInspectionEvent>(cSection, cProperties.release(), idOfGroupName(sGroup));
@@ -291,7 +301,8 @@ void CProjectFileReader::readEvents(CInspectionSegment *cSection) const
     }
 }
 
-void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *cList, PropertyMode eMode)
+void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *cList, PropertyMode eMode,
+                                           CPropertyStore *cStore)
 {
     if (!cList)
         return;
@@ -318,7 +329,7 @@ void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *c
     }
     cReader.endArray();
     if (eMode == ReplaceProperties)
-        cList->assign(tBuilder);
+        cList->assign(tBuilder, cStore);
     // A huge value (only a hostile file has one) leaves no huge buffers.
     constexpr qsizetype kKeptCapacity = 64 * 1024;
     if (tsValue.capacity() > kKeptCapacity || tsCode.capacity() > kKeptCapacity) {

@@ -11,6 +11,7 @@ class CCorvaneProject;
 class CIniReader;
 class CInspectionSegment;
 class CPropertyList;
+class CPropertyStore;
 class IProjectOpenObserver;
 
 // Master data of "project.dat" as the checks and the loads need it.
@@ -71,11 +72,13 @@ public:
     bool readSections(CCorvaneProject *cProject) const;
     // One section group of "segments.dat", without its events.
     static std::unique_ptr<CInspectionSegment> readSection(CIniReader &cReader, const QString &sGroup,
-                                                           CCorvaneProject *cProject);
-    void readEvents(CInspectionSegment *cSection) const;
+                                                           CCorvaneProject *cProject, CPropertyStore *cStore = nullptr);
+    // The lists go into the store when one is given (see CPropertyStore).
+    void readEvents(CInspectionSegment *cSection, CPropertyStore *cStore = nullptr) const;
 
     // The "property" array of the reader's current group.
-    static void readPropertyArray(CIniReader &cReader, CPropertyList *cList, PropertyMode eMode);
+    static void readPropertyArray(CIniReader &cReader, CPropertyList *cList, PropertyMode eMode,
+                                  CPropertyStore *cStore = nullptr);
     // Decimal id of a group name; anything else is 0.
     static int idOfGroupName(const QString &sGroup);
     // The thread count the options stand for.

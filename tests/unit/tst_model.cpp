@@ -2,6 +2,7 @@
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
+#include "model/CPropertyStore.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -249,19 +250,24 @@ void TestModel::longListsStayFast()
 
 void TestModel::compactListsAnswerAlike_data()
 {
-    // "id|value|code" per property, in list order.
+    // "id|value|code" per property, in list order; whether the block lies
+    // in a store (as the project reader puts it).
     QTest::addColumn<QStringList>("properties");
-    QTest::addRow("empty") << QStringList();
-    QTest::addRow("plain") << QStringList{"1|a|A", "2||", "7|seven|"};
-    QTest::addRow("repeated ids: the first answers") << QStringList{"4|first|F", "4|second|S", "0|zero|Z", "4|third|"};
-    QTest::addRow("Latin-1 and empty texts") << QStringList{"5|Straße|ß", "6||only code", "-3|neg|"};
-    QTest::addRow("beyond Latin-1") << QStringList{"1|Łódź|Ł", "2|plain|p", "3|\U0001F6BD|"};
+    QTest::addColumn<bool>("bStore");
+    QTest::addRow("empty") << QStringList() << false;
+    QTest::addRow("plain") << QStringList{"1|a|A", "2||", "7|seven|"} << false;
+    QTest::addRow("plain, in a store") << QStringList{"1|a|A", "2||", "7|seven|"} << true;
+    QTest::addRow("repeated ids: the first answers")
+        << QStringList{"4|first|F", "4|second|S", "0|zero|Z", "4|third|"} << false;
+    QTest::addRow("Latin-1 and empty texts") << QStringList{"5|Straße|ß", "6||only code", "-3|neg|"} << true;
+    QTest::addRow("beyond Latin-1") << QStringList{"1|Łódź|Ł", "2|plain|p", "3|\U0001F6BD|"} << true;
     QStringList cLong;
     for (int i = 0; i < 150; ++i)
         cLong << QStringLiteral("%1|v%2|c%2").arg(i % 70).arg(i);
-    QTest::addRow("long list with an index") << cLong;
+    QTest::addRow("long list with an index") << cLong << false;
+    QTest::addRow("long list with an index, in a store") << cLong << true;
     QTest::addRow("a text too long for a compact row")
-        << QStringList{"1|short|", QStringLiteral("2|%1|c").arg(QString(70000, QLatin1Char('v'))), "3||x"};
+        << QStringList{"1|short|", QStringLiteral("2|%1|c").arg(QString(70000, QLatin1Char('v'))), "3||x"} << true;
 }
 
 void TestModel::compactListsAnswerAlike()
@@ -269,7 +275,14 @@ void TestModel::compactListsAnswerAlike()
     // The reader fills lists compactly; they must answer as lists of
     // property objects answer, also once they have turned into objects.
     QFETCH(QStringList, properties);
+    QFETCH(bool, bStore);
+    // Blocks before and after, so that a list reaching beyond its own would
+    // answer wrongly.
+    CPropertyStore cStore;
     CPropertyList::Builder cBuilder;
+    CPropertyList cBefore;
+    cBuilder.append(9, QStringLiteral("before"), QStringLiteral("B"));
+    cBefore.assign(cBuilder, &cStore);
     cBuilder.append(1, QStringLiteral("left over"), QString()); // cleared below
     cBuilder.clear();
     CPropertyList objects;
@@ -283,7 +296,11 @@ void TestModel::compactListsAnswerAlike()
     }
     CPropertyList compact;
     compact.add(new CProperty(12345)); // replaced by the assignment
-    compact.assign(cBuilder);
+    compact.assign(cBuilder, bStore ? &cStore : nullptr);
+    CPropertyList cAfter;
+    cBuilder.clear();
+    cBuilder.append(8, QStringLiteral("after"), QString());
+    cAfter.assign(cBuilder, &cStore);
     const auto answers = [](const CPropertyList &list) {
         QStringList cAnswers{QString::number(list.count())};
         for (int i = -1; i <= list.count(); ++i)
@@ -317,6 +334,8 @@ void TestModel::compactListsAnswerAlike()
     QCOMPARE(compact.idAt(properties.size()), 100);
     QCOMPARE(compact.valueOf(100), QStringLiteral("late"));
     QCOMPARE(compact.findProperty(100), cAdded);
+    QCOMPARE(cBefore.valueOf(9), QStringLiteral("before"));
+    QCOMPARE(cAfter.valueOf(8), QStringLiteral("after"));
 }
 
 QTEST_GUILESS_MAIN(TestModel)
