@@ -1,5 +1,6 @@
 #include "model/CPropertyStore.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -8,32 +9,51 @@
 #endif
 
 namespace {
-// Chunks are the size of a large page and aligned to it.
+// Whole chunks are the size of a large page and aligned to it.
 constexpr size_t kChunkSize = size_t(2) << 20;
 constexpr size_t kAlignment = 8;
 } // namespace
 
 CPropertyStore::CPropertyStore() = default;
-CPropertyStore::~CPropertyStore() = default;
 
-void CPropertyStore::ChunkDeleter::operator()(std::byte *pChunk) const
+CPropertyStore::~CPropertyStore()
 {
-    std::free(pChunk);
+    for (const Chunk &chunk : m_chunks) {
+#ifdef __linux__
+        if (chunk.bMapped) {
+            munmap(chunk.pMemory, chunk.uSize);
+            continue;
+        }
+#endif
+        std::free(chunk.pMemory);
+    }
 }
 
 CPropertyStore::Chunk CPropertyStore::newChunk(size_t uSize)
 {
-    const bool bWhole = uSize == kChunkSize;
-    void *pMemory = bWhole ? std::aligned_alloc(kChunkSize, kChunkSize) : std::malloc(uSize);
+#ifdef __linux__
+    // Taken from the system and given back to it when the store goes (the
+    // heap would keep it), aligned to a large page: millions of small pages
+    // cost a fault each, and where the system offers large pages on
+    // request a chunk takes one.
+    if (uSize == kChunkSize) {
+        void *pMapped = mmap(nullptr, 2 * kChunkSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (pMapped != MAP_FAILED) {
+            auto *pBegin = static_cast<std::byte *>(pMapped);
+            const auto uAddress = reinterpret_cast<std::uintptr_t>(pBegin);
+            const size_t uHead = (kChunkSize - uAddress % kChunkSize) % kChunkSize;
+            if (uHead > 0)
+                munmap(pBegin, uHead);
+            munmap(pBegin + uHead + kChunkSize, kChunkSize - uHead);
+            madvise(pBegin + uHead, kChunkSize, MADV_HUGEPAGE);
+            return {pBegin + uHead, kChunkSize, true};
+        }
+    }
+#endif
+    void *pMemory = std::malloc(uSize);
     if (!pMemory)
         throw std::bad_alloc();
-#ifdef __linux__
-    // Millions of small pages cost a fault each; where the system offers
-    // large pages on request, a chunk takes one.
-    if (bWhole)
-        madvise(pMemory, kChunkSize, MADV_HUGEPAGE);
-#endif
-    return Chunk(static_cast<std::byte *>(pMemory));
+    return {static_cast<std::byte *>(pMemory), uSize, false};
 }
 
 std::byte *CPropertyStore::allocate(size_t uSize)
@@ -44,12 +64,12 @@ std::byte *CPropertyStore::allocate(size_t uSize)
     if (uSize > kChunkSize / 4) {
         m_chunks.push_back(newChunk(uSize));
         m_uReserved += uSize;
-        return m_chunks.back().get();
+        return m_chunks.back().pMemory;
     }
     if (uSize > m_uLeft) {
         m_chunks.push_back(newChunk(kChunkSize));
         m_uReserved += kChunkSize;
-        m_pFree = m_chunks.back().get();
+        m_pFree = m_chunks.back().pMemory;
         m_uLeft = kChunkSize;
     }
     std::byte *pBlock = m_pFree;

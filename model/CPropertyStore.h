@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <vector>
 
 // Memory for the compact blocks of many property lists (see CPropertyList),
@@ -26,15 +25,16 @@ public:
     size_t reservedBytes() const { return m_uReserved; }
 
 private:
-    struct ChunkDeleter
+    struct Chunk
     {
-        void operator()(std::byte *pChunk) const;
+        std::byte *pMemory;
+        size_t uSize;
+        bool bMapped; // straight from the system, else from the heap
     };
-    using Chunk = std::unique_ptr<std::byte, ChunkDeleter>;
     static Chunk newChunk(size_t uSize);
 
     std::vector<Chunk> m_chunks;
-    std::byte *m_pFree = nullptr; // in the last chunk
+    std::byte *m_pFree = nullptr; // in the last whole chunk
     size_t m_uLeft = 0;
     size_t m_uUsed = 0;
     size_t m_uReserved = 0;
