@@ -430,15 +430,19 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
     entry.uValueBegin = static_cast<quint32>(iValueBegin);
     entry.uValueSize = static_cast<quint32>(iValueEnd - iValueBegin);
     entry.uValueRank = static_cast<quint32>(section.sName.size());
+    // The common case, in one pass: the raw bytes are the key, "\" read
+    // as "/".
     quint64 uHash = section.uHash;
-    const bool bPlain = std::none_of(key.begin(), key.end(), [](char ch) { return uchar(ch) >= 0x80 || ch == '%'; });
+    bool bPlain = true;
+    for (const char ch : key) {
+        bPlain = bPlain && uchar(ch) < 0x80 && ch != '%';
+        uHash = hashUnit(uHash, keyUnit(ch));
+    }
     if (bPlain) {
-        // The common case: the raw bytes are the key, "\" read as "/".
         entry.uKeyBegin = static_cast<quint32>(key.data() - pData);
         entry.uKeySize = static_cast<quint32>(key.size());
-        for (const char ch : key)
-            uHash = hashUnit(uHash, keyUnit(ch));
     } else {
+        uHash = section.uHash;
         QString sKey = unescapedKey(key);
         uHash = hashUnits(uHash, sKey);
         entry.bDecodedKey = true;
@@ -651,7 +655,8 @@ bool CIniDocument::fullKeyEquals(const Entry &entry, QStringView sPrefix, QStrin
 {
     const QStringView sSection(m_sections[entry.uSection].sName);
     if (sSection.size() <= sPrefix.size()) {
-        return sSection == sPrefix.first(sSection.size()) && keyEquals(entry, sPrefix.sliced(sSection.size()), sKey);
+        return std::memcmp(sSection.data(), sPrefix.data(), size_t(sSection.size()) * sizeof(QChar)) == 0
+               && keyEquals(entry, sPrefix.sliced(sSection.size()), sKey);
     }
     const qsizetype iInKey = sSection.size() - sPrefix.size();
     return iInKey <= sKey.size() && sSection.first(sPrefix.size()) == sPrefix

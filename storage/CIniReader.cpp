@@ -168,7 +168,7 @@ qint32 CIniReader::entryOf(const QString &sKey) const
     if (!m_document)
         return -1;
     // A plain key continues the prefix's hash; one with "/" is normalised.
-    if (!sKey.isEmpty() && !sKey.contains(u'/'))
+    if (!sKey.isEmpty() && std::none_of(sKey.cbegin(), sKey.cend(), [](QChar ch) { return ch == u'/'; }))
         return m_document->findEntry(m_sGroupPrefix, m_uPrefixHash, sKey);
     return withFullKey(sKey, [this](QStringView sFullKey) { return m_document->findEntry(sFullKey); });
 }
@@ -331,30 +331,29 @@ bool CIniReader::readText(const QString &sKey, QString &sText) const
         return false;
     }
     const QByteArrayView raw = m_document->rawValue(iEntry);
-    bool bPlain = false;
-    // ASCII without quotes, escapes or commas is its own text.
-    if (!raw.contains('\\') && !raw.contains('"') && !raw.contains(',')) {
-        qsizetype iBegin = 0;
-        while (iBegin < raw.size() && (raw.at(iBegin) == ' ' || raw.at(iBegin) == '\t'))
-            ++iBegin;
-        qsizetype iEnd = raw.size();
-        while (iEnd > iBegin && (raw.at(iEnd - 1) == ' ' || raw.at(iEnd - 1) == '\t'))
-            --iEnd;
-        bPlain = iBegin == iEnd || raw.at(iBegin) != '@';
-        if (bPlain) {
-            sText.resize(iEnd - iBegin);
-            char16_t *pOut = reinterpret_cast<char16_t *>(sText.data());
-            for (qsizetype i = iBegin; i < iEnd; ++i) {
-                const auto ch = static_cast<uchar>(raw.at(i));
-                if (ch >= 0x80) {
-                    bPlain = false;
-                    break;
-                }
-                *pOut++ = ch;
+    // Plain ASCII (no quotes, escapes or commas, no "@" form) is its own
+    // text, widened in one pass.
+    qsizetype iBegin = 0;
+    while (iBegin < raw.size() && (raw.at(iBegin) == ' ' || raw.at(iBegin) == '\t'))
+        ++iBegin;
+    qsizetype iEnd = raw.size();
+    while (iEnd > iBegin && (raw.at(iEnd - 1) == ' ' || raw.at(iEnd - 1) == '\t'))
+        --iEnd;
+    bool bPlain = iBegin == iEnd || raw.at(iBegin) != '@';
+    if (bPlain) {
+        sText.resize(iEnd - iBegin);
+        char16_t *pOut = reinterpret_cast<char16_t *>(sText.data());
+        for (qsizetype i = iBegin; i < iEnd; ++i) {
+            const auto ch = static_cast<uchar>(raw.at(i));
+            if (ch >= 0x80 || ch == '\\' || ch == '"' || ch == ',') {
+                bPlain = false;
+                break;
             }
-            if (bPlain)
-                return true;
+            *pOut++ = ch;
         }
+        // (The blanks trimmed off hold no quote, escape or comma either.)
+        if (bPlain)
+            return true;
     }
     sText = rawToText(raw);
     return true;
