@@ -1,6 +1,7 @@
 #include "app/CApplicationContext.h"
 
 #include "app/CInstallationCatalogLoader.h"
+#include "app/LanguageFileCheck.h"
 #include "metadata/CCatalogRegistry.h"
 #include "storage/CBasePersistenceFacade.h"
 
@@ -79,6 +80,9 @@ void CApplicationContext::installLanguageFile(const QString &sLanguageFile)
     // The result is deliberately not checked: a missing file leaves an
     // installed translator that translates nothing.
     (void)m_translator->load(sLanguageFile, languageFilesDirectory(), QString(), QString());
+    // So does a damaged one: the translator would read beyond it.
+    if (!m_translator->filePath().isEmpty() && !isWellFormedLanguageFile(m_translator->filePath()))
+        m_translator = std::make_unique<QTranslator>();
     QCoreApplication::installTranslator(m_translator.get());
 }
 
