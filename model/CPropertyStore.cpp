@@ -9,8 +9,11 @@
 #endif
 
 namespace {
-// Whole chunks are the size of a large page and aligned to it.
+// Whole chunks are the size of a large page and aligned to it. A store
+// starts with smaller ones, so a small project does not take a large page
+// per reading thread.
 constexpr size_t kChunkSize = size_t(2) << 20;
+constexpr size_t kFirstChunkSize = size_t(64) << 10;
 constexpr size_t kAlignment = 8;
 } // namespace
 
@@ -67,10 +70,15 @@ std::byte *CPropertyStore::allocate(size_t uSize)
         return m_chunks.back().pMemory;
     }
     if (uSize > m_uLeft) {
-        m_chunks.push_back(newChunk(kChunkSize));
-        m_uReserved += kChunkSize;
+        // Each chunk as large as all before it (and the block), up to a
+        // whole one.
+        size_t uChunk = kFirstChunkSize;
+        while ((uChunk < m_uReserved || uChunk < uSize) && uChunk < kChunkSize)
+            uChunk *= 2;
+        m_chunks.push_back(newChunk(uChunk));
+        m_uReserved += uChunk;
         m_pFree = m_chunks.back().pMemory;
-        m_uLeft = kChunkSize;
+        m_uLeft = uChunk;
     }
     std::byte *pBlock = m_pFree;
     m_pFree += uSize;

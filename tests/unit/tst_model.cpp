@@ -266,6 +266,8 @@ void TestModel::compactListsAnswerAlike_data()
         cLong << QStringLiteral("%1|v%2|c%2").arg(i % 70).arg(i);
     QTest::addRow("long list with an index") << cLong << false;
     QTest::addRow("long list with an index, in a store") << cLong << true;
+    QTest::addRow("a block larger than the store's first chunk")
+        << QStringList{QStringLiteral("1|%1|c").arg(QString(60000, QChar(0x141))), "2|x|y"} << true;
     QTest::addRow("a text too long for a compact row")
         << QStringList{"1|short|", QStringLiteral("2|%1|c").arg(QString(70000, QLatin1Char('v'))), "3||x"} << true;
 }
