@@ -92,6 +92,11 @@ private:
 };
 } // namespace
 
+PropertyListBuffers::PropertyListBuffers() = default;
+PropertyListBuffers::~PropertyListBuffers() = default;
+PropertyListBuffers::PropertyListBuffers(PropertyListBuffers &&) noexcept = default;
+PropertyListBuffers &PropertyListBuffers::operator=(PropertyListBuffers &&) noexcept = default;
+
 CProjectFileReader::CProjectFileReader(const QString &sProjectDirectory, const ProjectLoadOptions &cOptions)
     : m_sDirectory(sProjectDirectory), m_cOptions(cOptions)
 {
@@ -193,12 +198,13 @@ void CProjectFileReader::readAddressBlocks(CCorvaneProject *cProject) const
 }
 
 std::unique_ptr<CInspectionSegment> CProjectFileReader::readSection(CIniReader &cReader, const QString &sGroup,
-                                                                    CCorvaneProject *cProject, CPropertyStore *cStore)
+                                                                    CCorvaneProject *cProject,
+                                                                    PropertyListBuffers &cBuffers)
 {
     cReader.beginGroup(sGroup);
     const QString sName = cReader.text(kName);
     auto cProperties = std::make_unique<CPropertyList>();
-    readPropertyArray(cReader, cProperties.get(), ReplaceProperties, cStore);
+    readPropertyArray(cReader, cProperties.get(), ReplaceProperties, &cBuffers);
     auto cSection = std::make_unique<CInspectionSegment>(cProject, cProperties.release(), idOfGroupName(sGroup));
     cSection->setName(sName);
     cSection->setInclinationFile(cReader.text(kInclinationFile));
@@ -220,9 +226,9 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
     // puts its property lists into a store of its own, which the project
     // keeps (declared before the sections, so it outlives them here too).
     const int iThreads = threadCount(m_cOptions);
-    std::vector<std::unique_ptr<CPropertyStore>> stores;
-    for (int i = 0; i < iThreads; ++i)
-        stores.push_back(std::make_unique<CPropertyStore>());
+    std::vector<PropertyListBuffers> buffers(static_cast<size_t>(iThreads));
+    for (PropertyListBuffers &cBuffers : buffers)
+        cBuffers.cStore = std::make_unique<CPropertyStore>();
     std::vector<std::unique_ptr<CInspectionSegment>> sections;
     const auto stop = [this] { return isCanceled(); };
     {
@@ -234,7 +240,7 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
             [&](int i, int iWorker) {
                 CIniReader reader = segments.sharedReader();
                 sections[static_cast<size_t>(i)] =
-                    readSection(reader, groups.at(i), cProject, stores[static_cast<size_t>(iWorker)].get());
+                    readSection(reader, groups.at(i), cProject, buffers[static_cast<size_t>(iWorker)]);
             },
             stop);
     }
@@ -247,7 +253,7 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
     forEachIndex(
         static_cast<int>(sections.size()), iThreads,
         [&](int i, int iWorker) {
-            readEvents(sections[static_cast<size_t>(i)].get(), stores[static_cast<size_t>(iWorker)].get());
+            readEvents(sections[static_cast<size_t>(i)].get(), buffers[static_cast<size_t>(iWorker)]);
             fileRead();
         },
         stop);
@@ -256,12 +262,12 @@ bool CProjectFileReader::readSections(CCorvaneProject *cProject) const
 
     for (auto &cSection : sections)
         cProject->addSection(cSection.release());
-    for (auto &cStore : stores)
-        cProject->adoptPropertyStore(std::move(cStore));
+    for (PropertyListBuffers &cBuffers : buffers)
+        cProject->adoptPropertyStore(std::move(cBuffers.cStore));
     return true;
 }
 
-void CProjectFileReader::readEvents(CInspectionSegment *cSection, CPropertyStore *cStore) const
+void CProjectFileReader::readEvents(CInspectionSegment *cSection, PropertyListBuffers &cBuffers) const
 {
     CIniReader reader(eventFilePath(m_sDirectory, cSection->id()));
     const QStringList groups = reader.childGroups();
@@ -286,7 +292,7 @@ void CProjectFileReader::readEvents(CInspectionSegment *cSection, CPropertyStore
         const unsigned int uiMinute = reader.toUInt(kVideoMinute);
         const unsigned int uiSecond = reader.toUInt(kVideoSecond);
         auto cProperties = std::make_unique<CPropertyList>();
-        readPropertyArray(reader, cProperties.get(), ReplaceProperties, cStore);
+        readPropertyArray(reader, cProperties.get(), ReplaceProperties, &cBuffers);
         reader.endGroup();
 
         auto cEvent = std::make_unique<CInspectionEvent>(cSection, cProperties.release(), idOfGroupName(sGroup));
@@ -302,26 +308,23 @@ void CProjectFileReader::readEvents(CInspectionSegment *cSection, CPropertyStore
 }
 
 void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *cList, PropertyMode eMode,
-                                           CPropertyStore *cStore)
+                                           PropertyListBuffers *cBuffers)
 {
     if (!cList)
         return;
     if (eMode == ReplaceProperties)
         cList->clear();
-    // Reused by every list read on this thread: filling a list allocates
-    // only its own block.
-    thread_local CPropertyList::Builder tBuilder;
-    thread_local QString tsValue;
-    thread_local QString tsCode;
-    tBuilder.clear();
+    PropertyListBuffers cOwnBuffers;
+    PropertyListBuffers &buffers = cBuffers ? *cBuffers : cOwnBuffers;
+    buffers.cBuilder.clear();
     const int iCount = cReader.beginReadArray(kProperty);
     for (int i = 0; i < iCount; ++i) {
         cReader.setArrayIndex(i);
         const int iId = cReader.toInt(kId);
         if (eMode == ReplaceProperties) {
-            cReader.readText(kValue, tsValue);
-            cReader.readText(kCode, tsCode);
-            tBuilder.append(iId, tsValue, tsCode);
+            cReader.readText(kValue, buffers.sValue);
+            cReader.readText(kCode, buffers.sCode);
+            buffers.cBuilder.append(iId, buffers.sValue, buffers.sCode);
         } else if (CProperty *cProperty = cList->findProperty(iId)) {
             cProperty->setValue(cReader.text(kValue));
             cProperty->setCode(cReader.text(kCode));
@@ -329,13 +332,13 @@ void CProjectFileReader::readPropertyArray(CIniReader &cReader, CPropertyList *c
     }
     cReader.endArray();
     if (eMode == ReplaceProperties)
-        cList->assign(tBuilder, cStore);
+        cList->assign(buffers.cBuilder, buffers.cStore.get());
     // A huge value (only a hostile file has one) leaves no huge buffers.
     constexpr qsizetype kKeptCapacity = 64 * 1024;
-    if (tsValue.capacity() > kKeptCapacity || tsCode.capacity() > kKeptCapacity) {
-        tsValue = QString();
-        tsCode = QString();
-        tBuilder = CPropertyList::Builder();
+    if (buffers.sValue.capacity() > kKeptCapacity || buffers.sCode.capacity() > kKeptCapacity) {
+        buffers.sValue = QString();
+        buffers.sCode = QString();
+        buffers.cBuilder = CPropertyList::Builder();
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CPropertyList.h"
+
 #include <QDate>
 #include <QString>
 
@@ -10,7 +12,6 @@ class CBaseProject;
 class CCorvaneProject;
 class CIniReader;
 class CInspectionSegment;
-class CPropertyList;
 class CPropertyStore;
 class IProjectOpenObserver;
 
@@ -23,6 +24,22 @@ struct ProjectFileInfo
     bool bExtended = false;
     QDate lastModified;
     QDate created;
+};
+
+// What a reading thread reuses from one property list to the next: the
+// store its lists go into (none: each list keeps its own block) and the
+// buffers they are built in.
+struct PropertyListBuffers
+{
+    PropertyListBuffers();
+    ~PropertyListBuffers();
+    PropertyListBuffers(PropertyListBuffers &&) noexcept;
+    PropertyListBuffers &operator=(PropertyListBuffers &&) noexcept;
+
+    std::unique_ptr<CPropertyStore> cStore;
+    CPropertyList::Builder cBuilder;
+    QString sValue;
+    QString sCode;
 };
 
 // How a project is read: the threads that read event files (0: one per
@@ -72,13 +89,12 @@ public:
     bool readSections(CCorvaneProject *cProject) const;
     // One section group of "segments.dat", without its events.
     static std::unique_ptr<CInspectionSegment> readSection(CIniReader &cReader, const QString &sGroup,
-                                                           CCorvaneProject *cProject, CPropertyStore *cStore = nullptr);
-    // The lists go into the store when one is given (see CPropertyStore).
-    void readEvents(CInspectionSegment *cSection, CPropertyStore *cStore = nullptr) const;
+                                                           CCorvaneProject *cProject, PropertyListBuffers &cBuffers);
+    void readEvents(CInspectionSegment *cSection, PropertyListBuffers &cBuffers) const;
 
     // The "property" array of the reader's current group.
     static void readPropertyArray(CIniReader &cReader, CPropertyList *cList, PropertyMode eMode,
-                                  CPropertyStore *cStore = nullptr);
+                                  PropertyListBuffers *cBuffers = nullptr);
     // Decimal id of a group name; anything else is 0.
     static int idOfGroupName(const QString &sGroup);
     // The thread count the options stand for.
