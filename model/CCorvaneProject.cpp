@@ -2,6 +2,7 @@
 
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
+#include "model/CPropertyStore.h"
 
 #include <algorithm>
 
@@ -21,6 +22,12 @@ CInspectionSegment *CCorvaneProject::sectionAt(int iIndex) const
     if (iIndex < 0 || iIndex >= sectionCount())
         return nullptr;
     return m_sections[static_cast<size_t>(iIndex)].get();
+}
+
+void CCorvaneProject::adoptPropertyStore(std::unique_ptr<CPropertyStore> cStore)
+{
+    if (cStore)
+        m_propertyStores.push_back(std::move(cStore));
 }
 
 void CCorvaneProject::addSection(CInspectionSegment *cSection)

@@ -31,12 +31,16 @@ bool CEventList::isListed(const CInspectionEvent *cEvent)
 {
     constexpr size_t kIndexThreshold = 64;
     if (!m_known && m_events.size() > kIndexThreshold) {
-        m_known = std::make_unique<std::unordered_set<const CInspectionEvent *>>();
+        m_known = std::make_unique<QSet<const CInspectionEvent *>>();
+        m_known->reserve(static_cast<qsizetype>(m_events.size()) * 2);
         for (const Entry &entry : m_events)
             m_known->insert(entry.event.get());
     }
-    if (m_known)
-        return !m_known->insert(cEvent).second;
+    if (m_known) {
+        const qsizetype iBefore = m_known->size();
+        m_known->insert(cEvent);
+        return m_known->size() == iBefore;
+    }
     return std::any_of(m_events.cbegin(), m_events.cend(),
                        [cEvent](const Entry &entry) { return entry.event.get() == cEvent; });
 }

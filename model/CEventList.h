@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QSet>
+
 #include <cstdint>
 #include <memory>
-#include <unordered_set>
 #include <vector>
 
 class CInspectionEvent;
@@ -44,6 +45,6 @@ private:
     mutable std::vector<Entry> m_events;
     mutable bool m_bIdOrderPending = false;
     // Built once the list is long; short lists are scanned.
-    std::unique_ptr<std::unordered_set<const CInspectionEvent *>> m_known;
+    std::unique_ptr<QSet<const CInspectionEvent *>> m_known;
     std::uint64_t m_uiNextSequence = 0;
 };

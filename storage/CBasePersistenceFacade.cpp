@@ -9,6 +9,8 @@
 #include "storage/IProjectCatalogData.h"
 #include "storage/StorageErrors.h"
 
+#include <algorithm>
+
 CBasePersistenceFacade::CBasePersistenceFacade(std::unique_ptr<ICatalogDataLoader> cCatalogLoader)
     : m_cCatalogLoader(std::move(cCatalogLoader))
 {
@@ -26,15 +28,36 @@ CBasePersistenceFacade::~CBasePersistenceFacade()
 
 int CBasePersistenceFacade::openProject(const QString &sDirectory, CProjectRuntimeData *&cRuntimeData)
 {
+    return openProject(sDirectory, cRuntimeData, nullptr);
+}
+
+int CBasePersistenceFacade::openProjectCount() const
+{
+    const QMutexLocker cLock(&m_mutex);
+    return static_cast<int>(m_openProjects.size());
+}
+
+bool CBasePersistenceFacade::isOpen(const QString &sDirectory) const
+{
+    const QMutexLocker cLock(&m_mutex);
+    return std::any_of(m_openProjects.cbegin(), m_openProjects.cend(), [&sDirectory](const OpenProject &entry) {
+        return entry.cAccess->project()->directory() == sDirectory;
+    });
+}
+
+int CBasePersistenceFacade::openProject(const QString &sDirectory, CProjectRuntimeData *&cRuntimeData,
+                                        IProjectOpenObserver *cObserver)
+{
     cRuntimeData = nullptr;
-    for (const OpenProject &entry : m_openProjects) {
-        if (entry.cAccess->project()->directory() == sDirectory)
-            return StorageError::ProjectAlreadyOpen;
-    }
+    if (isOpen(sDirectory))
+        return StorageError::ProjectAlreadyOpen;
 
     // The probe's reading of "project.dat" is the one the access object
     // loads from: the file is read once per open.
-    const CProjectFileReader reader(sDirectory);
+    ProjectLoadOptions cOptions;
+    cOptions.iThreads = m_iLoadThreads;
+    cOptions.cObserver = cObserver;
+    const CProjectFileReader reader(sDirectory, cOptions);
     ProjectFileInfo info;
     const int iProbe = reader.readProjectFile(info);
     if (iProbe != ProjectAccess::Ok)
@@ -45,7 +68,8 @@ int CBasePersistenceFacade::openProject(const QString &sDirectory, CProjectRunti
         cAccess = std::make_unique<CDAOCorvaneProject>();
     else
         cAccess = std::make_unique<CDAOBaseProject>();
-    cAccess->loadProbed(reader, info);
+    if (!cAccess->loadProbed(reader, info))
+        return StorageError::OpenCanceled;
 
     CBaseProject *cProject = cAccess->project();
     std::unique_ptr<IProjectCatalogData> cCatalogData;
@@ -57,6 +81,12 @@ int CBasePersistenceFacade::openProject(const QString &sDirectory, CProjectRunti
     }
     auto cData = std::make_unique<CProjectRuntimeData>(cProject, std::move(cCatalogData));
 
+    const QMutexLocker cLock(&m_mutex);
+    // Another thread may have opened the same directory meanwhile.
+    for (const OpenProject &entry : m_openProjects) {
+        if (entry.cAccess->project()->directory() == sDirectory)
+            return StorageError::ProjectAlreadyOpen;
+    }
     cRuntimeData = cData.get();
     m_openProjects.push_back({std::move(cData), std::move(cAccess)});
     return StorageError::Success;
@@ -66,6 +96,7 @@ int CBasePersistenceFacade::closeProject(CProjectRuntimeData *cRuntimeData)
 {
     // Found by identity alone: a pointer that is not in the table is never
     // dereferenced, so closing twice or closing a foreign object is harmless.
+    const QMutexLocker cLock(&m_mutex);
     for (auto it = m_openProjects.begin(); it != m_openProjects.end(); ++it) {
         if (it->cRuntimeData.get() != cRuntimeData)
             continue;

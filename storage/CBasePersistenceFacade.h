@@ -2,6 +2,8 @@
 
 #include "storage/IPersistenceFacade.h"
 
+#include <QMutex>
+
 #include <memory>
 #include <vector>
 
@@ -31,8 +33,15 @@ public:
     // 0 when the runtime data was open and is closed now, else 1 (and
     // nothing is touched).
     int closeProject(CProjectRuntimeData *cRuntimeData) override;
+    // With an observer of the files read, which may cancel (code
+    // StorageError::OpenCanceled, nothing left allocated). Any thread may
+    // open; the table of open projects is guarded.
+    int openProject(const QString &sDirectory, CProjectRuntimeData *&cRuntimeData,
+                    IProjectOpenObserver *cObserver) override;
 
-    int openProjectCount() const { return static_cast<int>(m_openProjects.size()); }
+    int openProjectCount() const;
+    // Threads that read event files; 0 (the default) is one per core.
+    void setLoadThreadCount(int iThreads) { m_iLoadThreads = iThreads; }
 
 private:
     struct OpenProject
@@ -41,6 +50,10 @@ private:
         std::unique_ptr<CDAOBaseProject> cAccess;
     };
 
+    bool isOpen(const QString &sDirectory) const;
+
     std::unique_ptr<ICatalogDataLoader> m_cCatalogLoader;
+    int m_iLoadThreads = 0;
+    mutable QMutex m_mutex; // guards m_openProjects
     std::vector<OpenProject> m_openProjects;
 };

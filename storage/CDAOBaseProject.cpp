@@ -21,12 +21,13 @@ int CDAOBaseProject::load(const QString &sProjectDirectory)
     const CProjectFileReader reader(sProjectDirectory);
     ProjectFileInfo info;
     const int iResult = reader.readProjectFile(info);
-    if (iResult == ProjectAccess::Ok)
-        loadProbed(reader, info);
+    if (iResult == ProjectAccess::Ok && !loadProbed(reader, info))
+        return ProjectAccess::Canceled;
     return iResult;
 }
 
-void CDAOBaseProject::loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo)
+bool CDAOBaseProject::loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo)
 {
     cReader.fillProject(cInfo, m_cProject.get());
+    return true;
 }

@@ -25,8 +25,9 @@ public:
     int load(const QString &sProjectDirectory);
     // Loads from a project file that has passed the checks: its master data
     // comes from the checked values, and the reader's copy of "project.dat"
-    // is not read again from disk.
-    virtual void loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo);
+    // is not read again from disk. False when the reader's observer
+    // canceled.
+    virtual bool loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo);
 
 protected:
     explicit CDAOBaseProject(std::unique_ptr<CBaseProject> cProject);

@@ -27,8 +27,8 @@ CCorvaneProject *CDAOCorvaneProject::corvaneProject() const
     return static_cast<CCorvaneProject *>(project());
 }
 
-void CDAOCorvaneProject::loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo)
+bool CDAOCorvaneProject::loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo)
 {
     CDAOBaseProject::loadProbed(cReader, cInfo);
-    cReader.readInspectionData(corvaneProject());
+    return cReader.readInspectionData(corvaneProject());
 }

@@ -15,5 +15,5 @@ public:
 
     CCorvaneProject *corvaneProject() const;
 
-    void loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo) override;
+    bool loadProbed(const CProjectFileReader &cReader, const ProjectFileInfo &cInfo) override;
 };

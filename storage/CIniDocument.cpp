@@ -8,6 +8,9 @@
 #include <cstring>
 
 namespace {
+// Groups with at most this many keys are not sorted (see index()).
+constexpr quint32 kScannedSectionSize = 512;
+
 enum : char { Space = 0x1, Special = 0x2 };
 
 // Space: '\t', '\n', '\r', ' '; Special: '\n', '\r', '"', ';', '=', '\\'.
@@ -168,6 +171,12 @@ inline quint64 hashUnits(quint64 uHash, QStringView sText)
 inline size_t slotOf(quint64 uHash)
 {
     return size_t(uHash ^ (uHash >> 29) ^ (uHash >> 47));
+}
+
+// What an entry keeps of its key's hash, and where it goes in the table.
+inline quint32 entryHash(quint64 uHash)
+{
+    return quint32(slotOf(uHash));
 }
 
 inline char16_t keyUnit(char ch)
@@ -368,6 +377,12 @@ void CIniDocument::index()
         for (qint32 i = section.iFirstEntry; i >= 0; i = m_entries[static_cast<size_t>(i)].iNextInSection)
             m_order.push_back(static_cast<quint32>(i));
         section.uOrderEnd = static_cast<quint32>(m_order.size());
+        // A small group is scanned rather than searched: sorting the keys of
+        // a hundred thousand small groups would cost more than every
+        // look-up they get.
+        if (section.uOrderEnd - section.uOrderBegin <= kScannedSectionSize)
+            continue;
+        section.bSorted = true;
         const auto begin = m_order.begin() + section.uOrderBegin;
         if (!std::is_sorted(begin, m_order.end(), keyLess))
             std::sort(begin, m_order.end(), keyLess);
@@ -405,6 +420,9 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
 {
     const char *pData = m_data.constData();
     const QByteArrayView key = QByteArrayView(pData + iKeyBegin, iKeyEnd - iKeyBegin).trimmed();
+    // Key sizes are kept in 31 bits; a key of two gigabytes is no key.
+    if (key.size() > 0x7fffffff)
+        return;
     const Section &section = m_sections[uSection];
 
     Entry entry;
@@ -412,15 +430,19 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
     entry.uValueBegin = static_cast<quint32>(iValueBegin);
     entry.uValueSize = static_cast<quint32>(iValueEnd - iValueBegin);
     entry.uValueRank = static_cast<quint32>(section.sName.size());
+    // The common case, in one pass: the raw bytes are the key, "\" read
+    // as "/".
     quint64 uHash = section.uHash;
-    const bool bPlain = std::none_of(key.begin(), key.end(), [](char ch) { return uchar(ch) >= 0x80 || ch == '%'; });
+    bool bPlain = true;
+    for (const char ch : key) {
+        bPlain = bPlain && uchar(ch) < 0x80 && ch != '%';
+        uHash = hashUnit(uHash, keyUnit(ch));
+    }
     if (bPlain) {
-        // The common case: the raw bytes are the key, "\" read as "/".
         entry.uKeyBegin = static_cast<quint32>(key.data() - pData);
         entry.uKeySize = static_cast<quint32>(key.size());
-        for (const char ch : key)
-            uHash = hashUnit(uHash, keyUnit(ch));
     } else {
+        uHash = section.uHash;
         QString sKey = unescapedKey(key);
         uHash = hashUnits(uHash, sKey);
         entry.bDecodedKey = true;
@@ -428,13 +450,15 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
         entry.uKeySize = static_cast<quint32>(sKey.size());
         m_decodedKeys.push_back(std::move(sKey));
     }
-    entry.uHash = uHash;
+    entry.uHash = entryHash(uHash);
 
+    size_t uFreeSlot = 0;
     {
         const size_t uMask = m_table.size() - 1;
-        for (size_t uSlot = slotOf(uHash) & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
+        size_t uSlot = entry.uHash & uMask;
+        for (; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
             Entry &existing = m_entries[static_cast<size_t>(m_table[uSlot])];
-            if (existing.uHash != uHash || !fullKeyEquals(existing, section.sName + keyOf(entry)))
+            if (existing.uHash != entry.uHash || !fullKeyEquals(existing, section.sName + keyOf(entry)))
                 continue;
             // A key seen before: a later line of the same group wins, and so
             // does a line of a longer group name (it is parsed later).
@@ -447,6 +471,7 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
                 m_decodedKeys.pop_back();
             return;
         }
+        uFreeSlot = uSlot;
     }
 
     const auto uIndex = static_cast<quint32>(m_entries.size());
@@ -457,7 +482,11 @@ void CIniDocument::addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKe
     else
         owner.iFirstEntry = static_cast<qint32>(uIndex);
     owner.iLastEntry = static_cast<qint32>(uIndex);
-    insertIntoTable(uIndex);
+    // The probe above ended on the free slot, unless the table must grow.
+    if (m_entries.size() * 2 > m_table.size())
+        insertIntoTable(uIndex);
+    else
+        m_table[uFreeSlot] = static_cast<qint32>(uIndex);
 }
 
 void CIniDocument::insertIntoTable(quint32 uEntry)
@@ -467,14 +496,14 @@ void CIniDocument::insertIntoTable(quint32 uEntry)
         m_table.assign(std::max<size_t>(64, m_table.size() * 2), -1);
         const size_t uMask = m_table.size() - 1;
         for (quint32 i = 0; i < uEntry; ++i) {
-            size_t uSlot = slotOf(m_entries[i].uHash) & uMask;
+            size_t uSlot = m_entries[i].uHash & uMask;
             while (m_table[uSlot] >= 0)
                 uSlot = (uSlot + 1) & uMask;
             m_table[uSlot] = static_cast<qint32>(i);
         }
     }
     const size_t uMask = m_table.size() - 1;
-    size_t uSlot = slotOf(m_entries[uEntry].uHash) & uMask;
+    size_t uSlot = m_entries[uEntry].uHash & uMask;
     while (m_table[uSlot] >= 0)
         uSlot = (uSlot + 1) & uMask;
     m_table[uSlot] = static_cast<qint32>(uEntry);
@@ -484,9 +513,9 @@ qint32 CIniDocument::find(QStringView sKey) const
 {
     if (m_table.empty())
         return -1;
-    const quint64 uHash = hashUnits(kHashBasis, sKey);
+    const quint32 uHash = entryHash(hashUnits(kHashBasis, sKey));
     const size_t uMask = m_table.size() - 1;
-    for (size_t uSlot = slotOf(uHash) & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
+    for (size_t uSlot = uHash & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
         const qint32 iEntry = m_table[uSlot];
         const Entry &entry = m_entries[static_cast<size_t>(iEntry)];
         if (entry.uHash == uHash && fullKeyEquals(entry, sKey))
@@ -587,6 +616,75 @@ bool CIniDocument::fullKeyEquals(const Entry &entry, QStringView sKey) const
            && keyEquals(entry, sKey.sliced(sSection.size()));
 }
 
+quint64 CIniDocument::hashOf(QStringView sText)
+{
+    return hashUnits(kHashBasis, sText);
+}
+
+quint64 CIniDocument::hashOf(QStringView sText, quint64 uStart)
+{
+    return hashUnits(uStart, sText);
+}
+
+qint32 CIniDocument::findEntry(QStringView sPrefix, quint64 uPrefixHash, QStringView sKey) const
+{
+    if (m_table.empty())
+        return -1;
+    const quint32 uHash = entryHash(hashUnits(uPrefixHash, sKey));
+    const size_t uMask = m_table.size() - 1;
+    for (size_t uSlot = uHash & uMask; m_table[uSlot] >= 0; uSlot = (uSlot + 1) & uMask) {
+        const qint32 iEntry = m_table[uSlot];
+        const Entry &entry = m_entries[static_cast<size_t>(iEntry)];
+        if (entry.uHash == uHash && fullKeyEquals(entry, sPrefix, sKey))
+            return iEntry;
+    }
+    return -1;
+}
+
+QByteArrayView CIniDocument::rawValue(qint32 iEntry) const
+{
+    if (iEntry < 0 || size_t(iEntry) >= m_entries.size())
+        return QByteArrayView();
+    const Entry &entry = m_entries[static_cast<size_t>(iEntry)];
+    return QByteArrayView(m_data.constData() + entry.uValueBegin, entry.uValueSize);
+}
+
+// Whether the entry's full key (its section's name and its key) is the
+// prefix followed by the key.
+bool CIniDocument::fullKeyEquals(const Entry &entry, QStringView sPrefix, QStringView sKey) const
+{
+    const QStringView sSection(m_sections[entry.uSection].sName);
+    if (sSection.size() <= sPrefix.size()) {
+        return std::memcmp(sSection.data(), sPrefix.data(), size_t(sSection.size()) * sizeof(QChar)) == 0
+               && keyEquals(entry, sPrefix.sliced(sSection.size()), sKey);
+    }
+    const qsizetype iInKey = sSection.size() - sPrefix.size();
+    return iInKey <= sKey.size() && sSection.first(sPrefix.size()) == sPrefix
+           && sSection.sliced(sPrefix.size()) == sKey.first(iInKey) && keyEquals(entry, sKey.sliced(iInKey));
+}
+
+// Whether the entry's key is the first text followed by the second.
+bool CIniDocument::keyEquals(const Entry &entry, QStringView sFirst, QStringView sSecond) const
+{
+    if (qsizetype(entry.uKeySize) != sFirst.size() + sSecond.size())
+        return false;
+    if (entry.bDecodedKey) {
+        const QStringView sKey(m_decodedKeys[entry.uKeyBegin]);
+        return sKey.first(sFirst.size()) == sFirst && sKey.sliced(sFirst.size()) == sSecond;
+    }
+    const char *pKey = m_data.constData() + entry.uKeyBegin;
+    for (qsizetype i = 0; i < sFirst.size(); ++i) {
+        if (sFirst.at(i).unicode() != keyUnit(pKey[i]))
+            return false;
+    }
+    pKey += sFirst.size();
+    for (qsizetype i = 0; i < sSecond.size(); ++i) {
+        if (sSecond.at(i).unicode() != keyUnit(pKey[i]))
+            return false;
+    }
+    return true;
+}
+
 QVariant CIniDocument::value(QStringView sKey) const
 {
     const qint32 iEntry = find(sKey);
@@ -655,6 +753,13 @@ bool CIniDocument::visitChildren(QStringView sPrefix, Visit visit) const
         const Section &section = m_sections[static_cast<size_t>(iSection)];
         const QStringView sNeeded = sPrefix.sliced(iLength);
         const auto end = m_order.begin() + section.uOrderEnd;
+        if (!section.bSorted) {
+            for (auto entryIt = m_order.begin() + section.uOrderBegin; entryIt != end; ++entryIt) {
+                if (keyStartsWith(m_entries[*entryIt], sNeeded) && visitKey(m_entries[*entryIt], sNeeded.size(), visit))
+                    return true;
+            }
+            continue;
+        }
         auto entryIt = std::lower_bound(m_order.begin() + section.uOrderBegin, end, sNeeded,
                                         [this](quint32 uEntry, QStringView sKey) {
                                             return keyLessThan(m_entries[uEntry], sKey);

@@ -31,6 +31,18 @@ public:
     QVariant value(QStringView sKey) const;
     bool contains(QStringView sKey) const { return find(sKey) >= 0; }
 
+    // The same look-up for a group prefix (empty, or ending in "/") and a
+    // key below it, without putting the two together: the prefix's hash
+    // (hashOf) is taken as it stands and only the key is hashed. Gives the
+    // entry, or -1.
+    static quint64 hashOf(QStringView sText);
+    // The hash of a text that follows one whose hash is uStart.
+    static quint64 hashOf(QStringView sText, quint64 uStart);
+    qint32 findEntry(QStringView sPrefix, quint64 uPrefixHash, QStringView sKey) const;
+    qint32 findEntry(QStringView sKey) const { return find(sKey); }
+    // The raw bytes of an entry's value, everything after its "=".
+    QByteArrayView rawValue(qint32 iEntry) const;
+
     // The direct children below a group prefix (empty, or ending in "/"),
     // sorted as the settings class sorts them.
     QStringList childKeys(QStringView sPrefix) const;
@@ -49,21 +61,24 @@ private:
         quint64 uHash = 0;
         qint32 iFirstEntry = -1; // entries in file order, while parsing
         qint32 iLastEntry = -1;
-        quint32 uOrderBegin = 0; // the entries sorted by key, in m_order
-        quint32 uOrderEnd = 0;
+        quint32 uOrderBegin = 0; // the entries in m_order, sorted by key
+        quint32 uOrderEnd = 0;   // when bSorted, else in file order
+        bool bSorted = false;
     };
-    // One distinct full key and the line its value comes from.
+    // One distinct full key and the line its value comes from. Kept to 32
+    // bytes: a section file of 100 MB holds millions of them.
     struct Entry
     {
         quint32 uKeyBegin = 0; // raw key bytes, or an index into m_decodedKeys
-        quint32 uKeySize = 0;
+        quint32 uKeySize : 31;
+        quint32 bDecodedKey : 1;
         quint32 uValueBegin = 0;
         quint32 uValueSize = 0;
         quint32 uSection = 0;  // the section whose name starts the key
         quint32 uValueRank = 0; // name length of the section of the value
         qint32 iNextInSection = -1;
-        bool bDecodedKey = false;
-        quint64 uHash = 0;
+        quint32 uHash = 0; // entryHash of the full key
+        Entry() : uKeySize(0), bDecodedKey(0) {}
     };
     enum class Children { Keys, Groups };
 
@@ -82,6 +97,8 @@ private:
     bool keyEquals(const Entry &entry, QStringView sKey) const;
     bool keyStartsWith(const Entry &entry, QStringView sPrefix) const;
     bool fullKeyEquals(const Entry &entry, QStringView sKey) const;
+    bool fullKeyEquals(const Entry &entry, QStringView sPrefix, QStringView sKey) const;
+    bool keyEquals(const Entry &entry, QStringView sFirst, QStringView sSecond) const;
     template <typename Visit>
     bool visitKey(const Entry &entry, qsizetype iFrom, Visit &visit) const;
     template <typename Visit>

@@ -2,19 +2,24 @@
 
 #include "storage/CIniDocument.h"
 #include "storage/ContainedFile.h"
+#include "storage/IniValue.h"
 
 #include <QFile>
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace {
 // A key or group name as the settings class normalises it: no leading,
 // trailing or doubled "/".
-QString normalizedKey(QStringView sKey)
+QString normalizedKey(const QString &sKey)
 {
+    // Most names have no "/" at all: shared as they are.
+    if (!sKey.contains(u'/'))
+        return sKey;
     QString sResult;
     sResult.reserve(sKey.size());
     for (const QStringView sPart : sKey.tokenize(u'/', Qt::SkipEmptyParts)) {
@@ -26,14 +31,15 @@ QString normalizedKey(QStringView sKey)
 }
 } // namespace
 
-CIniReader::CIniReader() = default;
-
-CIniReader::CIniReader(const QString &sPath)
-    : CIniReader(sPath, QString())
+CIniReader::CIniReader() : m_uPrefixHash(CIniDocument::hashOf(QStringView()))
 {
 }
 
-CIniReader::CIniReader(const QString &sPath, const QString &sDirectory)
+CIniReader::CIniReader(const QString &sPath) : CIniReader(sPath, QString())
+{
+}
+
+CIniReader::CIniReader(const QString &sPath, const QString &sDirectory) : CIniReader()
 {
     // No document at all for a directory, a missing file or one that lies
     // outside sDirectory: every query then answers empty.
@@ -41,14 +47,22 @@ CIniReader::CIniReader(const QString &sPath, const QString &sDirectory)
     m_bReadable = openFileInside(file, sDirectory, sPath);
     if (!m_bReadable)
         return;
-    m_document = std::make_unique<const CIniDocument>(file.readAll());
+    m_document = std::make_shared<const CIniDocument>(file.readAll());
 }
 
 CIniReader CIniReader::fromData(const QByteArray &data)
 {
     CIniReader reader;
     reader.m_bReadable = true;
-    reader.m_document = std::make_unique<const CIniDocument>(data);
+    reader.m_document = std::make_shared<const CIniDocument>(data);
+    return reader;
+}
+
+CIniReader CIniReader::sharedReader() const
+{
+    CIniReader reader;
+    reader.m_bReadable = m_bReadable;
+    reader.m_document = m_document;
     return reader;
 }
 
@@ -70,8 +84,26 @@ qsizetype CIniReader::Level::length() const
 void CIniReader::pushLevel(const Level &level)
 {
     m_levels.push_back(level);
-    if (!level.sName.isEmpty())
-        m_sGroupPrefix += level.sName + u'/';
+    m_levels.back().iPrefixBefore = m_sGroupPrefix.size();
+    m_levels.back().uHashBefore = m_uPrefixHash;
+    if (!level.sName.isEmpty()) {
+        m_sGroupPrefix += level.sName;
+        m_sGroupPrefix += u'/';
+    }
+    prefixChanged();
+}
+
+void CIniReader::prefixChanged()
+{
+    // Only the innermost level's part changes, and a named level's part
+    // follows the prefix it was entered with.
+    if (!m_levels.empty() && !m_levels.back().sName.isEmpty()) {
+        const Level &level = m_levels.back();
+        m_uPrefixHash =
+            CIniDocument::hashOf(QStringView(m_sGroupPrefix).sliced(level.iPrefixBefore), level.uHashBefore);
+        return;
+    }
+    m_uPrefixHash = CIniDocument::hashOf(m_sGroupPrefix, CIniDocument::hashOf(QStringView()));
 }
 
 void CIniReader::popLevel()
@@ -79,9 +111,15 @@ void CIniReader::popLevel()
     if (m_levels.empty())
         return;
     const qsizetype iLength = m_levels.back().length();
+    const bool bNamed = !m_levels.back().sName.isEmpty();
+    const quint64 uHashBefore = m_levels.back().uHashBefore;
     m_levels.pop_back();
     if (iLength > 0)
         m_sGroupPrefix.truncate(m_sGroupPrefix.size() - (iLength + 1));
+    if (bNamed)
+        m_uPrefixHash = uHashBefore;
+    else
+        m_uPrefixHash = CIniDocument::hashOf(m_sGroupPrefix, CIniDocument::hashOf(QStringView()));
 }
 
 template <typename Use>
@@ -126,9 +164,19 @@ void CIniReader::endGroup()
         popLevel();
 }
 
+qint32 CIniReader::entryOf(const QString &sKey) const
+{
+    if (!m_document)
+        return -1;
+    // A plain key continues the prefix's hash; one with "/" is normalised.
+    if (!sKey.isEmpty() && std::none_of(sKey.cbegin(), sKey.cend(), [](QChar ch) { return ch == u'/'; }))
+        return m_document->findEntry(m_sGroupPrefix, m_uPrefixHash, sKey);
+    return withFullKey(sKey, [this](QStringView sFullKey) { return m_document->findEntry(sFullKey); });
+}
+
 bool CIniReader::contains(const QString &sKey) const
 {
-    return m_document && withFullKey(sKey, [this](QStringView sFullKey) { return m_document->contains(sFullKey); });
+    return entryOf(sKey) >= 0;
 }
 
 namespace {
@@ -144,7 +192,7 @@ int CIniReader::beginReadArray(const QString &sName)
         return 0;
     const QString sArray = normalizedKey(sName);
     pushLevel(Level{sArray, 0});
-    const int iSize = value(QStringLiteral("size")).toInt();
+    const int iSize = arraySize();
     m_arrayElements.emplace_back();
     if (iSize <= 0)
         return 0;
@@ -196,10 +244,16 @@ void CIniReader::setArrayIndex(int iIndex)
     Level &level = m_levels.back();
     const qsizetype iOldLength = level.length();
     level.iNumber = std::max(iIndex, 0) + 1;
-    QString sNumber = QString::number(level.iNumber);
-    sNumber.prepend(u'/');
+    // "/" and the number, written on the stack.
+    char16_t aNumber[24];
+    qsizetype iDigits = 0;
+    for (qsizetype n = level.iNumber; n > 0; n /= 10)
+        aNumber[23 - iDigits++] = char16_t(u'0' + n % 10);
+    aNumber[23 - iDigits] = u'/';
+    const QStringView sNumber(aNumber + 23 - iDigits, iDigits + 1);
     const qsizetype iNamePos = m_sGroupPrefix.size() - iOldLength - 1 + level.sName.size();
-    m_sGroupPrefix.replace(iNamePos, iOldLength - level.sName.size(), sNumber);
+    m_sGroupPrefix.replace(iNamePos, iOldLength - level.sName.size(), sNumber.data(), sNumber.size());
+    prefixChanged();
 }
 
 void CIniReader::endArray()
@@ -215,7 +269,8 @@ QVariant CIniReader::value(const QString &sKey) const
 {
     if (!m_document || sKey.isEmpty())
         return QVariant();
-    return withFullKey(sKey, [this](QStringView sFullKey) { return m_document->value(sFullKey); });
+    const qint32 iEntry = entryOf(sKey);
+    return iEntry < 0 ? QVariant() : IniValue::decode(m_document->rawValue(iEntry));
 }
 
 QString CIniReader::variantToText(const QVariant &vValue)
@@ -254,26 +309,162 @@ double CIniReader::textToDouble(const QString &sText)
     return dValue;
 }
 
+QString CIniReader::rawToText(QByteArrayView raw)
+{
+    bool bPlain = false;
+    QString sText = IniValue::plainText(raw, bPlain);
+    return bPlain ? sText : variantToText(IniValue::decode(raw));
+}
+
 QString CIniReader::text(const QString &sKey) const
 {
-    return variantToText(value(sKey));
+    if (sKey.isEmpty())
+        return QString();
+    const qint32 iEntry = entryOf(sKey);
+    return iEntry < 0 ? QString() : rawToText(m_document->rawValue(iEntry));
+}
+
+bool CIniReader::readText(const QString &sKey, QString &sText) const
+{
+    const qint32 iEntry = sKey.isEmpty() ? -1 : entryOf(sKey);
+    if (iEntry < 0) {
+        sText.resize(0);
+        return false;
+    }
+    const QByteArrayView raw = m_document->rawValue(iEntry);
+    // Plain ASCII (no quotes, escapes or commas, no "@" form) is its own
+    // text, widened in one pass.
+    qsizetype iBegin = 0;
+    while (iBegin < raw.size() && (raw.at(iBegin) == ' ' || raw.at(iBegin) == '\t'))
+        ++iBegin;
+    qsizetype iEnd = raw.size();
+    while (iEnd > iBegin && (raw.at(iEnd - 1) == ' ' || raw.at(iEnd - 1) == '\t'))
+        --iEnd;
+    bool bPlain = iBegin == iEnd || raw.at(iBegin) != '@';
+    if (bPlain) {
+        sText.resize(iEnd - iBegin);
+        char16_t *pOut = reinterpret_cast<char16_t *>(sText.data());
+        for (qsizetype i = iBegin; i < iEnd; ++i) {
+            const auto ch = static_cast<uchar>(raw.at(i));
+            if (ch >= 0x80 || ch == '\\' || ch == '"' || ch == ',') {
+                bPlain = false;
+                break;
+            }
+            *pOut++ = ch;
+        }
+        // (The blanks trimmed off hold no quote, escape or comma either.)
+        if (bPlain)
+            return true;
+    }
+    sText = rawToText(raw);
+    return true;
+}
+
+namespace {
+QByteArrayView trimmedBlanks(QByteArrayView raw)
+{
+    while (!raw.isEmpty() && (raw.front() == ' ' || raw.front() == '\t'))
+        raw = raw.sliced(1);
+    while (!raw.isEmpty() && (raw.back() == ' ' || raw.back() == '\t'))
+        raw.chop(1);
+    return raw;
+}
+
+// Numbers are most often written as plain digits; those are read here
+// without a text in between. Anything else (signs, blanks, exponents, other
+// forms) goes the general way, so the results are the same either way.
+bool isDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+bool simpleInteger(QByteArrayView raw, bool bSigned, qint64 &iValue)
+{
+    raw = trimmedBlanks(raw);
+    const bool bNegative = bSigned && !raw.isEmpty() && raw.front() == '-';
+    if (bNegative)
+        raw = raw.sliced(1);
+    if (raw.isEmpty() || raw.size() > 9)
+        return false;
+    qint64 iResult = 0;
+    for (const char ch : raw) {
+        if (!isDigit(ch))
+            return false;
+        iResult = iResult * 10 + (ch - '0');
+    }
+    iValue = bNegative ? -iResult : iResult;
+    return true;
+}
+
+bool simpleDecimal(QByteArrayView raw, double &dValue)
+{
+    raw = trimmedBlanks(raw);
+    const qsizetype iStart = !raw.isEmpty() && raw.front() == '-' ? 1 : 0;
+    qsizetype i = iStart;
+    while (i < raw.size() && isDigit(raw.at(i)))
+        ++i;
+    if (i == iStart || i - iStart > 17)
+        return false;
+    if (i < raw.size() && raw.at(i) == '.') {
+        const qsizetype iFraction = ++i;
+        while (i < raw.size() && isDigit(raw.at(i)))
+            ++i;
+        if (i == iFraction || i - iFraction > 17)
+            return false;
+    }
+    if (i != raw.size())
+        return false;
+    const auto result = std::from_chars(raw.data(), raw.data() + raw.size(), dValue);
+    return result.ec == std::errc() && result.ptr == raw.data() + raw.size();
+}
+} // namespace
+
+int CIniReader::arraySize() const
+{
+    static const QString sSizeKey = QStringLiteral("size");
+    const qint32 iEntry = entryOf(sSizeKey);
+    qint64 iValue = 0;
+    if (iEntry >= 0 && simpleInteger(m_document->rawValue(iEntry), true, iValue))
+        return static_cast<int>(iValue);
+    return value(sSizeKey).toInt();
 }
 
 int CIniReader::toInt(const QString &sKey) const
 {
-    return textToInt(text(sKey));
+    const qint32 iEntry = sKey.isEmpty() ? -1 : entryOf(sKey);
+    if (iEntry < 0)
+        return 0;
+    const QByteArrayView raw = m_document->rawValue(iEntry);
+    qint64 iValue = 0;
+    if (simpleInteger(raw, true, iValue))
+        return static_cast<int>(iValue);
+    return textToInt(rawToText(raw));
 }
 
 unsigned int CIniReader::toUInt(const QString &sKey) const
 {
+    const qint32 iEntry = sKey.isEmpty() ? -1 : entryOf(sKey);
+    if (iEntry < 0)
+        return 0u;
+    const QByteArrayView raw = m_document->rawValue(iEntry);
+    qint64 iValue = 0;
+    if (simpleInteger(raw, false, iValue))
+        return static_cast<unsigned int>(iValue);
     bool bOk = false;
-    const unsigned int uiValue = text(sKey).trimmed().toUInt(&bOk);
+    const unsigned int uiValue = rawToText(raw).trimmed().toUInt(&bOk);
     return bOk ? uiValue : 0u;
 }
 
 double CIniReader::toDouble(const QString &sKey) const
 {
-    return textToDouble(text(sKey));
+    const qint32 iEntry = sKey.isEmpty() ? -1 : entryOf(sKey);
+    if (iEntry < 0)
+        return 0.0;
+    const QByteArrayView raw = m_document->rawValue(iEntry);
+    double dValue = 0.0;
+    if (simpleDecimal(raw, dValue))
+        return std::fabs(dValue) > std::numeric_limits<float>::max() ? 0.0 : dValue;
+    return textToDouble(rawToText(raw));
 }
 
 bool CIniReader::toBool(const QString &sKey) const

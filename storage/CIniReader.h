@@ -36,6 +36,10 @@ public:
     CIniReader(CIniReader &&) noexcept;
     CIniReader &operator=(CIniReader &&) noexcept;
 
+    // Another reader of the same file, at its top, sharing the parsed
+    // document: several threads can read one large file at once.
+    CIniReader sharedReader() const;
+
     // False for a missing path, a directory, an unreadable file or one
     // outside the directory given.
     bool isReadable() const { return m_bReadable; }
@@ -58,6 +62,10 @@ public:
     // A value split at unquoted commas is joined again with ", " so no text
     // is lost (also when its elements start with "@").
     QString text(const QString &sKey) const;
+    // The same text into sText, reusing its buffer: reading a million
+    // values this way allocates next to nothing. False for a missing key
+    // (sText is then empty).
+    bool readText(const QString &sKey, QString &sText) const;
     int toInt(const QString &sKey) const;
     unsigned int toUInt(const QString &sKey) const;
     // Unconvertible and non-finite values read as 0.
@@ -78,6 +86,9 @@ private:
     {
         QString sName;
         qsizetype iNumber = -1;
+        // The group prefix before this level: its size and its hash.
+        qsizetype iPrefixBefore = 0;
+        quint64 uHashBefore = 0;
         bool isArray() const { return iNumber != -1; }
         // Length of its part of the group prefix: the name and "/number".
         qsizetype length() const;
@@ -87,10 +98,19 @@ private:
     // Calls use with the full key: group prefix and normalised key.
     template <typename Use>
     auto withFullKey(const QString &sKey, Use use) const;
+    // The document's entry of a key below the current group, or -1.
+    qint32 entryOf(const QString &sKey) const;
+    // Hashes the innermost level's part of the prefix anew.
+    void prefixChanged();
+    // The "size" key of the array just entered, as the settings class reads it.
+    int arraySize() const;
+    // A value's raw bytes as the text the readers see.
+    static QString rawToText(QByteArrayView raw);
 
-    std::unique_ptr<const CIniDocument> m_document;
+    std::shared_ptr<const CIniDocument> m_document;
     bool m_bReadable = false;
     QString m_sGroupPrefix; // empty, or ending in "/"
+    quint64 m_uPrefixHash = 0; // of m_sGroupPrefix, see CIniDocument::hashOf
     std::vector<Level> m_levels;
     // Per open array (innermost last): the element numbers that indexes
     // stand for when the array is sparse, else empty (index i is element i+1).

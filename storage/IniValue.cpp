@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 // Escapes that stand for one character. The comma is ours: the settings
 // class drops the backslash and the comma alike.
@@ -147,7 +149,13 @@ normal:
                     break;
                 ++j;
             }
-            sText += fromUtf8(raw.sliced(i, j - i));
+            // The document's bytes are valid UTF-8 throughout, so a run
+            // of ASCII is its own text and needs no decoder.
+            const QByteArrayView run = raw.sliced(i, j - i);
+            if (std::all_of(run.begin(), run.end(), [](char c) { return uchar(c) < 0x80; }))
+                sText.append(QLatin1StringView(run.data(), run.size()));
+            else
+                sText += fromUtf8(run);
             i = j;
         }
         }
@@ -233,20 +241,42 @@ QVariant IniValue::listToVariant(const QStringList &list)
     return result;
 }
 
+QString IniValue::plainText(QByteArrayView raw, bool &bPlain)
+{
+    bPlain = false;
+    if (hasSpecialCharacter(raw))
+        return QString();
+    qsizetype iBegin = 0;
+    while (iBegin < raw.size() && (raw.at(iBegin) == ' ' || raw.at(iBegin) == '\t'))
+        ++iBegin;
+    if (iBegin < raw.size() && raw.at(iBegin) == '@')
+        return QString();
+    qsizetype iEnd = raw.size();
+    while (iEnd > iBegin && (raw.at(iEnd - 1) == ' ' || raw.at(iEnd - 1) == '\t'))
+        --iEnd;
+    QString sText = QString::fromUtf8(raw.sliced(iBegin, iEnd - iBegin));
+    if (sText.isNull())
+        sText.reserve(0); // an empty value is an empty, not a null, text
+    bPlain = true;
+    return sText;
+}
+
 QVariant IniValue::decode(QByteArrayView raw)
 {
     // Most values are plain texts: no escapes, quotes or commas.
+    bool bPlain = false;
+    QString sPlain = plainText(raw, bPlain);
+    if (bPlain)
+        return QVariant(std::move(sPlain));
     if (!hasSpecialCharacter(raw)) {
+        // A plain value in an "@" form.
         qsizetype iBegin = 0;
         while (iBegin < raw.size() && (raw.at(iBegin) == ' ' || raw.at(iBegin) == '\t'))
             ++iBegin;
         qsizetype iEnd = raw.size();
         while (iEnd > iBegin && (raw.at(iEnd - 1) == ' ' || raw.at(iEnd - 1) == '\t'))
             --iEnd;
-        QString sText = QString::fromUtf8(raw.sliced(iBegin, iEnd - iBegin));
-        if (sText.isNull())
-            sText.reserve(0); // an empty value is an empty, not a null, text
-        return sText.startsWith(u'@') ? textToVariant(sText) : QVariant(sText);
+        return textToVariant(QString::fromUtf8(raw.sliced(iBegin, iEnd - iBegin)));
     }
     // Reserved, so that an empty value (or first list element) is an empty
     // text rather than a null one, as in the settings class.

@@ -13,6 +13,8 @@
 // "@Invalid()", "@@"). Unlike the settings class an escaped comma "\," keeps
 // its comma (and never splits a list), and serialized variants are checked
 // before they are decoded (see IniVariantStream).
+//
+// Raw values are valid UTF-8, as CIniDocument hands them out.
 namespace IniValue {
 // The unescaped text, or the list when an unquoted comma split the value.
 // Returns true for a list.
@@ -25,4 +27,10 @@ QVariant textToVariant(const QString &sText);
 QVariant listToVariant(const QStringList &list);
 
 QVariant decode(QByteArrayView raw);
+
+// Most values are plain: no quotes, escapes or commas, and no "@" form.
+// For those bPlain becomes true and the result is their text (blanks
+// trimmed, never a null text), exactly what decode gives as a string;
+// otherwise bPlain is false and the result empty.
+QString plainText(QByteArrayView raw, bool &bPlain);
 } // namespace IniValue

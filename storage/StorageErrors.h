@@ -28,7 +28,9 @@ enum Code : std::uint32_t {
     DirectoryCreationError = 18,
     FileDeletionError = 19,
     StartUpError = 20,
-    LowStorageSpace = 34
+    LowStorageSpace = 34,
+    // Not a failure: the user stopped the open (no message is shown).
+    OpenCanceled = 100
 };
 } // namespace StorageError
 
@@ -39,11 +41,12 @@ enum Result : int {
     Ok = 0,
     NoDirectory = 1,
     NoProjectName = 2,
-    UnsupportedVersion = 3
+    UnsupportedVersion = 3,
+    Canceled = 4
 };
 } // namespace ProjectAccess
 
-// 0 → 0, 1 → 2, 2 → 3, 3 → 8; anything else is an internal error.
+// 0 → 0, 1 → 2, 2 → 3, 3 → 8, 4 → 100; anything else is an internal error.
 constexpr int storageCodeOfAccessResult(int iAccessResult)
 {
     switch (iAccessResult) {
@@ -55,6 +58,8 @@ constexpr int storageCodeOfAccessResult(int iAccessResult)
         return StorageError::InvalidProjectFile;
     case ProjectAccess::UnsupportedVersion:
         return StorageError::UnsupportedVersion;
+    case ProjectAccess::Canceled:
+        return StorageError::OpenCanceled;
     default:
         return StorageError::InternalError;
     }

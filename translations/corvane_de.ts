@@ -77,6 +77,30 @@
         <source>The name of the directory &quot;%1&quot; cannot be used: it holds characters that are not valid UTF-8. Please rename the directory and open it again.</source>
         <translation>Der Name des Verzeichnisses „%1“ kann nicht verwendet werden: Er enthält Zeichen, die kein gültiges UTF-8 sind. Bitte benennen Sie das Verzeichnis um und öffnen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>Opening the project was canceled.</source>
+        <translation>Das Öffnen des Projekts wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Canceling…</source>
+        <translation>Wird abgebrochen …</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files read</source>
+        <translation>%1 von %2 Dateien gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the sections</source>
+        <translation>Die Haltungen werden gelesen</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot;</source>
+        <translation>„%1“ wird geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>CDataCoreObjectDisplayWidget</name>
@@ -297,6 +321,33 @@
         <source>Total</source>
         <comment>the section overview&apos;s row of total lengths</comment>
         <translation>Summe</translation>
+    </message>
+</context>
+<context>
+    <name>CProjectTreeView</name>
+    <message>
+        <source>Find observations</source>
+        <translation>Beobachtungen suchen</translation>
+    </message>
+    <message>
+        <source>Shows only the observations whose code, text or position contain this text (Ctrl+F). Enter or F3 goes to the next match, Escape clears.</source>
+        <translation>Zeigt nur die Beobachtungen, deren Kürzel, Text oder Position diesen Text enthält (Strg+F). Eingabe oder F3 springt zum nächsten Treffer, Esc leert das Feld.</translation>
+    </message>
+    <message>
+        <source>Shows only observations of this damage class or a higher one.</source>
+        <translation>Zeigt nur Beobachtungen dieser oder einer höheren Schadensklasse.</translation>
+    </message>
+    <message>
+        <source>DC: all</source>
+        <translation>SK: alle</translation>
+    </message>
+    <message>
+        <source>DC ≥ %1</source>
+        <translation>SK ≥ %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>

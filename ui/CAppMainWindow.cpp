@@ -2,16 +2,18 @@
 
 #include "app/CApplicationContext.h"
 #include "app/units/Units.h"
+#include "metadata/CInspectionStandard.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
-#include "metadata/CInspectionStandard.h"
 #include "queries/CSharedTranslations.h"
+#include "storage/CProjectOpenProgress.h"
 #include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
 #include "storage/IPersistenceFacade.h"
 #include "storage/PathUtils.h"
 #include "storage/ProjectDirectory.h"
+#include "storage/StorageErrors.h"
 #include "ui/CPrintoutSettingsDialog.h"
 #include "ui/CViewerSettings.h"
 #include "ui/CommandLine.h"
@@ -23,18 +25,24 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 CAppMainWindow *g_cMainWindow = nullptr;
@@ -175,6 +183,7 @@ void CAppMainWindow::resetWindow()
     m_sectionOfVideo.clear();
     m_sMediaSection.clear();
     tvProject->setProject(nullptr, QString());
+    tvProject->setDamageClasses(QStringList());
     twProperties->setObject(nullptr);
     mpVideo->resetPlayer();
     // Photos of a closed project must not stay on show.
@@ -215,6 +224,10 @@ void CAppMainWindow::closeCurrentProject()
 
 void CAppMainWindow::openProjectAt(const QString &sDirectory)
 {
+    // One open at a time: the window answers while a project loads, and an
+    // Open, a drop or a recent project meanwhile is ignored.
+    if (m_cOpenProgress)
+        return;
     closeCurrentProject();
     IPersistenceFacade *cFacade = facade();
     if (!cFacade)
@@ -229,7 +242,11 @@ void CAppMainWindow::openProjectAt(const QString &sDirectory)
         return;
     }
     CProjectRuntimeData *cRuntimeData = nullptr;
-    const int iResult = cFacade->openProject(sDirectory, cRuntimeData);
+    const int iResult = openInBackground(*cFacade, sDirectory, cRuntimeData);
+    if (iResult == StorageError::OpenCanceled) {
+        statusBar()->showMessage(tr("Opening the project was canceled."), g_iStatusMessageMs);
+        return;
+    }
     if (iResult != 0) {
         if (cRuntimeData)
             cFacade->closeProject(cRuntimeData);
@@ -258,12 +275,108 @@ void CAppMainWindow::openProjectAt(const QString &sDirectory)
     rebuildRecentMenu();
 }
 
+int CAppMainWindow::openInBackground(IPersistenceFacade &cFacade, const QString &sDirectory,
+                                     CProjectRuntimeData *&cRuntimeData)
+{
+    cRuntimeData = nullptr;
+    CProjectOpenProgress cProgress;
+    m_cOpenProgress = &cProgress;
+    actionOpen->setEnabled(false);
+    menuOpenRecent->setEnabled(false);
+
+    // The files are read on a thread of their own while this one goes on
+    // painting and answering; the window gets the project back here, on
+    // its own thread.
+    int iResult = StorageError::InternalError;
+    CProjectRuntimeData *cOpened = nullptr;
+    const std::unique_ptr<QThread> cThread(
+        QThread::create([&] { iResult = cFacade.openProject(sDirectory, cOpened, &cProgress); }));
+    QEventLoop cLoop;
+    connect(cThread.get(), &QThread::finished, &cLoop, &QEventLoop::quit);
+
+    // A quick open shows nothing; a longer one a progress dialog with Cancel.
+    std::unique_ptr<QProgressDialog> cDialog;
+    QTimer cShowTimer;
+    cShowTimer.setSingleShot(true);
+    connect(&cShowTimer, &QTimer::timeout, this, [&] {
+        cDialog = std::make_unique<QProgressDialog>(this);
+        cDialog->setObjectName(QStringLiteral("dlgOpenProgress"));
+        cDialog->setWindowTitle(tr("Open Project"));
+        cDialog->setWindowModality(Qt::WindowModal);
+        cDialog->setAutoClose(false);
+        cDialog->setAutoReset(false);
+        cDialog->setMinimumDuration(0);
+        connect(cDialog.get(), &QProgressDialog::canceled, this, [&] {
+            cProgress.cancel();
+            cDialog->setLabelText(tr("Canceling…"));
+        });
+        updateOpenProgress(*cDialog, cProgress, sDirectory);
+        cDialog->show();
+    });
+    QTimer cPollTimer;
+    cPollTimer.setInterval(50);
+    connect(&cPollTimer, &QTimer::timeout, this, [&] {
+        if (cDialog && !cProgress.isCanceled())
+            updateOpenProgress(*cDialog, cProgress, sDirectory);
+    });
+
+    cThread->start();
+    cShowTimer.start(kOpenProgressDelayMs);
+    cPollTimer.start();
+    cLoop.exec();
+    // The loop also ends when the program quits: then reading stops.
+    if (!cThread->isFinished())
+        cProgress.cancel();
+    cThread->wait();
+    cPollTimer.stop();
+    cShowTimer.stop();
+    cDialog.reset();
+
+    m_cOpenProgress = nullptr;
+    actionOpen->setEnabled(true);
+    menuOpenRecent->setEnabled(!m_cSettings->recentProjects().isEmpty());
+    // Closed during an open at start, before the program's event loop ran:
+    // the quit that closing asked for went to the loop of the open, so it
+    // is asked for again.
+    if (std::exchange(m_bClosedWhileOpening, false) && QGuiApplication::quitOnLastWindowClosed()
+        && !isVisible())
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // A Cancel that came too late to stop the reading still wins.
+    if (cProgress.isCanceled()) {
+        if (iResult == StorageError::Success && cOpened)
+            cFacade.closeProject(cOpened);
+        return StorageError::OpenCanceled;
+    }
+    cRuntimeData = cOpened;
+    return iResult;
+}
+
+void CAppMainWindow::updateOpenProgress(QProgressDialog &cDialog, const CProjectOpenProgress &cProgress,
+                                        const QString &sDirectory)
+{
+    const int iTotal = cProgress.total();
+    const int iRead = std::min(cProgress.read(), iTotal);
+    const QString sName = QDir::toNativeSeparators(QDir::cleanPath(sDirectory));
+    const QLocale cLocale;
+    // Until the section file is read the number of files is not known.
+    const QString sCount = iTotal > 0 ? tr("%1 of %2 files read").arg(cLocale.toString(iRead), cLocale.toString(iTotal))
+                                      : tr("Reading the sections");
+    cDialog.setLabelText(tr("Opening \"%1\"").arg(sName) + QLatin1Char('\n') + sCount);
+    cDialog.setMaximum(iTotal);
+    cDialog.setValue(iRead);
+}
+
 void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
 {
     // Opening let only projects with inspection data through.
     const CCorvaneProject *cProject = cRuntimeData->corvaneProject();
-    if (const CInspectionStandard *cStandard = cRuntimeData->inspectionStandard())
+    if (const CInspectionStandard *cStandard = cRuntimeData->inspectionStandard()) {
+        QStringList cDamageClasses;
+        for (int i = 0; i < cStandard->damageClassCount(); ++i)
+            cDamageClasses << cStandard->damageClassAt(i);
+        tvProject->setDamageClasses(cDamageClasses);
         tvProject->setProject(cProject, cStandard->textDelimiter());
+    }
     twProperties->setObject(nullptr);
     setWindowTitle(QStringLiteral("%1 - %2").arg(cProject->name().simplified(), g_sWindowTitle));
 
@@ -290,6 +403,8 @@ void CAppMainWindow::onactionQuitTriggered() { close(); }
 
 void CAppMainWindow::onactionOpenTriggered()
 {
+    if (m_cOpenProgress)
+        return;
     const QString sDirectory =
         m_directoryChooser(this, tr("Select a project directory"), m_cSettings->lastProjectDirectory());
     if (sDirectory.isEmpty())
@@ -533,6 +648,11 @@ void CAppMainWindow::saveWindowState() const
 
 void CAppMainWindow::closeEvent(QCloseEvent *cEvent)
 {
+    // Quitting while a project loads stops the loading.
+    if (m_cOpenProgress) {
+        m_cOpenProgress->cancel();
+        m_bClosedWhileOpening = true;
+    }
     saveWindowState();
     QMainWindow::closeEvent(cEvent);
 }

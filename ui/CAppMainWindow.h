@@ -12,10 +12,12 @@
 class CCorvaneProject;
 class CInspectionEvent;
 class CInspectionSegment;
+class CProjectOpenProgress;
 class CProjectRuntimeData;
 class CViewerSettings;
 class IPersistenceFacade;
 class QLabel;
+class QProgressDialog;
 class QUrl;
 
 // The viewer's single top-level window: menus, project tree, property
@@ -47,7 +49,13 @@ public:
     QString startPath() const { return m_sStartPath; }
     // Handles a command-line text as the show step does.
     void handleCommandLine(const QString &sCommandLine);
+    // Reads the project on another thread while the window goes on
+    // answering; a read that takes longer than kOpenProgressDelayMs shows a
+    // progress dialog with Cancel. Returns when the project is shown, has
+    // been refused or the open was canceled. Ignored while an open runs.
     void openProjectAt(const QString &sDirectory);
+    bool isOpening() const { return m_cOpenProgress != nullptr; }
+    static constexpr int kOpenProgressDelayMs = 300;
     void closeCurrentProject();
     // The storage layer used for opening and closing; by default (null) the
     // application context's. Not owned.
@@ -93,6 +101,9 @@ private:
     IPersistenceFacade *facade() const;
     void resetWindow();
     void showProject(const CProjectRuntimeData *cRuntimeData);
+    int openInBackground(IPersistenceFacade &cFacade, const QString &sDirectory, CProjectRuntimeData *&cRuntimeData);
+    static void updateOpenProgress(QProgressDialog &cDialog, const CProjectOpenProgress &cProgress,
+                                   const QString &sDirectory);
     void setProjectActionsEnabled(bool bEnabled);
     void clearPhotos();
     void pauseUnlessVideoTabShown();
@@ -110,6 +121,9 @@ private:
     QString m_sMediaSection;
     QString m_sLastReportFile;
     QLabel *m_cStatusReport = nullptr;
+    // The open that is running, or null.
+    CProjectOpenProgress *m_cOpenProgress = nullptr;
+    bool m_bClosedWhileOpening = false;
     DirectoryChooser m_directoryChooser;
     SaveFileNameProvider m_saveFileNameProvider;
     UrlOpener m_urlOpener;

@@ -31,6 +31,16 @@ CDataCoreObjectDisplayWidget::CDataCoreObjectDisplayWidget(QWidget *parent) : QT
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+QString CDataCoreObjectDisplayWidget::shortened(const QString &sText, qsizetype iMaxLength)
+{
+    if (sText.size() <= iMaxLength)
+        return sText;
+    QString sShort = sText.left(iMaxLength);
+    if (sShort.back().isHighSurrogate())
+        sShort.chop(1);
+    return sShort + QChar(0x2026);
+}
+
 void CDataCoreObjectDisplayWidget::setHeaderCaptions()
 {
     setHorizontalHeaderLabels({tr("Property"), tr("Value")});
@@ -67,10 +77,14 @@ void CDataCoreObjectDisplayWidget::refresh()
         auto *cCaptionItem = new QTableWidgetItem(cCaptions.at(i));
         cCaptionItem->setFlags(eFlags);
         // A value list shorter than the captions gives empty cells.
-        auto *cValueItem = new QTableWidgetItem(i < cValues.size() ? cValues.at(i) : QString());
+        const QString sValue = i < cValues.size() ? cValues.at(i) : QString();
+        // A huge value (an observation text of megabytes) shows cut, so the
+        // table stays quick; copying takes it whole.
+        auto *cValueItem = new QTableWidgetItem(shortened(sValue, kMaxCellText));
+        cValueItem->setData(Qt::UserRole, sValue);
         cValueItem->setFlags(eFlags);
-        // A value too long for its column can still be read whole.
-        cValueItem->setToolTip(cValueItem->text());
+        // A value too long for its column can still be read.
+        cValueItem->setToolTip(shortened(sValue, kMaxToolTipText));
         setItem(iRow, 0, cCaptionItem);
         setItem(iRow, 1, cValueItem);
     }
@@ -91,7 +105,7 @@ QString CDataCoreObjectDisplayWidget::selectedRowsText() const
         const QTableWidgetItem *cCaption = item(iRow, 0);
         const QTableWidgetItem *cValue = item(iRow, 1);
         cLines.append((cCaption ? cCaption->text() : QString()) + QLatin1Char('\t')
-                      + (cValue ? cValue->text() : QString()));
+                      + (cValue ? cValue->data(Qt::UserRole).toString() : QString()));
     }
     return cLines.join(QLatin1Char('\n'));
 }

@@ -20,8 +20,13 @@ public:
     // The selected rows as lines of caption, tab, value, top to bottom.
     QString selectedRowsText() const;
     // Puts selectedRowsText() on the clipboard (Ctrl+C); nothing without a
-    // selection.
+    // selection. Values are copied whole, also where a cell shows them cut.
     void copySelectedRows();
+
+    // Longest value a cell and its tool tip show; longer ones end in "…".
+    static constexpr qsizetype kMaxCellText = 1000;
+    static constexpr qsizetype kMaxToolTipText = 500;
+    static QString shortened(const QString &sText, qsizetype iMaxLength);
 
 protected:
     // The view's own Ctrl+C copies only the current cell; this copies rows.

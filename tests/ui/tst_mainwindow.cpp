@@ -9,11 +9,14 @@
 #include "storage/CProjectRuntimeData.h"
 #include "storage/CurrentProject.h"
 #include "storage/IPersistenceFacade.h"
+#include "storage/IProjectOpenObserver.h"
+#include "storage/StorageErrors.h"
 #include "ui/CAppMainWindow.h"
-#include "ui/CPrintoutSettingsDialog.h"
 #include "ui/CDataCoreObjectDisplayWidget.h"
 #include "ui/CMediaPlayer.h"
 #include "ui/CPhotoLabel.h"
+#include "ui/CPrintoutSettingsDialog.h"
+#include "ui/CProjectTreeModel.h"
 #include "ui/CProjectTreeView.h"
 #include "ui/CViewerSettings.h"
 #include "ui/CommandLine.h"
@@ -28,15 +31,18 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QStatusBar>
-#include <QTranslator>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -117,6 +123,90 @@ private:
     std::function<QString()> m_cProbe;
 };
 
+// Opens through the real storage layer, slowly: it reports files read and
+// then waits, while the window must keep answering. It stops when the
+// observer cancels (code 100), or after iRounds rounds of 20 ms; with
+// bOpenFirst it has opened the project before it waits, so a Cancel comes
+// too late for the reading.
+class SlowFacade : public IPersistenceFacade
+{
+public:
+    SlowFacade(IPersistenceFacade *cInner, int iRounds, bool bOpenFirst = false)
+        : m_cInner(cInner), m_iRounds(iRounds), m_bOpenFirst(bOpenFirst)
+    {
+    }
+    int openProject(const QString &sDirectory, CProjectRuntimeData *&cRuntimeData) override
+    {
+        return m_cInner->openProject(sDirectory, cRuntimeData);
+    }
+    int closeProject(CProjectRuntimeData *cRuntimeData) override { return m_cInner->closeProject(cRuntimeData); }
+    int openProject(const QString &sDirectory, CProjectRuntimeData *&cRuntimeData,
+                    IProjectOpenObserver *cObserver) override
+    {
+        bOnGuiThread = QThread::currentThread() == qApp->thread();
+        cRuntimeData = nullptr;
+        int iResult = m_bOpenFirst ? m_cInner->openProject(sDirectory, cRuntimeData) : -1;
+        for (int i = 0; i < m_iRounds; ++i) {
+            cObserver->filesRead(1 + i * 10 / m_iRounds, 11);
+            if (cObserver->isCanceled()) {
+                bSawCancel = true;
+                return m_bOpenFirst ? iResult : int(StorageError::OpenCanceled);
+            }
+            QThread::msleep(20);
+        }
+        return m_bOpenFirst ? iResult : m_cInner->openProject(sDirectory, cRuntimeData, cObserver);
+    }
+    std::atomic<bool> bOnGuiThread{true};
+    std::atomic<bool> bSawCancel{false};
+
+private:
+    IPersistenceFacade *m_cInner;
+    int m_iRounds;
+    bool m_bOpenFirst;
+};
+
+// Notes the open's progress dialog while the window waits for the project,
+// and what the window did meanwhile; cancels it when asked to.
+class ProgressWatcher : public QObject
+{
+public:
+    explicit ProgressWatcher(bool bCancel) : m_bCancel(bCancel)
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { look(); });
+        m_timer.start();
+    }
+    void look()
+    {
+        ++iTicks; // the GUI thread's loop runs while the project loads
+        auto *cDialog = qApp->findChild<QProgressDialog *>(QStringLiteral("dlgOpenProgress"));
+        if (!cDialog)
+            for (QWidget *cWidget : QApplication::topLevelWidgets())
+                if (!cDialog)
+                    cDialog = cWidget->findChild<QProgressDialog *>(QStringLiteral("dlgOpenProgress"));
+        if (!cDialog || !cDialog->isVisible())
+            return;
+        bShown = true;
+        eModality = cDialog->windowModality();
+        sLabel = cDialog->labelText();
+        if (m_bCancel && !bCanceled && cDialog->value() >= 1) {
+            bCanceled = true;
+            QPushButton *cButton = cDialog->findChild<QPushButton *>();
+            if (cButton)
+                cButton->click();
+        }
+    }
+    int iTicks = 0;
+    bool bShown = false;
+    bool bCanceled = false;
+    Qt::WindowModality eModality = Qt::NonModal;
+    QString sLabel;
+
+private:
+    bool m_bCancel;
+    QTimer m_timer;
+};
+
 } // namespace
 
 class tst_MainWindow : public QObject
@@ -139,10 +229,11 @@ private:
     CDataCoreObjectDisplayWidget *table() { return child<CDataCoreObjectDisplayWidget>(*m_cWindow, "twProperties"); }
     QAction *action(const char *pName) { return child<QAction>(*m_cWindow, pName); }
 
-    QTreeWidgetItem *eventItem(int iSection, int iEvent)
-    {
-        return tree()->topLevelItem(0)->child(iSection)->child(iEvent);
-    }
+    // The tree's items by their rows: the project, a section, an event.
+    QModelIndex projectItem() { return tree()->model()->index(0, 0); }
+    QModelIndex sectionItem(int iSection) { return tree()->model()->index(iSection, 0, projectItem()); }
+    QModelIndex eventItem(int iSection, int iEvent) { return tree()->model()->index(iEvent, 0, sectionItem(iSection)); }
+    int topLevelItemCount() { return tree()->model()->rowCount(); }
 
     void openTestProject()
     {
@@ -280,8 +371,8 @@ private slots:
         QCOMPARE(cTabs->currentIndex(), 0);
         QCOMPARE(cTabs->minimumSize(), QSize(0, 400));
         QVERIFY(tree()->isHeaderHidden());
-        QCOMPARE(tree()->columnCount(), 1);
-        QCOMPARE(tree()->headerItem()->text(0), QStringLiteral("1"));
+        QCOMPARE(tree()->model()->columnCount(), 1);
+        QCOMPARE(tree()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("1"));
         QCOMPARE(table()->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(table()->selectionBehavior(), QAbstractItemView::SelectRows);
         for (int i = 1; i <= 2; ++i) {
@@ -345,7 +436,7 @@ private slots:
     {
         QVERIFY(m_cWindow->isVisible());
         QVERIFY(projectActionsEnabled(false));
-        QCOMPARE(tree()->topLevelItemCount(), 0);
+        QCOMPARE(topLevelItemCount(), 0);
         QVERIFY(!player()->isEnabled());
         QCOMPARE(currentRuntimeData(), nullptr);
     }
@@ -433,7 +524,7 @@ private slots:
         m_cWindow->handleCommandLine(sCommandLine);
         QCOMPARE(m_cWindow->startPath(), sStartPath);
         QCOMPARE(currentRuntimeData() != nullptr, bOpened);
-        QCOMPARE(tree()->topLevelItemCount(), bOpened ? 1 : 0);
+        QCOMPARE(topLevelItemCount(), bOpened ? 1 : 0);
         QVERIFY(projectActionsEnabled(bOpened));
         QTest::qWait(60);
         QCOMPARE(cBoxes.titles, QStringList());
@@ -443,10 +534,10 @@ private slots:
     {
         openTestProject();
         QVERIFY(projectActionsEnabled(true));
-        QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("Window test"));
-        QCOMPARE(tree()->topLevelItem(0)->childCount(), 3);
+        QCOMPARE(projectItem().data().toString(), QStringLiteral("Window test"));
+        QCOMPARE(tree()->model()->rowCount(projectItem()), 3);
         // The standard's delimiter shortens the event texts.
-        QCOMPARE(eventItem(0, 0)->text(0), QStringLiteral("1.00 m Both photos"));
+        QCOMPARE(eventItem(0, 0).data().toString(), QStringLiteral("1.00 m Both photos"));
         QCOMPARE(table()->rowCount(), 0);
         // Names that would leave the video directory are not played.
         QCOMPARE(player()->playlist(),
@@ -488,10 +579,113 @@ private slots:
         // The project that was open is closed; none stays open.
         QCOMPARE(currentRuntimeData(), nullptr);
         QVERIFY(projectActionsEnabled(false));
-        QCOMPARE(tree()->topLevelItemCount(), 0);
+        QCOMPARE(topLevelItemCount(), 0);
         // The same directory can be opened again afterwards.
         m_cWindow->openProjectAt(m_sProject);
         QVERIFY(currentRuntimeData());
+    }
+
+    void slowOpenShowsProgress_data()
+    {
+        QTest::addColumn<bool>("bCancel");
+        QTest::addColumn<bool>("bOpenFirst");
+        QTest::addColumn<bool>("bOpened");
+        QTest::addRow("runs to the end") << false << false << true;
+        QTest::addRow("Cancel stops the reading") << true << false << false;
+        QTest::addRow("Cancel after the reading still wins") << true << true << false;
+    }
+
+    // A long open reads on another thread with a progress dialog; Cancel
+    // leaves the window without a project, as after Close.
+    void slowOpenShowsProgress()
+    {
+        QFETCH(bool, bCancel);
+        QFETCH(bool, bOpenFirst);
+        QFETCH(bool, bOpened);
+        auto *cInner = static_cast<CBasePersistenceFacade *>(CApplicationContext::instance()->persistenceFacade());
+        SlowFacade cFacade(cInner, 60, bOpenFirst);
+        m_cWindow->setPersistenceFacade(&cFacade);
+        openTestProject(); // the project open before: it goes first
+        m_cFake->calls.clear();
+        BoxCatcher cBoxes;
+        ProgressWatcher cWatcher(bCancel);
+        m_cWindow->openProjectAt(m_sOther);
+        QVERIFY(!cFacade.bOnGuiThread);
+        QVERIFY(cWatcher.bShown);
+        QVERIFY(cWatcher.iTicks > 5);
+        QCOMPARE(int(cWatcher.eModality), int(Qt::WindowModal));
+        QVERIFY2(cWatcher.sLabel.contains(QStringLiteral("of 11 files read")), qPrintable(cWatcher.sLabel));
+        QCOMPARE(cFacade.bSawCancel.load(), bCancel);
+        QCOMPARE(cBoxes.titles, QStringList());
+        QCOMPARE(currentRuntimeData() != nullptr, bOpened);
+        QCOMPARE(cInner->openProjectCount(), bOpened ? 1 : 0);
+        QCOMPARE(topLevelItemCount(), bOpened ? 1 : 0);
+        QVERIFY(projectActionsEnabled(bOpened));
+        QCOMPARE(openedDirectory(), bOpened ? m_sOther : QString());
+        QVERIFY(!m_cWindow->isOpening());
+        QVERIFY(action("actionOpen")->isEnabled());
+        // Nothing of the dialog is left.
+        QVERIFY(!m_cWindow->findChild<QProgressDialog *>());
+        m_cWindow->closeCurrentProject();
+        m_cWindow->setPersistenceFacade(nullptr);
+    }
+
+    void quickOpenShowsNoProgress()
+    {
+        ProgressWatcher cWatcher(false);
+        openTestProject();
+        QVERIFY(!cWatcher.bShown);
+        QVERIFY(!m_cWindow->findChild<QProgressDialog *>());
+    }
+
+    // While one open runs, a second one (a drop, a recent project, the
+    // Open command) is ignored, and quitting cancels the running one.
+    void openWhileOpening()
+    {
+        auto *cInner = static_cast<CBasePersistenceFacade *>(CApplicationContext::instance()->persistenceFacade());
+        SlowFacade cFacade(cInner, 1000);
+        m_cWindow->setPersistenceFacade(&cFacade);
+        bool bTried = false;
+        QTimer::singleShot(100, this, [&] {
+            bTried = true;
+            QVERIFY(m_cWindow->isOpening());
+            QVERIFY(!action("actionOpen")->isEnabled());
+            m_cWindow->openProjectAt(m_sProject); // returns at once
+            QVERIFY(m_cWindow->isOpening());
+            m_cWindow->close();
+        });
+        m_cWindow->openProjectAt(m_sOther);
+        QVERIFY(bTried);
+        QVERIFY(cFacade.bSawCancel);
+        QCOMPARE(currentRuntimeData(), nullptr);
+        QCOMPARE(cInner->openProjectCount(), 0);
+        m_cWindow->setPersistenceFacade(nullptr);
+    }
+
+    // An observation text of megabytes on one line once froze the viewer for
+    // half a minute when its section was expanded; the tree and the table
+    // show it cut, at once.
+    void hugeObservationText()
+    {
+        const QString sDirectory = m_cDir.filePath(QStringLiteral("huge")) + QLatin1Char('/');
+        writeFile(sDirectory + "project.dat", projectFile(true));
+        writeFile(sDirectory + "segments.dat", "[1]\nname=S1 - S2\n");
+        QByteArray huge = "[1]\nmetervalue=2\ntext=Start";
+        huge.append(16 * 1024 * 1024, 'x');
+        huge.append("|behind the delimiter\n");
+        writeFile(sDirectory + "1.evtdat", huge);
+        m_cWindow->openProjectAt(sDirectory);
+        QVERIFY(currentRuntimeData());
+        QVERIFY(QTest::qWaitForWindowExposed(m_cWindow.get()));
+        tree()->expand(sectionItem(0));
+        tree()->setCurrentIndex(eventItem(0, 0));
+        QVERIFY(!m_cWindow->grab().isNull()); // painted with the text on show
+        const QString sItem = eventItem(0, 0).data().toString();
+        QVERIFY(sItem.startsWith(QStringLiteral("2.00 m Startxxx")));
+        QCOMPARE(sItem.size(), qsizetype(7 + CProjectTreeModel::kMaxItemText + 1));
+        QVERIFY(table()->rowCount() > 0);
+        QCOMPARE(table()->item(0, 1)->text().size(), CDataCoreObjectDisplayWidget::kMaxCellText + 1);
+        m_cWindow->closeCurrentProject();
     }
 
     void eventPhotos_data()
@@ -517,8 +711,8 @@ private slots:
         openTestProject();
         BoxCatcher cBoxes;
         // Photos of an earlier selection must not linger.
-        tree()->setCurrentItem(eventItem(0, 0));
-        tree()->setCurrentItem(eventItem(0, iEvent));
+        tree()->setCurrentIndex(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, iEvent));
         const QRgb aExpected[] = {photo1, photo2};
         for (int i = 1; i <= 2; ++i) {
             const QPixmap cPixmap = photo(i)->pixmap();
@@ -529,7 +723,7 @@ private slots:
                 QCOMPARE(cPixmap.toImage().pixel(5, 5), aExpected[i - 1]);
             }
         }
-        QCOMPARE(table()->object(), tree()->currentItem()->data(0, Qt::UserRole + 1).value<void *>());
+        QCOMPARE(table()->object(), tree()->currentIndex().data(Qt::UserRole + 1).value<void *>());
         QTest::qWait(60);
         QCOMPARE(cBoxes.titles, QStringList());
     }
@@ -550,7 +744,7 @@ private slots:
         child<QTabWidget>(*m_cWindow, "tabWidget")->setCurrentIndex(iTab);
         m_cFake->calls.clear();
         QSignalSpy cTimeSpy(player(), &CMediaPlayer::mediaTimeIndexChanged);
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         QStringList cExpected({"Stop", "FileName=" + QDir::toNativeSeparators(m_sProject + "Videos/b.webm"),
                                "ShowControls=0", "Play", "Position=3725"});
         if (bPaused)
@@ -560,7 +754,7 @@ private slots:
 
         // An event whose video name leaves the directory keeps the player as it was.
         m_cFake->calls.clear();
-        tree()->setCurrentItem(eventItem(0, 4));
+        tree()->setCurrentIndex(eventItem(0, 4));
         QCOMPARE(m_cFake->calls, QStringList());
         QCOMPARE(player()->currentMediaFile(), m_sProject + "Videos/b.webm");
     }
@@ -568,10 +762,10 @@ private slots:
     void sectionSelection()
     {
         openTestProject();
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         QVERIFY(!photo(1)->pixmap().isNull());
         m_cFake->calls.clear();
-        tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+        tree()->setCurrentIndex(sectionItem(0));
         QCOMPARE(m_cFake->calls, QStringList({"Stop", "FileName=" + QDir::toNativeSeparators(m_sProject + "Videos/a.webm"),
                                               "ShowControls=0", "Play", "Position=0"}));
         QVERIFY(photo(1)->pixmap().isNull());
@@ -580,17 +774,17 @@ private slots:
 
         // Without videos, or with an unusable name, the player stays as it was.
         m_cFake->calls.clear();
-        tree()->setCurrentItem(tree()->topLevelItem(0)->child(1));
-        tree()->setCurrentItem(tree()->topLevelItem(0)->child(2));
+        tree()->setCurrentIndex(sectionItem(1));
+        tree()->setCurrentIndex(sectionItem(2));
         QCOMPARE(m_cFake->calls, QStringList());
     }
 
     void projectSelectionKeepsPlaylist()
     {
         openTestProject();
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         m_cFake->becomeReady(10.0);
-        tree()->setCurrentItem(tree()->topLevelItem(0));
+        tree()->setCurrentIndex(projectItem());
         QVERIFY(photo(1)->pixmap().isNull());
         QVERIFY(player()->currentMediaFile().isEmpty());
         QVERIFY(!player()->isEnabled());
@@ -625,12 +819,12 @@ private slots:
     void closeEmptiesEverything()
     {
         openTestProject();
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         m_cFake->becomeReady(10.0);
         QVERIFY(!photo(1)->pixmap().isNull());
         action("actionClose")->trigger();
         QCOMPARE(currentRuntimeData(), nullptr);
-        QCOMPARE(tree()->topLevelItemCount(), 0);
+        QCOMPARE(topLevelItemCount(), 0);
         QCOMPARE(table()->rowCount(), 0);
         QCOMPARE(table()->object(), nullptr);
         QVERIFY(photo(1)->pixmap().isNull());
@@ -656,14 +850,14 @@ private slots:
         QFETCH(bool, bByClose);
         RecordingFacade cFacade(CApplicationContext::instance()->persistenceFacade(), [this] {
             return QStringLiteral("items=%1 object=%2 media=%3 slot=%4")
-                .arg(tree()->topLevelItemCount())
+                .arg(topLevelItemCount())
                 .arg(table()->object() != nullptr)
                 .arg(player()->currentMediaFile().isEmpty() ? "none" : "loaded")
                 .arg(currentRuntimeData() != nullptr);
         });
         m_cWindow->setPersistenceFacade(&cFacade);
         openTestProject();
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         if (bByClose)
             action("actionClose")->trigger();
         else
@@ -676,7 +870,7 @@ private slots:
     void reopenReplacesProject()
     {
         openTestProject();
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         QVERIFY(!photo(1)->pixmap().isNull());
         BoxCatcher cBoxes;
         m_cWindow->openProjectAt(m_sProject);
@@ -688,21 +882,21 @@ private slots:
             CApplicationContext::instance()->persistenceFacade());
         QCOMPARE(cFacade->openProjectCount(), 1);
         QVERIFY(currentRuntimeData());
-        QCOMPARE(tree()->topLevelItemCount(), 1);
+        QCOMPARE(topLevelItemCount(), 1);
         QVERIFY(photo(1)->pixmap().isNull());
     }
 
     void expandAndCollapse()
     {
         openTestProject();
-        QTreeWidgetItem *cSection = tree()->topLevelItem(0)->child(0);
-        QVERIFY(tree()->topLevelItem(0)->isExpanded());
-        QVERIFY(!cSection->isExpanded());
+        const QModelIndex cSection = sectionItem(0);
+        QVERIFY(tree()->isExpanded(projectItem()));
+        QVERIFY(!tree()->isExpanded(cSection));
         action("actionExpandAll")->trigger();
-        QVERIFY(cSection->isExpanded());
+        QVERIFY(tree()->isExpanded(cSection));
         action("actionCollapseAll")->trigger();
-        QVERIFY(!cSection->isExpanded());
-        QVERIFY(!tree()->topLevelItem(0)->isExpanded());
+        QVERIFY(!tree()->isExpanded(cSection));
+        QVERIFY(!tree()->isExpanded(projectItem()));
     }
 
     void windowTitle_data()
@@ -756,16 +950,16 @@ private slots:
         QFETCH(int, iPlayState);
         QFETCH(QStringList, expectedCalls);
         openTestProject();
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         m_cFake->becomeReady(4000.0);
         m_cFake->iPlayState = iPlayState;
         QVERIFY(QTest::qWaitForWindowActive(m_cWindow.get()));
         tree()->setFocus();
         m_cFake->calls.clear();
-        QTreeWidgetItem *cCurrent = tree()->currentItem();
+        const QModelIndex cCurrent = tree()->currentIndex();
         QTest::keyClick(tree(), Qt::Key(iKey), Qt::KeyboardModifiers(iModifiers));
         QCOMPARE(m_cFake->calls, expectedCalls);
-        QCOMPARE(tree()->currentItem(), cCurrent);
+        QCOMPARE(tree()->currentIndex(), cCurrent);
     }
 
     void keyboardClosesAndQuits()
@@ -925,7 +1119,7 @@ private slots:
     {
         QFETCH(QSize, cWindowSize);
         openTestProject();
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         child<QTabWidget>(*m_cWindow, "tabWidget")->setCurrentIndex(1);
         m_cWindow->resize(cWindowSize);
         QVERIFY(QTest::qWaitForWindowExposed(m_cWindow.get()));
@@ -961,7 +1155,7 @@ private slots:
         QTemporaryDir cStills;
         m_cWindow->settings().setLastFrameDirectory(cStills.path());
         openTestProject();
-        tree()->setCurrentItem(eventItem(0, 0));
+        tree()->setCurrentIndex(eventItem(0, 0));
         m_cFake->becomeReady(4000.0);
         QImage cPicture(40, 30, QImage::Format_RGB32);
         cPicture.fill(Qt::darkCyan);
@@ -1078,14 +1272,13 @@ private slots:
         QTest::qWait(60);
         QCOMPARE(cBoxes.titles, QStringList());
         QVERIFY(currentRuntimeData());
-        QVERIFY(tree()->topLevelItem(0)->childCount() > 0);
+        QVERIFY(tree()->model()->rowCount(projectItem()) > 0);
         QVERIFY(!player()->playlist().isEmpty());
         // Every event can be shown.
-        QTreeWidgetItem *cProjectItem = tree()->topLevelItem(0);
-        for (int iSection = 0; iSection < cProjectItem->childCount(); ++iSection) {
-            tree()->setCurrentItem(cProjectItem->child(iSection));
-            for (int iEvent = 0; iEvent < cProjectItem->child(iSection)->childCount(); ++iEvent) {
-                tree()->setCurrentItem(cProjectItem->child(iSection)->child(iEvent));
+        for (int iSection = 0; iSection < tree()->model()->rowCount(projectItem()); ++iSection) {
+            tree()->setCurrentIndex(sectionItem(iSection));
+            for (int iEvent = 0; iEvent < tree()->model()->rowCount(sectionItem(iSection)); ++iEvent) {
+                tree()->setCurrentIndex(eventItem(iSection, iEvent));
                 QVERIFY(table()->rowCount() > 0);
             }
         }

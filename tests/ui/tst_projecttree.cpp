@@ -2,7 +2,12 @@
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
+#include "ui/CProjectTreeModel.h"
 #include "ui/CProjectTreeView.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -39,18 +44,27 @@ std::unique_ptr<CCorvaneProject> makeProject(const QList<QPair<QString, QList<Ev
 }
 
 // The whole tree as indented lines "text [kind]", "+" marking expanded items.
-QString dump(const QTreeWidget &cTree)
+QString dump(const CProjectTreeView &cTree)
 {
+    const QAbstractItemModel *cModel = cTree.model();
     QString sOut;
-    std::function<void(const QTreeWidgetItem *, int)> cVisit = [&](const QTreeWidgetItem *cItem, int iDepth) {
-        sOut += QString(iDepth * 2, QLatin1Char(' ')) + (cItem->isExpanded() ? "+" : "-") + cItem->text(0)
-            + QStringLiteral(" [%1]\n").arg(cItem->data(0, Qt::UserRole).toInt());
-        for (int i = 0; i < cItem->childCount(); ++i)
-            cVisit(cItem->child(i), iDepth + 1);
+    std::function<void(const QModelIndex &, int)> cVisit = [&](const QModelIndex &cIndex, int iDepth) {
+        sOut += QString(iDepth * 2, QLatin1Char(' ')) + (cTree.isExpanded(cIndex) ? "+" : "-")
+                + cIndex.data().toString() + QStringLiteral(" [%1]\n").arg(cIndex.data(Qt::UserRole).toInt());
+        for (int i = 0; i < cModel->rowCount(cIndex); ++i)
+            cVisit(cModel->index(i, 0, cIndex), iDepth + 1);
     };
-    for (int i = 0; i < cTree.topLevelItemCount(); ++i)
-        cVisit(cTree.topLevelItem(i), 0);
+    for (int i = 0; i < cModel->rowCount(); ++i)
+        cVisit(cModel->index(i, 0), 0);
     return sOut;
+}
+
+QModelIndex itemAt(const CProjectTreeView &cTree, std::initializer_list<int> rows)
+{
+    QModelIndex cIndex;
+    for (const int iRow : rows)
+        cIndex = cTree.model()->index(iRow, 0, cIndex);
+    return cIndex;
 }
 
 } // namespace
@@ -127,15 +141,16 @@ private slots:
         const auto cProject = makeProject({{"S1", {{1.0f, "a"}}}});
         CProjectTreeView cTree;
         cTree.setProject(cProject.get(), QStringLiteral("|"));
-        const QTreeWidgetItem *cProjectItem = cTree.topLevelItem(0);
-        const QTreeWidgetItem *cSectionItem = cProjectItem->child(0);
-        const QTreeWidgetItem *cEventItem = cSectionItem->child(0);
-        QCOMPARE(cProjectItem->data(0, Qt::UserRole + 1).value<void *>(), static_cast<void *>(cProject.get()));
-        QCOMPARE(cSectionItem->data(0, Qt::UserRole + 1).value<void *>(),
-                 static_cast<void *>(cProject->sectionAt(0)));
-        QCOMPARE(cEventItem->data(0, Qt::UserRole + 1).value<void *>(),
+        const QModelIndex cProjectItem = itemAt(cTree, {0});
+        const QModelIndex cSectionItem = itemAt(cTree, {0, 0});
+        const QModelIndex cEventItem = itemAt(cTree, {0, 0, 0});
+        QCOMPARE(cProjectItem.data(Qt::UserRole + 1).value<void *>(), static_cast<void *>(cProject.get()));
+        QCOMPARE(cSectionItem.data(Qt::UserRole + 1).value<void *>(), static_cast<void *>(cProject->sectionAt(0)));
+        QCOMPARE(cEventItem.data(Qt::UserRole + 1).value<void *>(),
                  static_cast<void *>(cProject->sectionAt(0)->events()->at(0)));
-        QVERIFY(!(cEventItem->flags() & Qt::ItemIsEditable));
+        QCOMPARE(cEventItem.parent(), cSectionItem);
+        QCOMPARE(cSectionItem.parent(), cProjectItem);
+        QVERIFY(!(cEventItem.flags() & Qt::ItemIsEditable));
     }
 
     void projectWithoutSectionsAndNoProject()
@@ -145,7 +160,7 @@ private slots:
         cTree.setProject(cProject.get(), QString());
         QCOMPARE(dump(cTree), QStringLiteral("+Demo project [0]\n"));
         cTree.setProject(nullptr, QString());
-        QCOMPARE(cTree.topLevelItemCount(), 0);
+        QCOMPARE(cTree.model()->rowCount(), 0);
     }
 
     void rebuildSendsNoSelection()
@@ -153,7 +168,7 @@ private slots:
         const auto cProject = makeProject({{"S1", {{1.0f, "a"}}}});
         CProjectTreeView cTree;
         cTree.setProject(cProject.get(), QString());
-        cTree.setCurrentItem(cTree.topLevelItem(0)->child(0)->child(0));
+        cTree.setCurrentIndex(itemAt(cTree, {0, 0, 0}));
         QSignalSpy cProjectSpy(&cTree, &CProjectTreeView::onProjectSelected);
         QSignalSpy cSectionSpy(&cTree, &CProjectTreeView::onSectionSelected);
         QSignalSpy cEventSpy(&cTree, &CProjectTreeView::onEventSelected);
@@ -181,15 +196,14 @@ private slots:
         connect(&cTree, &CProjectTreeView::onEventSelected, this,
                 [&](const CInspectionEvent &c) { cOrder.append(&c); });
 
-        auto click = [&](QTreeWidgetItem *cItem) {
-            QTest::mouseClick(cTree.viewport(), Qt::LeftButton, {}, cTree.visualItemRect(cItem).center());
+        auto click = [&](std::initializer_list<int> rows) {
+            QTest::mouseClick(cTree.viewport(), Qt::LeftButton, {}, cTree.visualRect(itemAt(cTree, rows)).center());
         };
-        QTreeWidgetItem *cProjectItem = cTree.topLevelItem(0);
-        click(cProjectItem->child(0));
-        click(cProjectItem->child(0)->child(1));
-        click(cProjectItem->child(0)->child(1)); // the same item again
-        click(cProjectItem);
-        click(cProjectItem->child(1));
+        click({0, 0});
+        click({0, 0, 1});
+        click({0, 0, 1}); // the same item again
+        click({0});
+        click({0, 1});
         const QList<const void *> cExpected({cProject->sectionAt(0), cProject->sectionAt(0)->events()->at(1),
                                              cProject.get(), cProject->sectionAt(1)});
         QCOMPARE(cOrder, cExpected);
@@ -198,6 +212,79 @@ private slots:
         cOrder.clear();
         QTest::keyClick(cTree.viewport(), Qt::Key_Up);
         QCOMPARE(cOrder, QList<const void *>({cProject->sectionAt(0)->events()->at(1)}));
+    }
+
+    void keyboardSearch_data()
+    {
+        QTest::addColumn<int>("iNextKey");
+        QTest::addRow("Enter in the field") << int(Qt::Key_Return);
+        QTest::addRow("F3") << int(Qt::Key_F3);
+    }
+
+    // Ctrl+F, typing, Enter or F3 to the next match, Shift+F3 back, Escape
+    // to clear and once more to the tree.
+    void keyboardSearch()
+    {
+        QFETCH(int, iNextKey);
+        const auto cProject = makeProject({{"S1 - S2",
+                                            {{0.0f, "Start node|Manhole S1"},
+                                             {12.5f, "Crack|longitudinal|wide"},
+                                             {13.0f, "|leading"},
+                                             {14.0f, "No delimiter here"},
+                                             {15.0f, ""}}},
+                                           {"Empty section", {}}});
+        CProjectTreeView cTree;
+        cTree.resize(300, 400);
+        cTree.setProject(cProject.get(), QStringLiteral("|"));
+        cTree.show();
+        QVERIFY(QTest::qWaitForWindowActive(&cTree));
+        const CEventList *cEvents = cProject->sectionAt(0)->events();
+        QList<const void *> cSelected;
+        connect(&cTree, &CProjectTreeView::onEventSelected, this,
+                [&](const CInspectionEvent &c) { cSelected.append(&c); });
+        auto *cField = cTree.findChild<QLineEdit *>(QStringLiteral("leSearch"));
+        QVERIFY(cField);
+
+        QTest::keyClick(&cTree, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), cField);
+        QTest::keyClicks(cField, QStringLiteral("E"));
+        QCOMPARE(cTree.matchesText(), QStringLiteral("4 of 5"));
+        QCOMPARE(cTree.findChild<QLabel *>(QStringLiteral("lblMatches"))->text(), QStringLiteral("4 of 5"));
+        QCOMPARE(dump(cTree), QStringLiteral("+Demo project [0]\n"
+                                             "  +S1 - S2 [1]\n"
+                                             "    -0.00 m Start node [2]\n"
+                                             "    -12.50 m Crack [2]\n"
+                                             "    -13.00 m  [2]\n"
+                                             "    -14.00 m No delimiter here [2]\n"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(iNextKey));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(iNextKey));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(cSelected, QList<const void *>({cEvents->at(0), cEvents->at(1), cEvents->at(0)}));
+        QCOMPARE(cTree.currentIndex().data(Qt::UserRole + 1).value<void *>(),
+                 static_cast<const void *>(cEvents->at(0)));
+
+        // Escape shows everything again; the current event stays, and no
+        // selection is sent for it.
+        cSelected.clear();
+        QTest::keyClick(cField, Qt::Key_Escape);
+        QVERIFY(cField->text().isEmpty());
+        QCOMPARE(cTree.matchesText(), QString());
+        QCOMPARE(cTree.model()->rowCount(itemAt(cTree, {0, 0})), 5);
+        QCOMPARE(cTree.model()->rowCount(itemAt(cTree, {0})), 2);
+        QCOMPARE(cTree.currentIndex(), itemAt(cTree, {0, 0, 0}));
+        QVERIFY(cTree.isExpanded(itemAt(cTree, {0, 0})));
+        QCOMPARE(cSelected, QList<const void *>());
+        QCOMPARE(QApplication::focusWidget(), cField);
+        QTest::keyClick(cField, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), &cTree);
+
+        // A new project starts without a search.
+        cTree.setSearch(QStringLiteral("crack"));
+        QCOMPARE(cTree.matchesText(), QStringLiteral("1 of 5"));
+        cTree.setProject(cProject.get(), QStringLiteral("|"));
+        QVERIFY(cField->text().isEmpty());
+        QCOMPARE(cTree.matchesText(), QString());
     }
 };
 

@@ -199,6 +199,42 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), rows.isEmpty() ? QStringLiteral("before") : cExpected.join('\n'));
     }
 
+    void hugeValuesShowCutButCopyWhole_data()
+    {
+        QTest::addColumn<int>("iLength");
+        QTest::addColumn<bool>("bCut");
+        QTest::addRow("short") << 40 << false;
+        QTest::addRow("exactly the limit") << int(CDataCoreObjectDisplayWidget::kMaxCellText) << false;
+        QTest::addRow("one beyond") << int(CDataCoreObjectDisplayWidget::kMaxCellText) + 1 << true;
+        QTest::addRow("megabytes on one line") << 8 * 1024 * 1024 << true;
+    }
+
+    // An observation text of megabytes once froze the table while it laid
+    // the text out: cells and tool tips show a bounded part, copying gives
+    // the whole text.
+    void hugeValuesShowCutButCopyWhole()
+    {
+        QFETCH(int, iLength);
+        QFETCH(bool, bCut);
+        QString sText(iLength, QLatin1Char('x'));
+        sText[0] = QLatin1Char('A');
+        m_cEvent->setText(sText);
+        CDataCoreObjectDisplayWidget cTable;
+        cTable.setSelectionBehavior(QAbstractItemView::SelectRows);
+        cTable.setObject(m_cEvent);
+        cTable.resize(400, 300);
+        cTable.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cTable));
+        const QTableWidgetItem *cValue = cTable.item(0, 1);
+        m_cEvent->setText(QStringLiteral("Crack"));
+        QVERIFY(cValue->text().startsWith(QLatin1Char('A')));
+        QCOMPARE(cValue->text().size(), bCut ? CDataCoreObjectDisplayWidget::kMaxCellText + 1 : qsizetype(iLength));
+        QCOMPARE(cValue->text().endsWith(QChar(0x2026)), bCut);
+        QVERIFY(cValue->toolTip().size() <= CDataCoreObjectDisplayWidget::kMaxToolTipText + 1);
+        cTable.selectRow(0);
+        QCOMPARE(cTable.selectedRowsText().size(), cTable.item(0, 0)->text().size() + 1 + qsizetype(iLength));
+    }
+
     void tableDoesNotSort()
     {
         CDataCoreObjectDisplayWidget cTable;

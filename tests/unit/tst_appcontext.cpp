@@ -1,4 +1,5 @@
 #include "app/CApplicationContext.h"
+#include "app/TranslationFile.h"
 #include "metadata/CCatalogRegistry.h"
 
 #include "TestHelpers.h"
@@ -17,6 +18,18 @@ void writeFile(const QString &sPath, const QByteArray &data)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(data);
 }
+
+QByteArray be32(quint32 uValue)
+{
+    return QByteArray(1, char(uValue >> 24)) + char(uValue >> 16) + char(uValue >> 8) + char(uValue);
+}
+
+QByteArray part(uchar cTag, const QByteArray &data)
+{
+    return QByteArray(1, char(cTag)) + be32(quint32(data.size())) + data;
+}
+
+const QByteArray kQmMagic("\x3c\xb8\x64\x18\xca\xef\x9c\x95\xcd\x21\x1c\xbf\x60\xa1\xbd\xdd", 16);
 
 // en_US and de_DE in this order, as the installation ships them; the German
 // record points at the German language file built from translations/.
@@ -43,6 +56,8 @@ private slots:
     void toolkitSpeaksTheProgramsLanguage_data();
     void toolkitSpeaksTheProgramsLanguage();
     void missingToolkitTranslationIsNoError();
+    void damagedLanguageFiles_data();
+    void damagedLanguageFiles();
 
 private:
     QTemporaryDir m_installDir;
@@ -56,6 +71,63 @@ void TestAppContext::initTestCase()
     QVERIFY2(QFile::copy(sGerman, m_installDir.filePath(QStringLiteral("LanguageFiles/corvane_de.qm"))),
              qPrintable(sGerman));
     writeFile(m_installDir.filePath(QStringLiteral("Locales.dat")), localesFile("corvane_de.qm"));
+}
+
+void TestAppContext::damagedLanguageFiles_data()
+{
+    // A language file of one message: hash table (hash, offset), then the
+    // message: source text "a", translation "b" (UTF-16), end.
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("bWellFormed");
+    const QByteArray message = QByteArray("\x06") + be32(1) + "a" + "\x03" + be32(2) + QByteArray("\0b", 2) + "\x01";
+    const QByteArray hashes = be32(0x1234) + be32(0);
+    QTest::addRow("well formed") << kQmMagic + part(0x42, hashes) + part(0x69, message) << true;
+    QTest::addRow("the language file the build makes")
+        << [] {
+               QFile file(TestHelpers::installDir() + QStringLiteral("/LanguageFiles/corvane_de.qm"));
+               return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+           }()
+        << true;
+    QTest::addRow("no magic") << QByteArray("not a language file at all") << false;
+    QTest::addRow("a part beyond the end") << kQmMagic + part(0x42, hashes) + QByteArray("\x69") + be32(1000) + message
+                                           << false;
+    QTest::addRow("translation longer than the file")
+        << kQmMagic + part(0x42, hashes)
+               + part(0x69, QByteArray("\x06") + be32(1) + "a" + "\x03" + be32(0x7ffffff0) + QByteArray("\0b", 2))
+        << false;
+    QTest::addRow("length cut off at the end") << kQmMagic + part(0x42, hashes) + part(0x69, QByteArray("\x06\0\0"))
+                                               << false;
+    QTest::addRow("hash entry beyond the messages")
+        << kQmMagic + part(0x42, be32(1) + be32(4096)) + part(0x69, message) << false;
+    QTest::addRow("hash table of odd size") << kQmMagic + part(0x42, hashes + "xyz") + part(0x69, message) << false;
+    QTest::addRow("context table of size zero")
+        << kQmMagic + part(0x2f, QByteArray("\0\0\0\0", 4)) + part(0x42, hashes) + part(0x69, message) << false;
+    QTest::addRow("context chain running off the end")
+        << kQmMagic + part(0x2f, QByteArray("\0\x01\0\x01\x09xy", 7)) + part(0x42, hashes) + part(0x69, message)
+        << false;
+    QTest::addRow("depends on other files") << kQmMagic + part(0x96, QByteArray(8, 'x')) + part(0x42, hashes)
+                                                   + part(0x69, message)
+                                            << false;
+}
+
+// A damaged language file had the toolkit read beyond it at every
+// translation (the program crashed when the memory after it was not
+// there): such a file is not used, as a missing one.
+void TestAppContext::damagedLanguageFiles()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(bool, bWellFormed);
+    QCOMPARE(isWellFormedTranslation(data), bWellFormed);
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("LanguageFiles")));
+    writeFile(dir.filePath(QStringLiteral("LanguageFiles/corvane_de.qm")), data);
+    writeFile(dir.filePath(QStringLiteral("Locales.dat")), localesFile("corvane_de.qm"));
+    CApplicationContext context(dir.path(), QStringLiteral("de_DE"));
+    QVERIFY(context.translator());
+    if (!bWellFormed)
+        QVERIFY(context.translator()->isEmpty());
+    // A look-up goes through the installed translator.
+    QCOMPARE(QCoreApplication::translate("a", "a"), QStringLiteral("a"));
 }
 
 void TestAppContext::languageChoice_data()

@@ -3,6 +3,7 @@
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
 #include "model/CPropertyList.h"
+#include "model/CPropertyStore.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -45,6 +46,8 @@ private slots:
     void projectKinds();
     void longListsStayFast_data();
     void longListsStayFast();
+    void compactListsAnswerAlike_data();
+    void compactListsAnswerAlike();
 };
 
 void TestModel::propertyLookups()
@@ -244,6 +247,98 @@ void TestModel::longListsStayFast()
     for (int i = 1; i <= kCount; i += 997)
         QCOMPARE(list.findProperty(i)->id(), i);
     QVERIFY2(timer.elapsed() < 20000 * TestHelpers::timeFactor(), qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestModel::compactListsAnswerAlike_data()
+{
+    // "id|value|code" per property, in list order; whether the block lies
+    // in a store (as the project reader puts it).
+    QTest::addColumn<QStringList>("properties");
+    QTest::addColumn<bool>("bStore");
+    QTest::addRow("empty") << QStringList() << false;
+    QTest::addRow("plain") << QStringList{"1|a|A", "2||", "7|seven|"} << false;
+    QTest::addRow("plain, in a store") << QStringList{"1|a|A", "2||", "7|seven|"} << true;
+    QTest::addRow("repeated ids: the first answers")
+        << QStringList{"4|first|F", "4|second|S", "0|zero|Z", "4|third|"} << false;
+    QTest::addRow("Latin-1 and empty texts") << QStringList{"5|Straße|ß", "6||only code", "-3|neg|"} << true;
+    QTest::addRow("beyond Latin-1") << QStringList{"1|Łódź|Ł", "2|plain|p", "3|\U0001F6BD|"} << true;
+    QStringList cLong;
+    for (int i = 0; i < 150; ++i)
+        cLong << QStringLiteral("%1|v%2|c%2").arg(i % 70).arg(i);
+    QTest::addRow("long list with an index") << cLong << false;
+    QTest::addRow("long list with an index, in a store") << cLong << true;
+    QTest::addRow("a block larger than the store's first chunk")
+        << QStringList{QStringLiteral("1|%1|c").arg(QString(60000, QChar(0x141))), "2|x|y"} << true;
+    QTest::addRow("a text too long for a compact row")
+        << QStringList{"1|short|", QStringLiteral("2|%1|c").arg(QString(70000, QLatin1Char('v'))), "3||x"} << true;
+}
+
+void TestModel::compactListsAnswerAlike()
+{
+    // The reader fills lists compactly; they must answer as lists of
+    // property objects answer, also once they have turned into objects.
+    QFETCH(QStringList, properties);
+    QFETCH(bool, bStore);
+    // Blocks before and after, so that a list reaching beyond its own would
+    // answer wrongly.
+    CPropertyStore cStore;
+    CPropertyList::Builder cBuilder;
+    CPropertyList cBefore;
+    cBuilder.append(9, QStringLiteral("before"), QStringLiteral("B"));
+    cBefore.assign(cBuilder, &cStore);
+    cBuilder.append(1, QStringLiteral("left over"), QString()); // cleared below
+    cBuilder.clear();
+    CPropertyList objects;
+    for (const QString &sProperty : properties) {
+        const QStringList parts = sProperty.split(QLatin1Char('|'));
+        cBuilder.append(parts.at(0).toInt(), parts.at(1), parts.at(2));
+        auto *cProperty = new CProperty(parts.at(0).toInt());
+        cProperty->setValue(parts.at(1));
+        cProperty->setCode(parts.at(2));
+        objects.add(cProperty);
+    }
+    CPropertyList compact;
+    compact.add(new CProperty(12345)); // replaced by the assignment
+    compact.assign(cBuilder, bStore ? &cStore : nullptr);
+    CPropertyList cAfter;
+    cBuilder.clear();
+    cBuilder.append(8, QStringLiteral("after"), QString());
+    cAfter.assign(cBuilder, &cStore);
+    const auto answers = [](const CPropertyList &list) {
+        QStringList cAnswers{QString::number(list.count())};
+        for (int i = -1; i <= list.count(); ++i)
+            cAnswers << QString::number(list.idAt(i));
+        for (int iId = -4; iId < 72; ++iId)
+            cAnswers << QStringLiteral("%1:%2:%3:%4")
+                            .arg(iId)
+                            .arg(list.contains(iId))
+                            .arg(list.valueOf(iId), list.codeOf(iId));
+        return cAnswers;
+    };
+    const QStringList cExpected = answers(objects);
+    QCOMPARE(answers(compact), cExpected);
+
+    // Asked by pointer, the compact list hands out objects that stay put.
+    const CProperty *cFirstFour = compact.findProperty(4);
+    QCOMPARE(cFirstFour != nullptr, objects.findProperty(4) != nullptr);
+    if (cFirstFour)
+        QCOMPARE(cFirstFour->value(), objects.findProperty(4)->value());
+    QCOMPARE(answers(compact), cExpected);
+    QCOMPARE(compact.findProperty(4), cFirstFour);
+    for (int i = 0; i < compact.count(); ++i)
+        QCOMPARE(compact.propertyAt(i)->id(), objects.propertyAt(i)->id());
+
+    // Objects added afterwards join the list at its end, once.
+    auto *cAdded = new CProperty(100);
+    cAdded->setValue(QStringLiteral("late"));
+    compact.add(cAdded);
+    compact.add(cAdded);
+    QCOMPARE(compact.count(), properties.size() + 1);
+    QCOMPARE(compact.idAt(properties.size()), 100);
+    QCOMPARE(compact.valueOf(100), QStringLiteral("late"));
+    QCOMPARE(compact.findProperty(100), cAdded);
+    QCOMPARE(cBefore.valueOf(9), QStringLiteral("before"));
+    QCOMPARE(cAfter.valueOf(8), QStringLiteral("after"));
 }
 
 QTEST_GUILESS_MAIN(TestModel)
