@@ -10,6 +10,9 @@ constexpr uchar kMagic[16] = {0x3c, 0xb8, 0x64, 0x18, 0xca, 0xef, 0x9c, 0x95,
 constexpr uchar kTagContexts = 0x2f;
 constexpr uchar kTagHashes = 0x42;
 constexpr uchar kTagMessages = 0x69;
+// Names of further files the translator would load from the same folder
+// (and from each of those, without end): our files never have any.
+constexpr uchar kTagDependencies = 0x96;
 
 enum MessageTag : uchar {
     TagEnd = 1,
@@ -74,6 +77,9 @@ bool contextsFit(const Block &contexts)
     if (contexts.uiLength < 2)
         return false;
     const quint32 uiTableSize = qFromBigEndian<quint16>(contexts.pData);
+    // The translator divides by the table size.
+    if (uiTableSize == 0)
+        return false;
     const quint64 uiListStart = 2 + quint64(uiTableSize) * 2;
     if (uiListStart > contexts.uiLength)
         return false;
@@ -115,6 +121,8 @@ bool isWellFormedTranslation(const QByteArray &data)
         if (uiPos + uiLength > uiSize)
             return false;
         const Block block{pData + uiPos, uiLength};
+        if (cTag == kTagDependencies && uiLength > 0)
+            return false;
         if (cTag == kTagContexts)
             contexts = block;
         else if (cTag == kTagHashes)

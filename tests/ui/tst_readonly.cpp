@@ -29,6 +29,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -145,13 +147,17 @@ void TestReadOnly::projectStaysUntouched()
         // Every item of the tree, so every photo and video is looked at.
         auto *cTree = child<CProjectTreeView>(window, "tvProject");
         int iItems = 0;
-        QTreeWidgetItemIterator it(cTree);
-        while (*it) {
-            cTree->setCurrentItem(*it);
-            QCoreApplication::processEvents();
-            ++iItems;
-            ++it;
-        }
+        const QAbstractItemModel *cModel = cTree->model();
+        std::function<void(const QModelIndex &)> selectAll = [&](const QModelIndex &cParent) {
+            for (int i = 0; i < cModel->rowCount(cParent); ++i) {
+                const QModelIndex cIndex = cModel->index(i, 0, cParent);
+                cTree->setCurrentIndex(cIndex);
+                QCoreApplication::processEvents();
+                ++iItems;
+                selectAll(cIndex);
+            }
+        };
+        selectAll(QModelIndex());
         QVERIFY(iItems > 10);
 
         // A report with three photos per page from the dialog.
