@@ -1,8 +1,8 @@
 #include "app/CApplicationContext.h"
 
 #include "app/CInstallationCatalogLoader.h"
-#include "metadata/CCatalogRegistry.h"
 #include "app/TranslationFile.h"
+#include "metadata/CCatalogRegistry.h"
 #include "storage/CBasePersistenceFacade.h"
 #include "storage/ContainedFile.h"
 
@@ -17,7 +17,7 @@ namespace {
 // language file of ours.
 constexpr qint64 kMaxLanguageFileBytes = 16 * 1024 * 1024;
 CApplicationContext *g_cInstance = nullptr;
-}
+} // namespace
 
 CApplicationContext::CApplicationContext(const QString &sApplicationDirectory, const QString &sLocaleName)
     : m_sApplicationDirectory(sApplicationDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
@@ -42,7 +42,7 @@ CApplicationContext::CApplicationContext(const QString &sApplicationDirectory, c
 
 CApplicationContext::~CApplicationContext()
 {
-    m_facade.reset();   // closes every project still open
+    m_facade.reset(); // closes every project still open
     m_registry.reset();
     removeTranslator();
     removeToolkitTranslator();

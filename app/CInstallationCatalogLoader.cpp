@@ -10,8 +10,7 @@
 #include "report/layout/PrintoutLayoutReader.h"
 #include "storage/ContainedFile.h"
 
-CInstallationCatalogLoader::CInstallationCatalogLoader(const CApplicationContext &cContext)
-    : m_cContext(cContext)
+CInstallationCatalogLoader::CInstallationCatalogLoader(const CApplicationContext &cContext) : m_cContext(cContext)
 {
 }
 

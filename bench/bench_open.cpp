@@ -171,8 +171,10 @@ Figures runSide(const QString &sProject, const QString &sSide, int iRounds)
     if (!process.waitForFinished(-1) || process.exitCode() != 0)
         return figures;
     const QString sOut = QString::fromLocal8Bit(process.readAllStandardOutput());
-    const QRegularExpressionMatch time = QRegularExpression(QStringLiteral("best of \\d+: %1 (\\d+) ms").arg(sSide)).match(sOut);
-    const QRegularExpressionMatch peak = QRegularExpression(QStringLiteral("peak memory \\(ru_maxrss\\): (\\d+) kB")).match(sOut);
+    const QRegularExpressionMatch time =
+        QRegularExpression(QStringLiteral("best of \\d+: %1 (\\d+) ms").arg(sSide)).match(sOut);
+    const QRegularExpressionMatch peak =
+        QRegularExpression(QStringLiteral("peak memory \\(ru_maxrss\\): (\\d+) kB")).match(sOut);
     if (time.hasMatch())
         figures.iMs = time.captured(1).toLongLong();
     if (peak.hasMatch())
@@ -182,7 +184,8 @@ Figures runSide(const QString &sProject, const QString &sSide, int iRounds)
 
 int runMatrix(int iRounds)
 {
-    const struct {
+    const struct
+    {
         int iSections;
         int iEvents;
     } sizes[] = {{1000, 100}, {100, 1000}, {10000, 10}};
@@ -282,9 +285,8 @@ int main(int argc, char *argv[])
         timer.start();
         if (ProjectGenerator::writeProject(sProject, options) < 0)
             return 1;
-        std::printf("generated %d x %d (%d/%d properties) in %lld ms\n", options.iSections,
-                    options.iEventsPerSection, options.iSectionProperties, options.iEventProperties,
-                    static_cast<long long>(timer.elapsed()));
+        std::printf("generated %d x %d (%d/%d properties) in %lld ms\n", options.iSections, options.iEventsPerSection,
+                    options.iSectionProperties, options.iEventProperties, static_cast<long long>(timer.elapsed()));
     }
 
     const QStringList files = projectFiles(sProject);

@@ -100,8 +100,8 @@ QImage makePhoto(int iSeed)
         auto *pLine = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int iNoise = random.bounded(24);
-            pLine[x] = qRgb((x / 5 + iSeed * 13 + iNoise) & 0xff, (y / 4 + iNoise) & 0xff,
-                            ((x + y) / 9 + iSeed * 7) & 0xff);
+            pLine[x] =
+                qRgb((x / 5 + iSeed * 13 + iNoise) & 0xff, (y / 4 + iNoise) & 0xff, ((x + y) / 9 + iSeed * 7) & 0xff);
         }
     }
     QPainter painter(&image);
@@ -135,16 +135,17 @@ std::unique_ptr<CCorvaneProject> makeProject(const QString &sDirectory, int iSec
     pProject->setName(QStringLiteral("Report benchmark"));
     pProject->setDirectory(sDirectory);
     pProject->setInspectionStandard(QStringLiteral("OSTREL-DEMO"));
-    static const char *const kTexts[] = {"Crack, longitudinal at 12 o'clock",
-                                         "Deposits, attached encrustation, 5 % cross-sectional area reduction",
-                                         "Joint displaced, radially, medium", "Connection, open, at 3 o'clock",
-                                         "Root intrusion, fine, at joint", "Surface damage, aggregate visible"};
+    static const char *const kTexts[] = {
+        "Crack, longitudinal at 12 o'clock", "Deposits, attached encrustation, 5 % cross-sectional area reduction",
+        "Joint displaced, radially, medium", "Connection, open, at 3 o'clock",
+        "Root intrusion, fine, at joint",    "Surface damage, aggregate visible"};
     for (int s = 1; s <= iSections; ++s) {
         auto *pProperties = new CPropertyList;
         addProperty(pProperties, 1, QStringLiteral("MH%1").arg(s, 4, 10, QLatin1Char('0')));
         addProperty(pProperties, 2, QStringLiteral("MH%1").arg(s + 1, 4, 10, QLatin1Char('0')));
         addProperty(pProperties, 3, QString::number(s));
-        addProperty(pProperties, 4, QStringLiteral("downstream"), s % 4 == 0 ? QStringLiteral("U") : QStringLiteral("D"));
+        addProperty(pProperties, 4, QStringLiteral("downstream"),
+                    s % 4 == 0 ? QStringLiteral("U") : QStringLiteral("D"));
         addProperty(pProperties, 6, QStringLiteral("300"));
         addProperty(pProperties, 29, QStringLiteral("Harbour Street"));
         addProperty(pProperties, 30, QStringLiteral("Ostrel"));
@@ -158,7 +159,8 @@ std::unique_ptr<CCorvaneProject> makeProject(const QString &sDirectory, int iSec
             pEvent->setMeterValue(e % 7 == 0 ? e * 1.5f - 1.2f : e * 1.5f);
             pEvent->setText(QString::fromLatin1(kTexts[e % 6]));
             pEvent->setAbbreviation(QStringLiteral("BA%1").arg(QChar('A' + e % 6)));
-            pEvent->setImageFile(QStringLiteral("S%1_%2.jpg").arg(s, 3, 10, QLatin1Char('0')).arg(e, 4, 10, QLatin1Char('0')));
+            pEvent->setImageFile(
+                QStringLiteral("S%1_%2.jpg").arg(s, 3, 10, QLatin1Char('0')).arg(e, 4, 10, QLatin1Char('0')));
             pEvent->setVideoTimeIndex(0, static_cast<unsigned>(e / 2), static_cast<unsigned>(e * 7 % 60));
             pSection->addEvent(pEvent);
         }
@@ -267,7 +269,8 @@ int main(int argc, char *argv[])
     QStringList photos;
     for (int s = 1; s <= iSections; ++s) {
         for (int e = 1; e <= iEvents; ++e) {
-            const QString sName = QStringLiteral("S%1_%2.jpg").arg(s, 3, 10, QLatin1Char('0')).arg(e, 4, 10, QLatin1Char('0'));
+            const QString sName =
+                QStringLiteral("S%1_%2.jpg").arg(s, 3, 10, QLatin1Char('0')).arg(e, 4, 10, QLatin1Char('0'));
             const QString sPath = sProject + QStringLiteral("Photos/") + sName;
             QFile::remove(sPath);
             QFile::copy(sources.at((s * 31 + e) % iDistinct), sPath);
@@ -310,8 +313,8 @@ int main(int argc, char *argv[])
     const RunFigures with = runOnce(pProject.get(), pLayout.get(), pStandard.get(), pDamageClasses.get(), 3,
                                     sProject + QStringLiteral("report_photos3.pdf"));
     out() << "report with photos (3 per page): " << with.iPages << " pages in " << with.dSeconds << " s, "
-          << with.iPages / qMax(with.dSeconds, 0.001) << " pages/s, pages built at " << with.dBuiltMiB
-          << " MiB, peak " << with.dPeakMiB << " MiB, " << with.iBytes / (1024 * 1024) << " MiB\n";
+          << with.iPages / qMax(with.dSeconds, 0.001) << " pages/s, pages built at " << with.dBuiltMiB << " MiB, peak "
+          << with.dPeakMiB << " MiB, " << with.iBytes / (1024 * 1024) << " MiB\n";
     const double dPerPhoto = (with.dSeconds - without.dSeconds) * 1000.0 / photos.size();
     const double dBarePerPhoto = dBareSeconds * 1000.0 / photos.size();
     out() << "time per photo in the report: " << dPerPhoto << " ms (bare decode and scale " << dBarePerPhoto

@@ -56,7 +56,8 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     const qint64 iBytes = ProjectGenerator::writeProject(sDirectory, options);
-    if (iBytes < 0 || (!sInstallation.isEmpty() && !ProjectGenerator::writeInstallation(sInstallation, options.sCatalog))) {
+    if (iBytes < 0
+        || (!sInstallation.isEmpty() && !ProjectGenerator::writeInstallation(sInstallation, options.sCatalog))) {
         std::fprintf(stderr, "generate_project: cannot write the files\n");
         return 1;
     }

@@ -64,11 +64,9 @@ QByteArray fieldsOf(const CDataCoreObject *cObject, const QByteArray &indent)
     QByteArray out = "[\n";
     for (int i = 0; i < ids.size(); ++i) {
         const int iId = ids.at(i);
-        out += indent + "    {\"id\": " + QByteArray::number(iId)
-               + ", \"caption\": " + jsonString(cQuery->fieldCaption(iId))
-               + ", \"value\": " + jsonString(cQuery->fieldValue(iId))
-               + ", \"code\": " + jsonString(cQuery->fieldCode(iId)) + '}'
-               + (i + 1 < ids.size() ? ",\n" : "\n");
+        out += indent + "    {\"id\": " + QByteArray::number(iId) + ", \"caption\": "
+               + jsonString(cQuery->fieldCaption(iId)) + ", \"value\": " + jsonString(cQuery->fieldValue(iId))
+               + ", \"code\": " + jsonString(cQuery->fieldCode(iId)) + '}' + (i + 1 < ids.size() ? ",\n" : "\n");
     }
     return out + indent + ']';
 }
@@ -86,8 +84,7 @@ QByteArray exportProject(const CCorvaneProject &cProject)
         bFirstSection = false;
         out += "        {\n            \"id\": " + QByteArray::number(cSection->id())
                + ",\n            \"name\": " + jsonString(cSection->name())
-               + ",\n            \"fields\": " + fieldsOf(cSection, "            ")
-               + ",\n            \"events\": [";
+               + ",\n            \"fields\": " + fieldsOf(cSection, "            ") + ",\n            \"events\": [";
         bool bFirstEvent = true;
         const CEventList *cEvents = cSection->events();
         for (int iEvent = 0; iEvent < cEvents->count(); ++iEvent) {
@@ -135,17 +132,16 @@ int exportOpenProject(const QString &sProjectDirectory)
 
 QString exportUsage()
 {
-    return QStringLiteral(
-        "Usage: corvane-cli export PROJECT_DIR [--install-dir DIR]\n"
-        "\n"
-        "Writes every field of the project, its sections and their events as one\n"
-        "UTF-8 JSON document to standard output.\n"
-        "\n"
-        "  --install-dir DIR  installation directory with Locales.dat, Catalogs.dat\n"
-        "                     and the catalog files (default: the program's directory)\n"
-        "\n"
-        "Exit codes: 0 success, 1 usage error, 2 the project could not be opened,\n"
-        "3 the project has no inspection data, 4 the document could not be written.\n");
+    return QStringLiteral("Usage: corvane-cli export PROJECT_DIR [--install-dir DIR]\n"
+                          "\n"
+                          "Writes every field of the project, its sections and their events as one\n"
+                          "UTF-8 JSON document to standard output.\n"
+                          "\n"
+                          "  --install-dir DIR  installation directory with Locales.dat, Catalogs.dat\n"
+                          "                     and the catalog files (default: the program's directory)\n"
+                          "\n"
+                          "Exit codes: 0 success, 1 usage error, 2 the project could not be opened,\n"
+                          "3 the project has no inspection data, 4 the document could not be written.\n");
 }
 
 int runExportCommand(const QStringList &args)

@@ -142,18 +142,15 @@ QString progressLine(const ReportProgress &cStep)
 QString resultMessage(ReportResult eResult, const QString &sFile)
 {
     switch (eResult) {
-    case ReportResult::CannotOpenOutput:
-        return QStringLiteral("cannot write %1\n").arg(sFile);
+    case ReportResult::CannotOpenOutput: return QStringLiteral("cannot write %1\n").arg(sFile);
     case ReportResult::OutputInProject:
         return QStringLiteral("%1 is inside the project directory, which is only read; "
                               "no report was written\n")
             .arg(sFile);
-    case ReportResult::WriteFailed:
-        return QStringLiteral("writing %1 failed; no report was written\n").arg(sFile);
+    case ReportResult::WriteFailed: return QStringLiteral("writing %1 failed; no report was written\n").arg(sFile);
     case ReportResult::IncompleteJob:
         return QStringLiteral("the project has no printout layout; no report was written\n");
-    case ReportResult::Written:
-        break;
+    case ReportResult::Written: break;
     }
     return QString();
 }
@@ -180,7 +177,8 @@ int reportOpenProject(const ReportOptions &cOptions, const QString &sProjectDire
         QStringList texts;
         for (const int iId : unknownIds)
             texts << QString::number(iId);
-        writeToStderr(QStringLiteral("corvane-cli report: no section with id %1\n").arg(texts.join(QStringLiteral(", "))));
+        writeToStderr(
+            QStringLiteral("corvane-cli report: no section with id %1\n").arg(texts.join(QStringLiteral(", "))));
         cFacade->closeProject(cRuntimeData);
         return ExitUsage;
     }
@@ -207,32 +205,31 @@ int reportOpenProject(const ReportOptions &cOptions, const QString &sProjectDire
 
 QString reportUsage()
 {
-    return QStringLiteral(
-        "Usage: corvane-cli report PROJECT_DIR -o FILE.pdf [options]\n"
-        "\n"
-        "Writes a PDF report of the project, as the Create Report dialog does.\n"
-        "Without options: every section in project order, no photos, every part.\n"
-        "\n"
-        "  -o, --output FILE       the PDF file to write\n"
-        "  --sections ID,ID,...    only these sections, in this order\n"
-        "  --photos none|1|3       photos per page (default: none)\n"
-        "  --no-project-info       leave out the project information\n"
-        "  --no-contents           leave out the table of contents\n"
-        "  --no-overview           leave out the section overview\n"
-        "  --no-legend             leave out the legend of damage classes\n"
-        "  --no-damage-info        leave out the damage classes of the events\n"
-        "  --no-protocol           leave out the section protocols\n"
-        "  --no-inclination        leave out the inclination protocols\n"
-        "  --no-inclination-graph  leave the measured inclination out of the charts\n"
-        "  --logo-dir DIR          directory with logo.bmp and logo.txt\n"
-        "                          (default: the project directory)\n"
-        "  --install-dir DIR       installation directory with Locales.dat, Catalogs.dat\n"
-        "                          and the catalog files (default: the program's directory)\n"
-        "  -q, --quiet             no progress on standard error\n"
-        "\n"
-        "Exit codes: 0 the report was written, 1 usage error, 2 the project could\n"
-        "not be opened, 3 the project has no inspection data, 4 the PDF could not\n"
-        "be written.\n");
+    return QStringLiteral("Usage: corvane-cli report PROJECT_DIR -o FILE.pdf [options]\n"
+                          "\n"
+                          "Writes a PDF report of the project, as the Create Report dialog does.\n"
+                          "Without options: every section in project order, no photos, every part.\n"
+                          "\n"
+                          "  -o, --output FILE       the PDF file to write\n"
+                          "  --sections ID,ID,...    only these sections, in this order\n"
+                          "  --photos none|1|3       photos per page (default: none)\n"
+                          "  --no-project-info       leave out the project information\n"
+                          "  --no-contents           leave out the table of contents\n"
+                          "  --no-overview           leave out the section overview\n"
+                          "  --no-legend             leave out the legend of damage classes\n"
+                          "  --no-damage-info        leave out the damage classes of the events\n"
+                          "  --no-protocol           leave out the section protocols\n"
+                          "  --no-inclination        leave out the inclination protocols\n"
+                          "  --no-inclination-graph  leave the measured inclination out of the charts\n"
+                          "  --logo-dir DIR          directory with logo.bmp and logo.txt\n"
+                          "                          (default: the project directory)\n"
+                          "  --install-dir DIR       installation directory with Locales.dat, Catalogs.dat\n"
+                          "                          and the catalog files (default: the program's directory)\n"
+                          "  -q, --quiet             no progress on standard error\n"
+                          "\n"
+                          "Exit codes: 0 the report was written, 1 usage error, 2 the project could\n"
+                          "not be opened, 3 the project has no inspection data, 4 the PDF could not\n"
+                          "be written.\n");
 }
 
 int runReportCommand(const QStringList &args)

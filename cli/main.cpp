@@ -15,18 +15,17 @@ namespace {
 
 QString usage()
 {
-    return QStringLiteral(
-        "Usage: corvane-cli COMMAND [ARGUMENTS]\n"
-        "\n"
-        "Commands:\n"
-        "  export PROJECT_DIR [--install-dir DIR]  write the project's fields as JSON\n"
-        "  report ...                              write a PDF report of a project\n"
-        "\n"
-        "Options:\n"
-        "  --help      show this help\n"
-        "  --version   show the version\n"
-        "\n"
-        "Run 'corvane-cli COMMAND --help' for the arguments of a command.\n");
+    return QStringLiteral("Usage: corvane-cli COMMAND [ARGUMENTS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  export PROJECT_DIR [--install-dir DIR]  write the project's fields as JSON\n"
+                          "  report ...                              write a PDF report of a project\n"
+                          "\n"
+                          "Options:\n"
+                          "  --help      show this help\n"
+                          "  --version   show the version\n"
+                          "\n"
+                          "Run 'corvane-cli COMMAND --help' for the arguments of a command.\n");
 }
 
 // Without a session (cron, ssh, CI) the GUI library warns about a missing
@@ -65,8 +64,7 @@ int main(int argc, char *argv[])
     }
 
     const QString &sCommand = args.first();
-    if (sCommand == QLatin1String("--help") || sCommand == QLatin1String("-h")
-        || sCommand == QLatin1String("help")) {
+    if (sCommand == QLatin1String("--help") || sCommand == QLatin1String("-h") || sCommand == QLatin1String("help")) {
         writeToStdout(usage());
         return 0;
     }

@@ -2,9 +2,9 @@
 
 namespace {
 const char *const kKeys[CInclinationHeader::FieldCount] = {
-    "Date:",          "Visa:",          "Location:",    "Street:",       "Start ManHole:", "End ManHole:", "Unit:",
-    "Start Altitude:", "End Altitude:", "Start Offset:", "End Length:",   "Pipe Shape:",    "Pipe Height:", "Pipe Width:",
-    "Class A:",       "Class B:",       "Class C:",     "Scale Alt:",    "Scale Pos:",
+    "Date:",           "Visa:",         "Location:",     "Street:",     "Start ManHole:", "End ManHole:", "Unit:",
+    "Start Altitude:", "End Altitude:", "Start Offset:", "End Length:", "Pipe Shape:",    "Pipe Height:", "Pipe Width:",
+    "Class A:",        "Class B:",      "Class C:",      "Scale Alt:",  "Scale Pos:",
 };
 
 bool isField(int iField)

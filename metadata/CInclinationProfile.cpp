@@ -55,8 +55,8 @@ void CInclinationProfile::integrate(const InclinationPoints &cPoints, float fSta
     for (const InclinationPoint &cPoint : cPoints) {
         float fNext = fAltitude + (cPrevious.fY + cPoint.fY) * (cPoint.fX - cPrevious.fX) / 2.0f;
         if (!std::isfinite(fNext))
-            fNext = bounded(double(fAltitude) +
-                            (double(cPrevious.fY) + cPoint.fY) * (double(cPoint.fX) - cPrevious.fX) / 2.0);
+            fNext = bounded(double(fAltitude)
+                            + (double(cPrevious.fY) + cPoint.fY) * (double(cPoint.fX) - cPrevious.fX) / 2.0);
         fAltitude = fNext;
         m_profile.append(InclinationPoint{cPoint.fX, fAltitude});
         cPrevious = cPoint;

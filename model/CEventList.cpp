@@ -64,7 +64,6 @@ void CEventList::sortByMeterValue()
     ensureIdOrder();
     // Stable, so events at one position keep their id order from run to run;
     // a NaN never compares as smaller.
-    std::stable_sort(m_events.begin(), m_events.end(), [](const Entry &a, const Entry &b) {
-        return a.event->meterValue() < b.event->meterValue();
-    });
+    std::stable_sort(m_events.begin(), m_events.end(),
+                     [](const Entry &a, const Entry &b) { return a.event->meterValue() < b.event->meterValue(); });
 }

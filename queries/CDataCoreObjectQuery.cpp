@@ -71,8 +71,7 @@ std::unique_ptr<CDataCoreObjectQuery> createQuery(const CDataCoreObject *cObject
         if (const auto *cEvent = dynamic_cast<const CInspectionEvent *>(cObject))
             return std::make_unique<CEventObjectQuery>(cEvent);
         break;
-    default:
-        break;
+    default: break;
     }
     return nullptr;
 }

@@ -10,8 +10,7 @@
 
 #include <limits>
 
-CEventObjectQuery::CEventObjectQuery(const CInspectionEvent *cEvent)
-    : CDataCoreObjectQuery(cEvent), m_cEvent(cEvent)
+CEventObjectQuery::CEventObjectQuery(const CInspectionEvent *cEvent) : CDataCoreObjectQuery(cEvent), m_cEvent(cEvent)
 {
 }
 
@@ -51,12 +50,10 @@ QString CEventObjectQuery::fieldValue(int iFieldId) const
     case FieldIds::GroupContractor:
         return CProjectObjectQuery(cSection ? cSection->project() : nullptr).fieldValue(iFieldId);
     case FieldIds::GroupSection:
-    case FieldIds::GroupSectionProperty:
-        return CSectionObjectQuery(cSection).fieldValue(iFieldId);
+    case FieldIds::GroupSectionProperty: return CSectionObjectQuery(cSection).fieldValue(iFieldId);
     case FieldIds::GroupEventProperty:
         return m_cEvent->properties() ? m_cEvent->properties()->valueOf(eventPropertyId(iFieldId)) : QString();
-    default:
-        return QString();
+    default: return QString();
     }
 }
 
@@ -73,12 +70,10 @@ QString CEventObjectQuery::fieldCode(int iFieldId) const
     case FieldIds::GroupContractor:
         return CProjectObjectQuery(cSection ? cSection->project() : nullptr).fieldCode(iFieldId);
     case FieldIds::GroupSection:
-    case FieldIds::GroupSectionProperty:
-        return CSectionObjectQuery(cSection).fieldCode(iFieldId);
+    case FieldIds::GroupSectionProperty: return CSectionObjectQuery(cSection).fieldCode(iFieldId);
     case FieldIds::GroupEventProperty:
         return m_cEvent->properties() ? m_cEvent->properties()->codeOf(eventPropertyId(iFieldId)) : QString();
-    default:
-        return QString();
+    default: return QString();
     }
 }
 
@@ -88,9 +83,8 @@ QList<int> CEventObjectQuery::fieldIds() const
     if (!m_cEvent)
         return ids;
     // The meter value comes third, right after text and code.
-    ids << FieldIds::EventText << FieldIds::EventAbbreviation << FieldIds::EventMeterValue
-        << FieldIds::EventImageFile << FieldIds::EventImageFile2 << FieldIds::EventVideoFile
-        << FieldIds::EventVideoTimeIndex;
+    ids << FieldIds::EventText << FieldIds::EventAbbreviation << FieldIds::EventMeterValue << FieldIds::EventImageFile
+        << FieldIds::EventImageFile2 << FieldIds::EventVideoFile << FieldIds::EventVideoTimeIndex;
 
     const CPropertyList *cProperties = m_cEvent->properties();
     const int iCount = cProperties ? cProperties->count() : 0;

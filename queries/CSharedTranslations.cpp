@@ -94,13 +94,12 @@ QString CSharedTranslations::errorMessage(quint32 uiCode) const
     case StorageError::FileDeletionError: iCaption = 49; break;
     case StorageError::StartUpError: iCaption = 32; break;
     case StorageError::LowStorageSpace: iCaption = 43; break;
-    default: break;   // 1, 6 and unknown codes: internal error
+    default: break; // 1, 6 and unknown codes: internal error
     }
     return caption(iCaption);
 }
 
 QString CSharedTranslations::errorCodeText(quint32 uiCode) const
 {
-    return QStringLiteral("Error-Code: 0x")
-           + QString::number(uiCode, 16).toUpper().rightJustified(6, QLatin1Char('0'));
+    return QStringLiteral("Error-Code: 0x") + QString::number(uiCode, 16).toUpper().rightJustified(6, QLatin1Char('0'));
 }

@@ -56,9 +56,9 @@ int captionIdOf(int iFieldId)
     case GroupOfficer:
     case GroupContractor: {
         const int iIndex = indexOf(iFieldId);
-        if (iIndex == 1)   // the name of each list has its own caption
-            return 10 + groupOf(iFieldId) - 1;  // 11 customer, 12 leader, 13 contractor
-        return iIndex;     // 2..10 "Responsible" to "E-Mail"; 0 (1000000) none
+        if (iIndex == 1)                       // the name of each list has its own caption
+            return 10 + groupOf(iFieldId) - 1; // 11 customer, 12 leader, 13 contractor
+        return iIndex;                         // 2..10 "Responsible" to "E-Mail"; 0 (1000000) none
     }
     default: break;
     }

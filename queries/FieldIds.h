@@ -7,14 +7,14 @@ namespace FieldIds {
 
 enum Group {
     GroupNone = 0,
-    GroupProject = 1,          // fixed project fields
-    GroupClient = 2,           // project's client address list
-    GroupOfficer = 3,          // project's officer address list
-    GroupContractor = 4,       // project's contractor address list
-    GroupSection = 5,          // fixed section fields
-    GroupSectionProperty = 6,  // section property list
-    GroupEvent = 7,            // fixed event fields
-    GroupEventProperty = 8     // event property list
+    GroupProject = 1,         // fixed project fields
+    GroupClient = 2,          // project's client address list
+    GroupOfficer = 3,         // project's officer address list
+    GroupContractor = 4,      // project's contractor address list
+    GroupSection = 5,         // fixed section fields
+    GroupSectionProperty = 6, // section property list
+    GroupEvent = 7,           // fixed event fields
+    GroupEventProperty = 8    // event property list
 };
 
 enum FieldId {
@@ -46,8 +46,14 @@ enum Base {
 };
 
 // Identifier of a section or event property field, by property id.
-constexpr int sectionPropertyField(int iPropertyId) { return SectionPropertyBase + iPropertyId; }
-constexpr int eventPropertyField(int iPropertyId) { return EventPropertyBase + iPropertyId; }
+constexpr int sectionPropertyField(int iPropertyId)
+{
+    return SectionPropertyBase + iPropertyId;
+}
+constexpr int eventPropertyField(int iPropertyId)
+{
+    return EventPropertyBase + iPropertyId;
+}
 
 // Group of an identifier; GroupNone outside every range.
 int groupOf(int iFieldId);

@@ -18,14 +18,14 @@ class PrintoutLayout;
 struct ReportChoices
 {
     enum SectionSelection {
-        AllSections,      // every section in project order
-        SectionsById,     // sectionKeys are section ids, in report order
-        SectionsByIndex   // sectionKeys are 0-based indexes into the project
+        AllSections,    // every section in project order
+        SectionsById,   // sectionKeys are section ids, in report order
+        SectionsByIndex // sectionKeys are 0-based indexes into the project
     };
     SectionSelection eSelection = AllSections;
     QList<int> sectionKeys;
 
-    int iPhotosPerPage = 0;  // 0, 1 or 3
+    int iPhotosPerPage = 0; // 0, 1 or 3
     bool bProjectInformation = true;
     bool bTableOfContents = true;
     bool bSectionOverview = true;
@@ -46,5 +46,4 @@ struct ReportChoices
 // (when given). A photo mode other than 1 or 3 means no photos.
 std::unique_ptr<ReportJob> buildReportJob(const ReportChoices &cChoices, const CCorvaneProject *cProject,
                                           const PrintoutLayout *cLayout, const CInspectionStandard *cStandard,
-                                          const CDamageClassList *cDamageClasses,
-                                          QList<int> *pUnknownKeys = nullptr);
+                                          const CDamageClassList *cDamageClasses, QList<int> *pUnknownKeys = nullptr);

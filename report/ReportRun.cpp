@@ -15,8 +15,8 @@
 #include "report/parts/CDamageClassPrintout.h"
 #include "report/parts/CPrintoutTextTranslator.h"
 #include "report/parts/CProjectInfoPrintout.h"
-#include "report/parts/CSectionPrintout.h"
 #include "report/parts/CSectionListPrintout.h"
+#include "report/parts/CSectionPrintout.h"
 #include "report/parts/PartPageCounts.h"
 #include "report/parts/ReportContext.h"
 #include "report/parts/ReportLogo.h"
@@ -135,8 +135,9 @@ bool buildAndPrint(const ReportJob &cJob, CReportPainter &cPainter, QPagedPaintD
         PrintoutPageList cContents = cPart.takePages();
         const int iCount = static_cast<int>(cContents.size());
         // Right after the project information.
-        const auto itInsert = cPages.begin() + std::min<std::ptrdiff_t>(cCounts.iProjectInformation,
-                                                                       static_cast<std::ptrdiff_t>(cPages.size()));
+        const auto itInsert =
+            cPages.begin()
+            + std::min<std::ptrdiff_t>(cCounts.iProjectInformation, static_cast<std::ptrdiff_t>(cPages.size()));
         cPages.insert(itInsert, std::make_move_iterator(cContents.begin()), std::make_move_iterator(cContents.end()));
         notify(progress, ReportProgress::PartBuilt, printoutText(CPrintoutTextTranslator::TableOfContents), 0, iCount);
     }
@@ -156,23 +157,17 @@ ReportResult runReport(const ReportJob &cJob, const ReportProgressCallback &prog
     // A directory in the file's place would make the writer fail late; the
     // project being read is never written to.
     switch (checkReportOutput(cJob.sOutputFileName, cJob.cProject->directory())) {
-    case ReportOutputCheck::IsDirectory:
-        return ReportResult::CannotOpenOutput;
-    case ReportOutputCheck::InsideProject:
-        return ReportResult::OutputInProject;
-    case ReportOutputCheck::Usable:
-        break;
+    case ReportOutputCheck::IsDirectory: return ReportResult::CannotOpenOutput;
+    case ReportOutputCheck::InsideProject: return ReportResult::OutputInProject;
+    case ReportOutputCheck::Usable: break;
     }
     // The run owns the file, so it learns whether every byte was written
     // (the writer itself does not tell).
     QFile cOutput(cJob.sOutputFileName);
     switch (openReportOutput(cOutput, cJob.cProject->directory())) {
-    case ReportOutputCheck::IsDirectory:
-        return ReportResult::CannotOpenOutput;
-    case ReportOutputCheck::InsideProject:
-        return ReportResult::OutputInProject;
-    case ReportOutputCheck::Usable:
-        break;
+    case ReportOutputCheck::IsDirectory: return ReportResult::CannotOpenOutput;
+    case ReportOutputCheck::InsideProject: return ReportResult::OutputInProject;
+    case ReportOutputCheck::Usable: break;
     }
     const ReportDocumentInfo cInfo = reportDocumentInfo(cJob);
     std::unique_ptr<QPdfWriter> pPrinter = createReportPrinter(&cOutput, cInfo.sCreator, cInfo.sTitle);

@@ -14,8 +14,8 @@ struct ReportLogo;
 struct ReportProgress
 {
     enum Step {
-        PartBuilt,   // sPart delivered iCount pages
-        PagePrinted  // page iCurrent of iCount was printed
+        PartBuilt,  // sPart delivered iCount pages
+        PagePrinted // page iCurrent of iCount was printed
     };
     Step eStep = PartBuilt;
     QString sPart;

@@ -4,13 +4,11 @@
 #include "storage/CProjectFileReader.h"
 #include "storage/StorageErrors.h"
 
-CDAOBaseProject::CDAOBaseProject()
-    : m_cProject(std::make_unique<CBaseProject>(false))
+CDAOBaseProject::CDAOBaseProject() : m_cProject(std::make_unique<CBaseProject>(false))
 {
 }
 
-CDAOBaseProject::CDAOBaseProject(std::unique_ptr<CBaseProject> cProject)
-    : m_cProject(std::move(cProject))
+CDAOBaseProject::CDAOBaseProject(std::unique_ptr<CBaseProject> cProject) : m_cProject(std::move(cProject))
 {
 }
 

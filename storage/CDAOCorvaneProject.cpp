@@ -15,8 +15,7 @@ std::unique_ptr<CBaseProject> newCorvaneProject()
 }
 } // namespace
 
-CDAOCorvaneProject::CDAOCorvaneProject()
-    : CDAOBaseProject(newCorvaneProject())
+CDAOCorvaneProject::CDAOCorvaneProject() : CDAOBaseProject(newCorvaneProject())
 {
 }
 

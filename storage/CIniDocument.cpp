@@ -18,18 +18,14 @@ constexpr char charTraits(uchar ch)
 {
     switch (ch) {
     case '\t':
-    case ' ':
-        return Space;
+    case ' ': return Space;
     case '\n':
-    case '\r':
-        return Space | Special;
+    case '\r': return Space | Special;
     case '"':
     case ';':
     case '=':
-    case '\\':
-        return Special;
-    default:
-        return 0;
+    case '\\': return Special;
+    default: return 0;
     }
 }
 
@@ -48,8 +44,8 @@ constexpr CharTraitTable kTraits;
 // and empty lines skipped, ";" comments at the start of a line skipped,
 // quotes spanning line ends, a backslash escaping the next character (and
 // so continuing a line). equalsPos is the first "=" outside quotes, or -1.
-bool readIniLine(const char *pData, qsizetype iDataLen, qsizetype &iDataPos, qsizetype &iLineStart,
-                 qsizetype &iLineLen, qsizetype &iEqualsPos)
+bool readIniLine(const char *pData, qsizetype iDataLen, qsizetype &iDataPos, qsizetype &iLineStart, qsizetype &iLineLen,
+                 qsizetype &iEqualsPos)
 {
     bool bInQuotes = false;
     iEqualsPos = -1;
@@ -717,10 +713,11 @@ bool CIniDocument::visitChildren(QStringView sPrefix, Visit visit) const
     // Groups named by the prefix or below it; none when the prefix is
     // deeper than every group name.
     const qsizetype iDepth = sPrefix.count(u'/');
-    auto it = iDepth > m_iMaxSectionDepth ? m_sortedSections.end() : std::lower_bound(m_sortedSections.begin(), m_sortedSections.end(), sPrefix,
-                               [this](quint32 uSection, QStringView sText) {
-                                   return QStringView(m_sections[uSection].sName) < sText;
-                               });
+    auto it = iDepth > m_iMaxSectionDepth ? m_sortedSections.end()
+                                          : std::lower_bound(m_sortedSections.begin(), m_sortedSections.end(), sPrefix,
+                                                             [this](quint32 uSection, QStringView sText) {
+                                                                 return QStringView(m_sections[uSection].sName) < sText;
+                                                             });
     for (; it != m_sortedSections.end(); ++it) {
         const Section &section = m_sections[*it];
         if (!QStringView(section.sName).startsWith(sPrefix))
@@ -760,10 +757,9 @@ bool CIniDocument::visitChildren(QStringView sPrefix, Visit visit) const
             }
             continue;
         }
-        auto entryIt = std::lower_bound(m_order.begin() + section.uOrderBegin, end, sNeeded,
-                                        [this](quint32 uEntry, QStringView sKey) {
-                                            return keyLessThan(m_entries[uEntry], sKey);
-                                        });
+        auto entryIt =
+            std::lower_bound(m_order.begin() + section.uOrderBegin, end, sNeeded,
+                             [this](quint32 uEntry, QStringView sKey) { return keyLessThan(m_entries[uEntry], sKey); });
         for (; entryIt != end && keyStartsWith(m_entries[*entryIt], sNeeded); ++entryIt) {
             if (visitKey(m_entries[*entryIt], sNeeded.size(), visit))
                 return true;
@@ -779,7 +775,8 @@ QStringList CIniDocument::children(QStringView sPrefix, Children eWhich) const
         const qsizetype iSlash = sRest.indexOf(u'/');
         if (iSlash < 0 && eWhich == Children::Keys)
             result.append(sRest.toString());
-        else if (iSlash >= 0 && eWhich == Children::Groups && (result.isEmpty() || result.constLast() != sRest.first(iSlash)))
+        else if (iSlash >= 0 && eWhich == Children::Groups
+                 && (result.isEmpty() || result.constLast() != sRest.first(iSlash)))
             result.append(sRest.first(iSlash).toString());
         return false;
     });

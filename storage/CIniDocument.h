@@ -74,7 +74,7 @@ private:
         quint32 bDecodedKey : 1;
         quint32 uValueBegin = 0;
         quint32 uValueSize = 0;
-        quint32 uSection = 0;  // the section whose name starts the key
+        quint32 uSection = 0;   // the section whose name starts the key
         quint32 uValueRank = 0; // name length of the section of the value
         qint32 iNextInSection = -1;
         quint32 uHash = 0; // entryHash of the full key
@@ -85,8 +85,7 @@ private:
     void parse();
     void parseLines(qsizetype iEnd, quint32 uSection);
     quint32 sectionFor(const QString &sName);
-    void addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKeyEnd, qsizetype iValueBegin,
-                  qsizetype iValueEnd);
+    void addEntry(quint32 uSection, qsizetype iKeyBegin, qsizetype iKeyEnd, qsizetype iValueBegin, qsizetype iValueEnd);
     void insertIntoTable(quint32 uEntry);
     qint32 find(QStringView sKey) const;
     void index();
@@ -112,7 +111,7 @@ private:
     qsizetype m_iMaxSectionDepth = 0;      // most "/" in a section name
     std::vector<quint32> m_order;          // entry indexes, per section by key
     std::vector<Entry> m_entries;
-    std::vector<QString> m_decodedKeys; // keys with "%" escapes or non-ASCII
-    std::vector<qint32> m_table;         // open addressing over m_entries
+    std::vector<QString> m_decodedKeys;     // keys with "%" escapes or non-ASCII
+    std::vector<qint32> m_table;            // open addressing over m_entries
     QHash<QString, quint32> m_sectionIndex; // while parsing
 };

@@ -473,7 +473,8 @@ bool CIniReader::toBool(const QString &sKey) const
     if (!vValue.isValid())
         return false;
     const QString sText = variantToText(vValue).trimmed();
-    return !(sText.isEmpty() || sText == QLatin1String("0") || sText.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
+    return !(sText.isEmpty() || sText == QLatin1String("0")
+             || sText.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
 }
 
 QDate CIniReader::toDate(const QString &sKey) const

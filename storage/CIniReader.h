@@ -109,7 +109,7 @@ private:
 
     std::shared_ptr<const CIniDocument> m_document;
     bool m_bReadable = false;
-    QString m_sGroupPrefix; // empty, or ending in "/"
+    QString m_sGroupPrefix;    // empty, or ending in "/"
     quint64 m_uPrefixHash = 0; // of m_sGroupPrefix, see CIniDocument::hashOf
     std::vector<Level> m_levels;
     // Per open array (innermost last): the element numbers that indexes

@@ -184,7 +184,8 @@ bool CProjectFileReader::readInspectionData(CCorvaneProject *cProject) const
 void CProjectFileReader::readAddressBlocks(CCorvaneProject *cProject) const
 {
     CIniReader &reader = projectFile();
-    const struct {
+    const struct
+    {
         const char *pszGroup;
         CPropertyList *cList;
     } blocks[] = {{"client", cProject->client()},

@@ -12,7 +12,7 @@
 namespace {
 // Escapes that stand for one character. The comma is ours: the settings
 // class drops the backslash and the comma alike.
-constexpr char kEscapeCodes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},  {'r', '\r'}, {'t', '\t'},
+constexpr char kEscapeCodes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},  {'r', '\r'},  {'t', '\t'},
                                     {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}, {',', ','}};
 
 bool isHexDigit(char ch)

@@ -21,9 +21,8 @@ class Walker
 {
 public:
     Walker(const QByteArray &bytes, QDataStream::Version eVersion)
-        : m_pData(reinterpret_cast<const uchar *>(bytes.constData()))
-        , m_pEnd(m_pData + bytes.size())
-        , m_iVersion(eVersion)
+        : m_pData(reinterpret_cast<const uchar *>(bytes.constData())), m_pEnd(m_pData + bytes.size()),
+          m_iVersion(eVersion)
     {
     }
 
@@ -113,10 +112,8 @@ private:
         case QMetaType::Float:
         case QMetaType::SChar:
         case QMetaType::QVariant:
-        case QMetaType::QByteArrayList:
-            return true;
-        default:
-            return false;
+        case QMetaType::QByteArrayList: return true;
+        default: return false;
         }
     }
 
@@ -126,24 +123,20 @@ private:
         case QMetaType::Bool:
         case QMetaType::Char:
         case QMetaType::SChar:
-        case QMetaType::UChar:
-            return skip(1);
+        case QMetaType::UChar: return skip(1);
         case QMetaType::Short:
         case QMetaType::UShort:
-        case QMetaType::QChar:
-            return skip(2);
+        case QMetaType::QChar: return skip(2);
         case QMetaType::Int:
         case QMetaType::UInt:
-        case QMetaType::QTime:
-            return skip(4);
+        case QMetaType::QTime: return skip(4);
         case QMetaType::LongLong:
         case QMetaType::ULongLong:
         case QMetaType::Long:
         case QMetaType::ULong:
         case QMetaType::Double:
         case QMetaType::QSize:
-        case QMetaType::QPoint:
-            return skip(8);
+        case QMetaType::QPoint: return skip(8);
         case QMetaType::Float:
             // Streams from Qt 4.6 on write floats in double precision.
             return skip(m_iVersion >= QDataStream::Qt_4_6 ? 8 : 4);
@@ -151,34 +144,22 @@ private:
         case QMetaType::QLine:
         case QMetaType::QSizeF:
         case QMetaType::QPointF:
-        case QMetaType::QUuid:
-            return skip(16);
+        case QMetaType::QUuid: return skip(16);
         case QMetaType::QRectF:
-        case QMetaType::QLineF:
-            return skip(32);
+        case QMetaType::QLineF: return skip(32);
         case QMetaType::QString:
-        case QMetaType::QLocale:
-            return string();
+        case QMetaType::QLocale: return string();
         case QMetaType::QByteArray:
-        case QMetaType::QUrl:
-            return byteArray();
-        case QMetaType::QDate:
-            return date();
-        case QMetaType::QDateTime:
-            return dateTime();
-        case QMetaType::QVariant:
-            return variant(iDepth + 1);
-        case QMetaType::QStringList:
-            return sequence([this] { return string(); });
-        case QMetaType::QByteArrayList:
-            return sequence([this] { return byteArray(); });
-        case QMetaType::QVariantList:
-            return sequence([this, iDepth] { return variant(iDepth + 1); });
+        case QMetaType::QUrl: return byteArray();
+        case QMetaType::QDate: return date();
+        case QMetaType::QDateTime: return dateTime();
+        case QMetaType::QVariant: return variant(iDepth + 1);
+        case QMetaType::QStringList: return sequence([this] { return string(); });
+        case QMetaType::QByteArrayList: return sequence([this] { return byteArray(); });
+        case QMetaType::QVariantList: return sequence([this, iDepth] { return variant(iDepth + 1); });
         case QMetaType::QVariantMap:
-        case QMetaType::QVariantHash:
-            return sequence([this, iDepth] { return string() && variant(iDepth + 1); });
-        default:
-            return false;
+        case QMetaType::QVariantHash: return sequence([this, iDepth] { return string() && variant(iDepth + 1); });
+        default: return false;
         }
     }
 

@@ -7,7 +7,10 @@
 // at the file system.
 namespace PathUtils {
 // The one separator paths use.
-inline constexpr QChar separator() { return QLatin1Char('/'); }
+inline constexpr QChar separator()
+{
+    return QLatin1Char('/');
+}
 // The eleven characters not allowed in file names, in their fixed order.
 QString forbiddenFileNameCharacters();
 } // namespace PathUtils

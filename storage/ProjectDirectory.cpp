@@ -34,8 +34,7 @@ QString inclinationDirectory(const QString &sProjectDirectory)
 QString mediaFilePath(const QString &sMediaDirectory, const QString &sName)
 {
     if (sName.isEmpty() || sName == QLatin1String(".") || sName == QLatin1String("..")
-        || sName.contains(QLatin1Char('/')) || sName.contains(QLatin1Char('\\'))
-        || sName.contains(QChar(0)))
+        || sName.contains(QLatin1Char('/')) || sName.contains(QLatin1Char('\\')) || sName.contains(QChar(0)))
         return QString();
     if (sMediaDirectory.isEmpty())
         return QString();

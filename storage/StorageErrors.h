@@ -37,30 +37,18 @@ enum Code : std::uint32_t {
 // Results of the project access objects, mapped to StorageError codes by
 // the facade (see storageCodeOfAccessResult).
 namespace ProjectAccess {
-enum Result : int {
-    Ok = 0,
-    NoDirectory = 1,
-    NoProjectName = 2,
-    UnsupportedVersion = 3,
-    Canceled = 4
-};
+enum Result : int { Ok = 0, NoDirectory = 1, NoProjectName = 2, UnsupportedVersion = 3, Canceled = 4 };
 } // namespace ProjectAccess
 
 // 0 → 0, 1 → 2, 2 → 3, 3 → 8, 4 → 100; anything else is an internal error.
 constexpr int storageCodeOfAccessResult(int iAccessResult)
 {
     switch (iAccessResult) {
-    case ProjectAccess::Ok:
-        return StorageError::Success;
-    case ProjectAccess::NoDirectory:
-        return StorageError::NoProjectDirectory;
-    case ProjectAccess::NoProjectName:
-        return StorageError::InvalidProjectFile;
-    case ProjectAccess::UnsupportedVersion:
-        return StorageError::UnsupportedVersion;
-    case ProjectAccess::Canceled:
-        return StorageError::OpenCanceled;
-    default:
-        return StorageError::InternalError;
+    case ProjectAccess::Ok: return StorageError::Success;
+    case ProjectAccess::NoDirectory: return StorageError::NoProjectDirectory;
+    case ProjectAccess::NoProjectName: return StorageError::InvalidProjectFile;
+    case ProjectAccess::UnsupportedVersion: return StorageError::UnsupportedVersion;
+    case ProjectAccess::Canceled: return StorageError::OpenCanceled;
+    default: return StorageError::InternalError;
     }
 }

@@ -14,7 +14,10 @@ bool fits(const QPushButton *cButton, const QFont &cFont)
 }
 } // namespace
 
-int captionRoom(const QPushButton *cButton) { return cButton->width() - g_iCaptionPadding; }
+int captionRoom(const QPushButton *cButton)
+{
+    return cButton->width() - g_iCaptionPadding;
+}
 
 void fitCaptionsToWidth(const QList<QPushButton *> &cButtons)
 {

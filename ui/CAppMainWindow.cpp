@@ -88,9 +88,7 @@ QString menuText(const QString &sText)
 } // namespace
 
 CAppMainWindow::CAppMainWindow(QWidget *parent)
-    : QMainWindow(parent),
-      m_cSettings(std::make_unique<CViewerSettings>()),
-      m_directoryChooser(chooseProjectDirectory),
+    : QMainWindow(parent), m_cSettings(std::make_unique<CViewerSettings>()), m_directoryChooser(chooseProjectDirectory),
       m_saveFileNameProvider(savePngFileName),
       m_urlOpener([](const QUrl &cUrl) { return QDesktopServices::openUrl(cUrl); })
 {
@@ -151,9 +149,15 @@ IPersistenceFacade *CAppMainWindow::facade() const
     return cContext ? cContext->persistenceFacade() : nullptr;
 }
 
-CAppMainWindow *CAppMainWindow::instance() { return g_cMainWindow; }
+CAppMainWindow *CAppMainWindow::instance()
+{
+    return g_cMainWindow;
+}
 
-void CAppMainWindow::setInstance(CAppMainWindow *cWindow) { g_cMainWindow = cWindow; }
+void CAppMainWindow::setInstance(CAppMainWindow *cWindow)
+{
+    g_cMainWindow = cWindow;
+}
 
 void CAppMainWindow::showMainWindow()
 {
@@ -252,9 +256,8 @@ void CAppMainWindow::openProjectAt(const QString &sDirectory)
             cFacade->closeProject(cRuntimeData);
         const CSharedTranslations *cTranslations = CSharedTranslations::instance();
         const quint32 uiCode = static_cast<quint32>(iResult);
-        const QString sMessage = QStringLiteral("%1\n\n%2")
-                                     .arg(cTranslations->errorMessage(uiCode),
-                                          cTranslations->errorCodeText(uiCode));
+        const QString sMessage =
+            QStringLiteral("%1\n\n%2").arg(cTranslations->errorMessage(uiCode), cTranslations->errorCodeText(uiCode));
         QMessageBox::warning(this, tr("Error"), sMessage, QMessageBox::Ok);
         return;
     }
@@ -338,8 +341,7 @@ int CAppMainWindow::openInBackground(IPersistenceFacade &cFacade, const QString 
     // Closed during an open at start, before the program's event loop ran:
     // the quit that closing asked for went to the loop of the open, so it
     // is asked for again.
-    if (std::exchange(m_bClosedWhileOpening, false) && QGuiApplication::quitOnLastWindowClosed()
-        && !isVisible())
+    if (std::exchange(m_bClosedWhileOpening, false) && QGuiApplication::quitOnLastWindowClosed() && !isVisible())
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     // A Cancel that came too late to stop the reading still wins.
     if (cProgress.isCanceled()) {
@@ -399,7 +401,10 @@ void CAppMainWindow::showProject(const CProjectRuntimeData *cRuntimeData)
     setProjectActionsEnabled(true);
 }
 
-void CAppMainWindow::onactionQuitTriggered() { close(); }
+void CAppMainWindow::onactionQuitTriggered()
+{
+    close();
+}
 
 void CAppMainWindow::onactionOpenTriggered()
 {
@@ -412,7 +417,10 @@ void CAppMainWindow::onactionOpenTriggered()
     openProjectAt(sDirectory);
 }
 
-void CAppMainWindow::onactionCloseTriggered() { closeCurrentProject(); }
+void CAppMainWindow::onactionCloseTriggered()
+{
+    closeCurrentProject();
+}
 
 void CAppMainWindow::onactionCreateReportTriggered()
 {
@@ -432,24 +440,28 @@ void CAppMainWindow::onactionCreateReportTriggered()
     IPrintoutSettingsDialog *cDialog = CPrintoutSettingsDialog::instance(this);
     connect(CPrintoutSettingsDialog::existingInstance(), &CPrintoutSettingsDialog::reportWritten, this,
             &CAppMainWindow::onReportWritten, Qt::UniqueConnection);
-    cDialog->showPrintoutSettings(*cProject, *cData->inspectionStandard(),
-                                                                 *cData->printoutLayout(), *cData->damageClassList(),
-                                                                 sLogoImagePath, sLogoTextPath);
+    cDialog->showPrintoutSettings(*cProject, *cData->inspectionStandard(), *cData->printoutLayout(),
+                                  *cData->damageClassList(), sLogoImagePath, sLogoTextPath);
 }
 
 void CAppMainWindow::onactionInfoTriggered()
 {
-    const QString sText = tr("Version ") + CApplicationContext::applicationVersion()
-        + QStringLiteral("\n\n")
-        + tr("This program uses the Qt library under the GNU Lesser General Public "
-             "License (LGPL) version 3. The source code of Qt can be downloaded from "
-             "https://download.qt.io/.");
+    const QString sText = tr("Version ") + CApplicationContext::applicationVersion() + QStringLiteral("\n\n")
+                          + tr("This program uses the Qt library under the GNU Lesser General Public "
+                               "License (LGPL) version 3. The source code of Qt can be downloaded from "
+                               "https://download.qt.io/.");
     QMessageBox::about(this, g_sWindowTitle, sText);
 }
 
-void CAppMainWindow::onactionExpandAllTriggered() { tvProject->expandAll(); }
+void CAppMainWindow::onactionExpandAllTriggered()
+{
+    tvProject->expandAll();
+}
 
-void CAppMainWindow::onactionCollapseAllTriggered() { tvProject->collapseAll(); }
+void CAppMainWindow::onactionCollapseAllTriggered()
+{
+    tvProject->collapseAll();
+}
 
 void CAppMainWindow::ontabWidgetCurrentChanged(int iIndex)
 {
@@ -479,8 +491,7 @@ void CAppMainWindow::onSectionSelected(const CInspectionSegment &cSection)
     twProperties->setObject(&cSection);
     const QStringList cVideoFiles = cSection.videoFiles();
     if (!cVideoFiles.isEmpty() && cSection.project()) {
-        const QString sPath = mediaFilePath(videosDirectory(cSection.project()->directory()),
-                                            cVideoFiles.first());
+        const QString sPath = mediaFilePath(videosDirectory(cSection.project()->directory()), cVideoFiles.first());
         if (!sPath.isEmpty()) {
             mpVideo->loadMedia(sPath, 0, 0, 0);
             m_sMediaSection = cSection.name();
@@ -533,13 +544,24 @@ void CAppMainWindow::onMediaFileChanged(const QString &cMediaFile)
     m_sMediaSection = m_sectionOfVideo.value(cMediaFile);
 }
 
-void CAppMainWindow::onMediaTimeIndexChanged(uint /*uiHours*/, uint /*uiMinutes*/, uint /*uiSeconds*/) {}
+void CAppMainWindow::onMediaTimeIndexChanged(uint /*uiHours*/, uint /*uiMinutes*/, uint /*uiSeconds*/)
+{
+}
 
-void CAppMainWindow::onactionPlayPauseTriggered() { mpVideo->togglePlayback(); }
+void CAppMainWindow::onactionPlayPauseTriggered()
+{
+    mpVideo->togglePlayback();
+}
 
-void CAppMainWindow::onactionSeekBackwardTriggered() { mpVideo->seekBy(-g_dSeekStepSeconds); }
+void CAppMainWindow::onactionSeekBackwardTriggered()
+{
+    mpVideo->seekBy(-g_dSeekStepSeconds);
+}
 
-void CAppMainWindow::onactionSeekForwardTriggered() { mpVideo->seekBy(g_dSeekStepSeconds); }
+void CAppMainWindow::onactionSeekForwardTriggered()
+{
+    mpVideo->seekBy(g_dSeekStepSeconds);
+}
 
 QString CAppMainWindow::frameFileProposal() const
 {
@@ -567,8 +589,8 @@ void CAppMainWindow::onactionSaveFrameTriggered()
         sDirectory = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (sDirectory.isEmpty() || !QFileInfo(sDirectory).isDir())
         sDirectory = QDir::homePath();
-    const QString sChosen = m_saveFileNameProvider(this, tr("Save Frame"), QDir(sDirectory).filePath(frameFileProposal()),
-                                                   tr("PNG Images (*.png)"));
+    const QString sChosen = m_saveFileNameProvider(
+        this, tr("Save Frame"), QDir(sDirectory).filePath(frameFileProposal()), tr("PNG Images (*.png)"));
     const QString sFileName = completeSaveFileName(this, sChosen, QStringLiteral(".png"));
     if (sFileName.isEmpty())
         return;
@@ -600,16 +622,20 @@ void CAppMainWindow::rebuildRecentMenu()
             cAction->setToolTip(tr("The project is no longer there."));
         }
         // Queued: opening rebuilds this menu, which deletes the action.
-        connect(cAction, &QAction::triggered, this, [this, sDirectory]() { openProjectAt(sDirectory); },
-                Qt::QueuedConnection);
+        connect(
+            cAction, &QAction::triggered, this, [this, sDirectory]() { openProjectAt(sDirectory); },
+            Qt::QueuedConnection);
     }
     menuOpenRecent->addSeparator();
     QAction *cClear = menuOpenRecent->addAction(tr("Clear List"));
     cClear->setObjectName(QStringLiteral("actionClearRecentProjects"));
-    connect(cClear, &QAction::triggered, this, [this]() {
-        m_cSettings->clearRecentProjects();
-        rebuildRecentMenu();
-    }, Qt::QueuedConnection);
+    connect(
+        cClear, &QAction::triggered, this,
+        [this]() {
+            m_cSettings->clearRecentProjects();
+            rebuildRecentMenu();
+        },
+        Qt::QueuedConnection);
     menuOpenRecent->setEnabled(!cProjects.isEmpty());
 }
 
@@ -674,14 +700,16 @@ void CAppMainWindow::dropEvent(QDropEvent *cEvent)
         return;
     cEvent->acceptProposedAction();
     // Opening may show a message box; not while the drop is being handled.
-    QMetaObject::invokeMethod(this, [this, sDirectory]() { openProjectAt(sDirectory); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, sDirectory]() { openProjectAt(sDirectory); }, Qt::QueuedConnection);
 }
 
 void CAppMainWindow::onReportWritten(const QString &sFileName)
 {
     m_sLastReportFile = sFileName;
     const QString sText = tr("Report written to \"%1\".").arg(QDir::toNativeSeparators(sFileName));
-    m_cStatusReport->setText(sText.toHtmlEscaped() + QStringLiteral(" <a href=\"open\">%1</a>").arg(tr("Open").toHtmlEscaped()));
+    m_cStatusReport->setText(sText.toHtmlEscaped()
+                             + QStringLiteral(" <a href=\"open\">%1</a>").arg(tr("Open").toHtmlEscaped()));
     m_cStatusReport->show();
 }
 

@@ -155,7 +155,10 @@ void CMediaPlayer::resetPlayer()
     setEnabled(false);
 }
 
-void CMediaPlayer::pausePlayback() { controlPause(); }
+void CMediaPlayer::pausePlayback()
+{
+    controlPause();
+}
 
 void CMediaPlayer::setPlaylist(const QStringList &cPlaylist)
 {
@@ -169,8 +172,7 @@ void CMediaPlayer::setPlaylist(const QStringList &cPlaylist)
 
 int CMediaPlayer::playlistIndexOf(const QString &sMediaFile) const
 {
-    if (m_iPlaylistIndex >= 0 && m_iPlaylistIndex < m_playlist.size()
-        && m_playlist.at(m_iPlaylistIndex) == sMediaFile)
+    if (m_iPlaylistIndex >= 0 && m_iPlaylistIndex < m_playlist.size() && m_playlist.at(m_iPlaylistIndex) == sMediaFile)
         return m_iPlaylistIndex;
     return m_playlist.indexOf(sMediaFile);
 }
@@ -179,13 +181,13 @@ void CMediaPlayer::loadMedia(const QString &cMediaFile, uint uiHours, uint uiMin
 {
     const int iIndex = playlistIndexOf(cMediaFile);
     // In doubles: hours of a hostile project file must not overflow.
-    const double dSeconds = static_cast<double>(uiHours) * 3600.0
-        + static_cast<double>(uiMinutes) * 60.0 + static_cast<double>(uiSeconds);
+    const double dSeconds =
+        static_cast<double>(uiHours) * 3600.0 + static_cast<double>(uiMinutes) * 60.0 + static_cast<double>(uiSeconds);
     loadMediaAt(cMediaFile, dSeconds, uiHours, uiMinutes, uiSeconds, iIndex);
 }
 
-void CMediaPlayer::loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours,
-                               uint uiMinutes, uint uiSeconds, int iPlaylistIndex)
+void CMediaPlayer::loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours, uint uiMinutes, uint uiSeconds,
+                               int iPlaylistIndex)
 {
     if (cMediaFile != m_sCurrentMediaFile) {
         emit mediaFileChanged(cMediaFile);
@@ -251,7 +253,10 @@ void CMediaPlayer::timerEvent(QTimerEvent *cEvent)
     QWidget::timerEvent(cEvent);
 }
 
-void CMediaPlayer::onPositionChange(double /*dOldPos*/, double dNewPos) { updatePosition(dNewPos); }
+void CMediaPlayer::onPositionChange(double /*dOldPos*/, double dNewPos)
+{
+    updatePosition(dNewPos);
+}
 
 void CMediaPlayer::updatePosition(double dPosition)
 {
@@ -291,7 +296,10 @@ void CMediaPlayer::onSliderValueChanged(int iNewValue)
     controlSetPosition(static_cast<double>(iNewValue) / 60.0);
 }
 
-void CMediaPlayer::onbtnPlayPauseClicked(bool /*bChecked*/) { togglePlayback(); }
+void CMediaPlayer::onbtnPlayPauseClicked(bool /*bChecked*/)
+{
+    togglePlayback();
+}
 
 void CMediaPlayer::togglePlayback()
 {
@@ -375,4 +383,7 @@ QImage CMediaPlayer::currentFrame() const
     return m_cControl->currentFrame();
 }
 
-void CMediaPlayer::onbtnSaveFrameClicked(bool /*bChecked*/) { emit saveFrameRequested(); }
+void CMediaPlayer::onbtnSaveFrameClicked(bool /*bChecked*/)
+{
+    emit saveFrameRequested();
+}

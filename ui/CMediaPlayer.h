@@ -74,8 +74,8 @@ private:
     void showPosition(double dPosition);
     void stopTimer();
     void skipTo(int iTarget);
-    void loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours, uint uiMinutes,
-                     uint uiSeconds, int iPlaylistIndex);
+    void loadMediaAt(const QString &cMediaFile, double dSeconds, uint uiHours, uint uiMinutes, uint uiSeconds,
+                     int iPlaylistIndex);
     // The loaded playlist entry when it names the file, else the file's
     // first entry; -1 when the playlist does not name it.
     int playlistIndexOf(const QString &sMediaFile) const;

@@ -21,12 +21,9 @@ const double g_dSeekTolerance = 0.05;
 int playStateOf(QMediaPlayer::PlaybackState eState)
 {
     switch (eState) {
-    case QMediaPlayer::PausedState:
-        return 1;
-    case QMediaPlayer::PlayingState:
-        return 2;
-    case QMediaPlayer::StoppedState:
-        break;
+    case QMediaPlayer::PausedState: return 1;
+    case QMediaPlayer::PlayingState: return 2;
+    case QMediaPlayer::StoppedState: break;
     }
     return 0;
 }
@@ -60,12 +57,10 @@ std::unique_ptr<IPlaybackControl> CMultimediaPlaybackControl::create(QWidget *cD
     auto cPlayer = std::make_unique<QMediaPlayer>();
     if (!cPlayer->isAvailable())
         return nullptr;
-    return std::unique_ptr<IPlaybackControl>(
-        new CMultimediaPlaybackControl(cDisplayParent, std::move(cPlayer)));
+    return std::unique_ptr<IPlaybackControl>(new CMultimediaPlaybackControl(cDisplayParent, std::move(cPlayer)));
 }
 
-CMultimediaPlaybackControl::CMultimediaPlaybackControl(QWidget *cDisplayParent,
-                                                       std::unique_ptr<QMediaPlayer> cPlayer)
+CMultimediaPlaybackControl::CMultimediaPlaybackControl(QWidget *cDisplayParent, std::unique_ptr<QMediaPlayer> cPlayer)
     : m_cPlayer(std::move(cPlayer))
 {
     m_cAudioOutput = new QAudioOutput(m_cPlayer.get());
@@ -78,8 +73,7 @@ CMultimediaPlaybackControl::CMultimediaPlaybackControl(QWidget *cDisplayParent,
             &CMultimediaPlaybackControl::onMediaStatusChanged);
     connect(m_cPlayer.get(), &QMediaPlayer::playbackStateChanged, this,
             &CMultimediaPlaybackControl::onPlaybackStateChanged);
-    connect(m_cPlayer.get(), &QMediaPlayer::errorOccurred, this,
-            &CMultimediaPlaybackControl::onErrorOccurred);
+    connect(m_cPlayer.get(), &QMediaPlayer::errorOccurred, this, &CMultimediaPlaybackControl::onErrorOccurred);
 
     m_cRetryTimer.setSingleShot(true);
     m_cRetryTimer.setInterval(g_iRetryIntervalMs);
@@ -93,7 +87,10 @@ CMultimediaPlaybackControl::~CMultimediaPlaybackControl()
         m_cPlayer->setVideoOutput(nullptr);
 }
 
-QWidget *CMultimediaPlaybackControl::videoWidget() const { return m_cVideoWidget; }
+QWidget *CMultimediaPlaybackControl::videoWidget() const
+{
+    return m_cVideoWidget;
+}
 
 QImage CMultimediaPlaybackControl::currentFrame() const
 {
@@ -134,8 +131,7 @@ bool CMultimediaPlaybackControl::canSeekNow() const
     const QMediaPlayer::MediaStatus eStatus = m_cPlayer->mediaStatus();
     if (eStatus == QMediaPlayer::BufferedMedia)
         return true;
-    return eStatus == QMediaPlayer::LoadedMedia
-        && m_cPlayer->playbackState() == QMediaPlayer::PausedState;
+    return eStatus == QMediaPlayer::LoadedMedia && m_cPlayer->playbackState() == QMediaPlayer::PausedState;
 }
 
 void CMultimediaPlaybackControl::setCurrentPosition(double dSeconds)
@@ -209,11 +205,8 @@ void CMultimediaPlaybackControl::onMediaStatusChanged(QMediaPlayer::MediaStatus 
         markReady();
         applyPendingPosition();
         break;
-    case QMediaPlayer::EndOfMedia:
-        emit EndOfStream(0);
-        break;
-    default:
-        break;
+    case QMediaPlayer::EndOfMedia: emit EndOfStream(0); break;
+    default: break;
     }
 }
 
@@ -258,11 +251,11 @@ QString CMultimediaPlaybackControl::describeError(const QString &sBackEndText) c
     if (isMediaType(cByContent) && sBackEndText == g_sMissingPluginText)
         return tr("The video \"%1\" cannot be played: no GStreamer plugin for its format (%2) is installed.")
                    .arg(sName, sFormat)
-            + QLatin1Char('\n') + sPlugins;
+               + QLatin1Char('\n') + sPlugins;
     return tr("The video \"%1\" cannot be played: it is damaged, or no GStreamer plugin for its format (%2) is "
               "installed.")
                .arg(sName, sFormat)
-        + QLatin1Char('\n') + sPlugins;
+           + QLatin1Char('\n') + sPlugins;
 }
 
 void CMultimediaPlaybackControl::Play()
@@ -277,4 +270,7 @@ void CMultimediaPlaybackControl::Pause()
         m_cPlayer->pause();
 }
 
-void CMultimediaPlaybackControl::Stop() { m_cPlayer->stop(); }
+void CMultimediaPlaybackControl::Stop()
+{
+    m_cPlayer->stop();
+}

@@ -12,9 +12,15 @@ CPhotoLabel::CPhotoLabel(QWidget *parent) : QLabel(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-QSize CPhotoLabel::sizeHint() const { return g_cMinimumSize * 2; }
+QSize CPhotoLabel::sizeHint() const
+{
+    return g_cMinimumSize * 2;
+}
 
-QSize CPhotoLabel::minimumSizeHint() const { return g_cMinimumSize; }
+QSize CPhotoLabel::minimumSizeHint() const
+{
+    return g_cMinimumSize;
+}
 
 QRect CPhotoLabel::photoRect() const
 {

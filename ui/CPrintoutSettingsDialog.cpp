@@ -26,8 +26,7 @@
 namespace {
 QPointer<CPrintoutSettingsDialog> g_cDialog;
 
-QString defaultSaveFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed,
-                            const QString &sFilter)
+QString defaultSaveFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed, const QString &sFilter)
 {
     return askSaveFileName(cParent, sCaption, sProposed, sFilter, QStringLiteral("pdf"));
 }
@@ -118,8 +117,7 @@ CPrintoutSettingsDialog *CPrintoutSettingsDialog::existingInstance()
 }
 
 void CPrintoutSettingsDialog::showPrintoutSettings(const CCorvaneProject &cProject,
-                                                   const CInspectionStandard &cStandard,
-                                                   const PrintoutLayout &cLayout,
+                                                   const CInspectionStandard &cStandard, const PrintoutLayout &cLayout,
                                                    const CDamageClassList &cDamageClasses,
                                                    const QString &sLogoImagePath, const QString &sLogoTextPath)
 {
@@ -246,8 +244,8 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
     // Beside the project directory: the project itself is only read.
     const QString sProposed =
         parentDirectoryOf(m_cProject->directory()) + validFileName(m_cProject->name()) + QStringLiteral(".pdf");
-    const QString sChosen = m_saveFileNameProvider(this, tr("Save report"), sProposed,
-                                                   QStringLiteral("PDF Documents (*.pdf)"));
+    const QString sChosen =
+        m_saveFileNameProvider(this, tr("Save report"), sProposed, QStringLiteral("PDF Documents (*.pdf)"));
     // A name typed without ".pdf" gets it (asking before that replaces a file).
     m_sOutputFileName = completeSaveFileName(this, sChosen, QStringLiteral(".pdf"));
     if (m_sOutputFileName.isEmpty())
@@ -271,8 +269,9 @@ void CPrintoutSettingsDialog::onbtnCreateReportClicked(bool)
         return;
     }
     if (eResult != ReportResult::Written) {
-        QMessageBox::warning(this, tr("Create Report"),
-                             tr("The report could not be written to \"%1\".").arg(QDir::toNativeSeparators(m_sOutputFileName)));
+        QMessageBox::warning(
+            this, tr("Create Report"),
+            tr("The report could not be written to \"%1\".").arg(QDir::toNativeSeparators(m_sOutputFileName)));
         return;
     }
     emit reportWritten(m_sOutputFileName);

@@ -261,16 +261,9 @@ void CProjectTreeView::currentChanged(const QModelIndex &cCurrentIndex, const QM
     if (!pObject)
         return;
     switch (cKind.toInt()) {
-    case ItemProject:
-        emit onProjectSelected(*static_cast<const CCorvaneProject *>(pObject));
-        break;
-    case ItemSection:
-        emit onSectionSelected(*static_cast<const CInspectionSegment *>(pObject));
-        break;
-    case ItemEvent:
-        emit onEventSelected(*static_cast<const CInspectionEvent *>(pObject));
-        break;
-    default:
-        break;
+    case ItemProject: emit onProjectSelected(*static_cast<const CCorvaneProject *>(pObject)); break;
+    case ItemSection: emit onSectionSelected(*static_cast<const CInspectionSegment *>(pObject)); break;
+    case ItemEvent: emit onEventSelected(*static_cast<const CInspectionEvent *>(pObject)); break;
+    default: break;
     }
 }

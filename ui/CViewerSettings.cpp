@@ -10,9 +10,15 @@ const QString g_sWindowGeometryKey = QStringLiteral("window/geometry");
 const QString g_sSplitterKeyPrefix = QStringLiteral("window/splitter_");
 } // namespace
 
-QString CViewerSettings::organizationName() { return QStringLiteral("Ostrel"); }
+QString CViewerSettings::organizationName()
+{
+    return QStringLiteral("Ostrel");
+}
 
-QString CViewerSettings::applicationName() { return QStringLiteral("Corvane Viewer"); }
+QString CViewerSettings::applicationName()
+{
+    return QStringLiteral("Corvane Viewer");
+}
 
 // The names are given explicitly, so that the file is the same whether or
 // not the application object has them.
@@ -71,7 +77,10 @@ void CViewerSettings::removeRecentProject(const QString &sDirectory)
         writeRecentProjects(cProjects);
 }
 
-void CViewerSettings::clearRecentProjects() { writeRecentProjects(QStringList()); }
+void CViewerSettings::clearRecentProjects()
+{
+    writeRecentProjects(QStringList());
+}
 
 QString CViewerSettings::lastProjectDirectory() const
 {

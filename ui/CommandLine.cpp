@@ -15,7 +15,10 @@ bool isQuoted(const QString &sText)
     return sText.size() >= 2 && sText.startsWith(QLatin1Char('"')) && sText.endsWith(QLatin1Char('"'));
 }
 
-QString unquoted(const QString &sText) { return isQuoted(sText) ? sText.mid(1, sText.size() - 2) : sText; }
+QString unquoted(const QString &sText)
+{
+    return isQuoted(sText) ? sText.mid(1, sText.size() - 2) : sText;
+}
 
 QString absolutePath(const QString &sPath)
 {
@@ -24,7 +27,10 @@ QString absolutePath(const QString &sPath)
     return QDir::cleanPath(sPath);
 }
 
-bool holdsProjectFile(const QString &sDirectory) { return pathExists(projectFilePath(sDirectory)); }
+bool holdsProjectFile(const QString &sDirectory)
+{
+    return pathExists(projectFilePath(sDirectory));
+}
 
 } // namespace
 

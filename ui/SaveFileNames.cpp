@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-QString askSaveFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed,
-                        const QString &sFilter, const QString &sDefaultSuffix)
+QString askSaveFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed, const QString &sFilter,
+                        const QString &sDefaultSuffix)
 {
     QFileDialog cDialog(cParent, sCaption, sProposed, sFilter);
     cDialog.setAcceptMode(QFileDialog::AcceptSave);

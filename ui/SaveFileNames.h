@@ -7,8 +7,8 @@ class QWidget;
 // Asks for a file to write with the toolkit's save dialog, which adds
 // sDefaultSuffix (without ".") to a name typed without any suffix and asks
 // before replacing an existing file. Empty when cancelled.
-QString askSaveFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed,
-                        const QString &sFilter, const QString &sDefaultSuffix);
+QString askSaveFileName(QWidget *cParent, const QString &sCaption, const QString &sProposed, const QString &sFilter,
+                        const QString &sDefaultSuffix);
 
 // The name with sSuffix (".pdf") appended unless it already ends with it,
 // in any case.

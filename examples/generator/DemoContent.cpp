@@ -12,30 +12,34 @@ QString observationName(const QString &sCode, const QString &sChar1, const QStri
 {
     if (sCode == "BAB") {
         const QString sKind = sChar1 == "A" ? "Surface crack" : sChar1 == "C" ? "Fracture" : "Crack";
-        const QString sForm = sChar2 == "B" ? "circumferential" : sChar2 == "C" ? "complex"
-                            : sChar2 == "D" ? "helical" : "longitudinal";
+        const QString sForm = sChar2 == "B"   ? "circumferential"
+                              : sChar2 == "C" ? "complex"
+                              : sChar2 == "D" ? "helical"
+                                              : "longitudinal";
         return sKind + ", " + sForm;
     }
     if (sCode == "BAE")
         return "Missing mortar";
     if (sCode == "BAF") {
-        return sChar1 == "A" ? "Surface damage, increased roughness"
-             : sChar1 == "B" ? "Surface damage, spalling"
-             : sChar1 == "E" ? "Surface damage, reinforcement visible"
-                             : "Surface damage, aggregate visible";
+        return sChar1 == "A"   ? "Surface damage, increased roughness"
+               : sChar1 == "B" ? "Surface damage, spalling"
+               : sChar1 == "E" ? "Surface damage, reinforcement visible"
+                               : "Surface damage, aggregate visible";
     }
     if (sCode == "BAI")
         return "Intruding sealing ring";
     if (sCode == "BAJ")
-        return sChar1 == "B" ? "Displaced joint, radial" : sChar1 == "C" ? "Displaced joint, angular"
-                             : "Displaced joint, longitudinal";
+        return sChar1 == "B"   ? "Displaced joint, radial"
+               : sChar1 == "C" ? "Displaced joint, angular"
+                               : "Displaced joint, longitudinal";
     if (sCode == "BBA")
         return sChar1 == "A" ? "Roots, tap root" : sChar1 == "C" ? "Roots, complex mass" : "Roots, fine";
     if (sCode == "BBC")
         return sChar1 == "B" ? "Settled deposits, gravel" : "Settled deposits, fine";
     if (sCode == "BBF") {
-        return sChar1 == "A" ? "Infiltration, seeping" : sChar1 == "C" ? "Infiltration, running"
-                             : "Infiltration, dripping";
+        return sChar1 == "A"   ? "Infiltration, seeping"
+               : sChar1 == "C" ? "Infiltration, running"
+                               : "Infiltration, dripping";
     }
     if (sCode == "BCA")
         return sChar2 == "B" ? "Connection, closed" : "Connection, open";
@@ -106,17 +110,21 @@ std::vector<DemoEvent> makeEvents(std::initializer_list<EventSpec> specs)
 
 void setConcrete(DemoSection &section, int iDiameter)
 {
-    section.sShape = "Circular"; section.sShapeCode = "A";
+    section.sShape = "Circular";
+    section.sShapeCode = "A";
     section.iWidthMm = section.iHeightMm = iDiameter;
-    section.sMaterial = "Concrete"; section.sMaterialCode = "B";
+    section.sMaterial = "Concrete";
+    section.sMaterialCode = "B";
     section.cWall = QColor(150, 146, 136);
 }
 
 void setClay(DemoSection &section, int iDiameter)
 {
-    section.sShape = "Circular"; section.sShapeCode = "A";
+    section.sShape = "Circular";
+    section.sShapeCode = "A";
     section.iWidthMm = section.iHeightMm = iDiameter;
-    section.sMaterial = "Vitrified clay"; section.sMaterialCode = "STZ";
+    section.sMaterial = "Vitrified clay";
+    section.sMaterialCode = "STZ";
     section.cWall = QColor(168, 104, 62);
 }
 
@@ -127,12 +135,16 @@ DemoSection baseSection(int iId, const QString &sStart, const QString &sEnd)
     section.sStartNode = sStart;
     section.sEndNode = sEnd;
     section.sName = sStart + " - " + sEnd;
-    section.sLocation = "Road"; section.sLocationCode = "A";
+    section.sLocation = "Road";
+    section.sLocationCode = "A";
     section.sDistrict = "Altstadt";
     section.sOperator = QString::fromUtf8("Klaus Bräuer");
-    section.sWeather = "Dry"; section.sWeatherCode = "A";
-    section.sPurpose = "Routine inspection"; section.sPurposeCode = "E";
-    section.sUse = "Combined sewage"; section.sUseCode = "KM";
+    section.sWeather = "Dry";
+    section.sWeatherCode = "A";
+    section.sPurpose = "Routine inspection";
+    section.sPurposeCode = "E";
+    section.sUse = "Combined sewage";
+    section.sUseCode = "KM";
     return section;
 }
 
@@ -166,34 +178,66 @@ std::vector<DemoEvent> longSectionEvents(double dLength, double dJoint)
             keep.push_back(sText.toUtf8());
             return keep.back().constData();
         };
-        if (iKind < 22) {              // crack, longitudinal or circumferential
+        if (iKind < 22) { // crack, longitudinal or circumferential
             const bool bCirc = rng.bounded(3) == 0;
-            cSpec = {0, "BAB", "B", bCirc ? "B" : "A", bCirc ? 9 : 10 + int(rng.bounded(5)) % 12,
-                    bCirc ? 3 : 0, quantity(QString("width %1 mm").arg(1 + rng.bounded(3))),
-                    bCirc ? 2 : 3, 1, ""};
+            cSpec = {0,
+                     "BAB",
+                     "B",
+                     bCirc ? "B" : "A",
+                     bCirc ? 9 : 10 + int(rng.bounded(5)) % 12,
+                     bCirc ? 3 : 0,
+                     quantity(QString("width %1 mm").arg(1 + rng.bounded(3))),
+                     bCirc ? 2 : 3,
+                     1,
+                     ""};
             if (cSpec.iClockFrom == 0)
                 cSpec.iClockFrom = 12;
-        } else if (iKind < 36) {       // surface damage in the crown or the invert
+        } else if (iKind < 36) { // surface damage in the crown or the invert
             const bool bInvert = rng.bounded(2) == 0;
             cSpec = {0, "BAF", bInvert ? "C" : "B", "", bInvert ? 5 : 11, bInvert ? 7 : 1, "", 2, 1, ""};
-        } else if (iKind < 50) {       // displaced joint
-            cSpec = {0, "BAJ", rng.bounded(2) ? "A" : "B", "", 0, 0,
-                    quantity(QString("gap %1 mm").arg(10 + 5 * rng.bounded(5))), 2, 1, ""};
-        } else if (iKind < 60) {       // roots at a joint
+        } else if (iKind < 50) { // displaced joint
+            cSpec = {0,
+                     "BAJ",
+                     rng.bounded(2) ? "A" : "B",
+                     "",
+                     0,
+                     0,
+                     quantity(QString("gap %1 mm").arg(10 + 5 * rng.bounded(5))),
+                     2,
+                     1,
+                     ""};
+        } else if (iKind < 60) { // roots at a joint
             const bool bMass = rng.bounded(4) == 0;
-            cSpec = {0, "BBA", bMass ? "C" : "B", "", bMass ? 9 : 11, bMass ? 3 : 1,
-                    quantity(QString("%1 % of cross-section").arg(bMass ? 25 : 5)), bMass ? 4 : 2, 2, ""};
-        } else if (iKind < 70) {       // infiltration at a joint
+            cSpec = {0,
+                     "BBA",
+                     bMass ? "C" : "B",
+                     "",
+                     bMass ? 9 : 11,
+                     bMass ? 3 : 1,
+                     quantity(QString("%1 % of cross-section").arg(bMass ? 25 : 5)),
+                     bMass ? 4 : 2,
+                     2,
+                     ""};
+        } else if (iKind < 70) { // infiltration at a joint
             cSpec = {0, "BBF", rng.bounded(2) ? "A" : "B", "", 1 + int(rng.bounded(3)), 0, "", 3, 1, ""};
-        } else if (iKind < 82) {       // lateral connection
+        } else if (iKind < 82) { // lateral connection
             const bool bClosed = rng.bounded(3) == 0;
             const int iClock = rng.bounded(2) ? 2 : 10;
-            cSpec = {0, "BCA", "A", bClosed ? "B" : "A", iClock, 0,
-                    quantity(QString("DN %1").arg(rng.bounded(2) ? 150 : 200)), bClosed ? 1 : 0, 1, ""};
-        } else if (iKind < 90) {       // intruding sealing ring
+            cSpec = {0,
+                     "BCA",
+                     "A",
+                     bClosed ? "B" : "A",
+                     iClock,
+                     0,
+                     quantity(QString("DN %1").arg(rng.bounded(2) ? 150 : 200)),
+                     bClosed ? 1 : 0,
+                     1,
+                     ""};
+        } else if (iKind < 90) { // intruding sealing ring
             cSpec = {0, "BAI", "A", "", 4, 8, "", 3, 1, ""};
-        } else if (iKind < 96) {       // deposits
-            cSpec = {0, "BBC", "A", "", 5, 7, quantity(QString("%1 % of cross-section").arg(5 + 5 * rng.bounded(3))), 2, 1, ""};
+        } else if (iKind < 96) { // deposits
+            cSpec = {0, "BBC", "A", "", 5, 7, quantity(QString("%1 % of cross-section").arg(5 + 5 * rng.bounded(3))),
+                     2, 1,     ""};
         } else {
             cSpec = {0, "BAB", "C", "C", 1, 5, "", 5, 2, ""};
         }
@@ -243,39 +287,36 @@ DemoProject buildDemoProject()
     project.sName = "Kanalinspektion Ostrelbach 2024";
     project.sStandard = "OSTREL-DEMO";
     project.sCity = "Ostrelbach";
-    project.client = QStringList{
-        QString::fromUtf8("Stadt Ostrelbach – Der Bürgermeister"),
-        QString::fromUtf8("Dipl.-Ing. Martina Köhler"),
-        QString::fromUtf8("Tiefbauamt, Abt. Stadtentwässerung"),
-        "Postfach 11 20",
-        "Rathausplatz 1",
-        "57462 Ostrelbach",
-        "+49 2761 555-420",
-        "+49 2761 555-499",
-        "+49 171 5550123",
-        "entwaesserung@ostrelbach.example"};
-    project.officer = QStringList{
-        QString::fromUtf8("Ingenieurbüro Schäfer & Partner"),
-        QString::fromUtf8("Thomas Schäfer"),
-        "Kanalsanierung",
-        "",
-        QString::fromUtf8("Gartenstraße 7"),
-        "57439 Lindenau",
-        "+49 2722 555-310",
-        "+49 2722 555-319",
-        "+49 151 5550456",
-        "t.schaefer@ib-schaefer.example"};
-    project.contractor = QStringList{
-        QString::fromUtf8("Kanaltechnik Büttner GmbH"),
-        QString::fromUtf8("Jörg Büttner"),
-        "TV-Inspektion; Dichtheitsprüfung",
-        "Postfach 3 14",
-        QString::fromUtf8("Industriestraße 14"),
-        "57462 Ostrelbach",
-        "+49 2761 555-380",
-        "+49 2761 555-389",
-        "+49 160 5550987",
-        "info@kanaltechnik-buettner.example"};
+    project.client = QStringList{QString::fromUtf8("Stadt Ostrelbach – Der Bürgermeister"),
+                                 QString::fromUtf8("Dipl.-Ing. Martina Köhler"),
+                                 QString::fromUtf8("Tiefbauamt, Abt. Stadtentwässerung"),
+                                 "Postfach 11 20",
+                                 "Rathausplatz 1",
+                                 "57462 Ostrelbach",
+                                 "+49 2761 555-420",
+                                 "+49 2761 555-499",
+                                 "+49 171 5550123",
+                                 "entwaesserung@ostrelbach.example"};
+    project.officer = QStringList{QString::fromUtf8("Ingenieurbüro Schäfer & Partner"),
+                                  QString::fromUtf8("Thomas Schäfer"),
+                                  "Kanalsanierung",
+                                  "",
+                                  QString::fromUtf8("Gartenstraße 7"),
+                                  "57439 Lindenau",
+                                  "+49 2722 555-310",
+                                  "+49 2722 555-319",
+                                  "+49 151 5550456",
+                                  "t.schaefer@ib-schaefer.example"};
+    project.contractor = QStringList{QString::fromUtf8("Kanaltechnik Büttner GmbH"),
+                                     QString::fromUtf8("Jörg Büttner"),
+                                     "TV-Inspektion; Dichtheitsprüfung",
+                                     "Postfach 3 14",
+                                     QString::fromUtf8("Industriestraße 14"),
+                                     "57462 Ostrelbach",
+                                     "+49 2761 555-380",
+                                     "+49 2761 555-389",
+                                     "+49 160 5550987",
+                                     "info@kanaltechnik-buettner.example"};
 
     // Written in this order on purpose: neither numeric nor string order.
     {
@@ -284,10 +325,12 @@ DemoProject buildDemoProject()
         s.dLength = 48.60;
         s.dJointSpacing = 2.50;
         s.sStreet = QString::fromUtf8("Königstraße");
-        s.sDate = "2024-04-16"; s.sTime = "08:10";
+        s.sDate = "2024-04-16";
+        s.sTime = "08:10";
         s.iYear = 1968;
         s.sRemarks = "Many defects, renovation recommended; see photos";
-        s.dStartAltitude = 231.45; s.dEndAltitude = 231.21;
+        s.dStartAltitude = 231.45;
+        s.dEndAltitude = 231.21;
         s.dWaterLevel = 0.10;
         s.sInclinationFile = "INC_0012.txt";
         s.videos << video("S12-S13.webm", 0.0, 48.60, 10.0);
@@ -302,28 +345,30 @@ DemoProject buildDemoProject()
         s.dJointSpacing = 2.00;
         s.sStreet = QString::fromUtf8("Mühlenweg");
         s.sDistrict = QString::fromUtf8("Oberösch");
-        s.sDate = "2024-04-16"; s.sTime = "10:45";
+        s.sDate = "2024-04-16";
+        s.sTime = "10:45";
         s.iYear = 1975;
-        s.sUse = "Foul sewage"; s.sUseCode = "KS";
+        s.sUse = "Foul sewage";
+        s.sUseCode = "KS";
         s.sRemarks = "Inspected against the flow from S4, S3 not accessible from the road";
-        s.dStartAltitude = 233.85; s.dEndAltitude = 234.10;
+        s.dStartAltitude = 233.85;
+        s.dEndAltitude = 234.10;
         s.dWaterLevel = 0.06;
         s.sInclinationFile = "INC_0003.txt";
         s.bInclinationFeet = true;
         s.bEscapeSegmentGroup = true;
         s.videos << video("S4-S3.webm", 0.0, 32.40, 8.0);
-        s.events = makeEvents({
-            {0.00, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S4"},
-            {0.00, "BDD", "", "", 0, 0, "5 % of height", 0, 0, ""},
-            {3.10, "BCA", "A", "A", 2, 0, "DN 150", 0, 1, ""},
-            {6.00, "BBA", "B", "", 10, 2, "5 % of cross-section", 2, 2, ""},
-            {11.40, "BAB", "B", "B", 9, 3, "width 1 mm", 2, 1, ""},
-            {14.00, "BBF", "B", "", 1, 0, "", 3, 2, ""},
-            {18.00, "BBA", "C", "", 9, 3, "30 % of cross-section", 4, 2, ""},
-            {22.75, "BAB", "B", "A", 12, 0, "width 2 mm", 3, 1, ""},
-            {26.00, "BAJ", "B", "", 0, 0, "offset 12 mm", 2, 1, ""},
-            {29.30, "BCA", "A", "B", 10, 0, "DN 150", 1, 1, ""},
-            {32.40, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S3"}});
+        s.events = makeEvents({{0.00, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S4"},
+                               {0.00, "BDD", "", "", 0, 0, "5 % of height", 0, 0, ""},
+                               {3.10, "BCA", "A", "A", 2, 0, "DN 150", 0, 1, ""},
+                               {6.00, "BBA", "B", "", 10, 2, "5 % of cross-section", 2, 2, ""},
+                               {11.40, "BAB", "B", "B", 9, 3, "width 1 mm", 2, 1, ""},
+                               {14.00, "BBF", "B", "", 1, 0, "", 3, 2, ""},
+                               {18.00, "BBA", "C", "", 9, 3, "30 % of cross-section", 4, 2, ""},
+                               {22.75, "BAB", "B", "A", 12, 0, "width 2 mm", 3, 1, ""},
+                               {26.00, "BAJ", "B", "", 0, 0, "offset 12 mm", 2, 1, ""},
+                               {29.30, "BCA", "A", "B", 10, 0, "DN 150", 1, 1, ""},
+                               {32.40, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S3"}});
         project.sections.push_back(s);
     }
     {
@@ -333,25 +378,27 @@ DemoProject buildDemoProject()
         s.dJointSpacing = 2.50;
         s.sStreet = "Am Lindenhof";
         s.sDistrict = QString::fromUtf8("Süd");
-        s.sDate = "2024-04-17"; s.sTime = "07:55";
+        s.sDate = "2024-04-17";
+        s.sTime = "07:55";
         s.iYear = 1982;
-        s.sUse = "Storm water"; s.sUseCode = "KR";
+        s.sUse = "Storm water";
+        s.sUseCode = "KR";
         s.sRemarks = "@S8: manhole cover rocks, reported to the road authority";
-        s.dStartAltitude = 229.80; s.dEndAltitude = 229.52;
+        s.dStartAltitude = 229.80;
+        s.dEndAltitude = 229.52;
         s.bEscapeEventFile = true;
         s.videos << video("S7-S8.webm", 0.0, 27.80, 8.0);
         // Ids are the order of recording: two observations were added later.
-        s.events = makeEvents({
-            {0.00, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S7"},
-            {4.90, "BAF", "A", "", 5, 7, "", 1, 1, ""},
-            {12.30, "BAB", "B", "A", 11, 0, "width 0.5 mm", 3, 2, ""},
-            {12.40, "BCA", "A", "A", 2, 0, "DN 150", 0, 1, ""},
-            {17.50, "BAJ", "A", "", 0, 0, "gap 20 mm", 2, 1, ""},
-            {27.80, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S8"},
-            {12.35, "BAF", "C", "", 11, 1, "", 2, 1, ""},
-            {12.45, "BBF", "A", "", 2, 0, "", 2, 1, ""},
-            {21.60, "BBC", "A", "", 5, 7, "10 % of cross-section", 2, 1, ""},
-            {23.10, "BDB", "", "", 0, 0, "", 0, 0, "Liner inserted, 2019"}});
+        s.events = makeEvents({{0.00, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S7"},
+                               {4.90, "BAF", "A", "", 5, 7, "", 1, 1, ""},
+                               {12.30, "BAB", "B", "A", 11, 0, "width 0.5 mm", 3, 2, ""},
+                               {12.40, "BCA", "A", "A", 2, 0, "DN 150", 0, 1, ""},
+                               {17.50, "BAJ", "A", "", 0, 0, "gap 20 mm", 2, 1, ""},
+                               {27.80, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S8"},
+                               {12.35, "BAF", "C", "", 11, 1, "", 2, 1, ""},
+                               {12.45, "BBF", "A", "", 2, 0, "", 2, 1, ""},
+                               {21.60, "BBC", "A", "", 5, 7, "10 % of cross-section", 2, 1, ""},
+                               {23.10, "BDB", "", "", 0, 0, "", 0, 0, "Liner inserted, 2019"}});
         s.events[3].sRemark = QString::fromUtf8("Anschluss Grundstück Nr. 14, Bäckerei");
         s.events[7].sRemark = QString::fromUtf8("Zulauf aus Anschluss Grundstück Nr. 14");
         project.sections.push_back(s);
@@ -362,11 +409,14 @@ DemoProject buildDemoProject()
         s.dLength = 22.15;
         s.dJointSpacing = 2.00;
         s.sStreet = QString::fromUtf8("Schulstraße");
-        s.sDate = "2024-04-17"; s.sTime = "09:30";
+        s.sDate = "2024-04-17";
+        s.sTime = "09:30";
         s.iYear = 1991;
-        s.sUse = "Foul sewage"; s.sUseCode = "KS";
+        s.sUse = "Foul sewage";
+        s.sUseCode = "KS";
         s.sRemarks = "Survey only, no observations; pipe in good condition";
-        s.dStartAltitude = 230.05; s.dEndAltitude = 229.88;
+        s.dStartAltitude = 230.05;
+        s.dEndAltitude = 229.88;
         s.dWaterLevel = 0.05;
         s.videos << video("S20-S21.webm", 0.0, 22.15, 6.0);
         project.sections.push_back(s);
@@ -377,15 +427,17 @@ DemoProject buildDemoProject()
         s.dLength = 18.50;
         s.sStreet = QString::fromUtf8("Brückenstraße");
         s.sDistrict = QString::fromUtf8("Niederösch");
-        s.sDate = "2024-04-18"; s.sTime = "08:05";
+        s.sDate = "2024-04-18";
+        s.sTime = "08:05";
         s.iYear = 1959;
         s.sRemarks = "Survey abandoned; repeat after high-pressure cleaning";
-        s.dStartAltitude = 228.40; s.dEndAltitude = 228.15;
+        s.dStartAltitude = 228.40;
+        s.dEndAltitude = 228.15;
         s.dWaterLevel = 0.12;
         s.bEscapeSegmentGroup = true;
         s.videos << video("S5-S6.webm", -1.20, -0.40, 6.0, 4.0);
-        s.events = makeEvents({
-            {-0.40, "BDC", "", "", 0, 0, "", 0, 2, "Obstacle at pipe entrance, camera cannot pass"}});
+        s.events =
+            makeEvents({{-0.40, "BDC", "", "", 0, 0, "", 0, 2, "Obstacle at pipe entrance, camera cannot pass"}});
         project.sections.push_back(s);
     }
     {
@@ -395,50 +447,55 @@ DemoProject buildDemoProject()
         s.dJointSpacing = 1.00;
         s.sStreet = QString::fromUtf8("Grüner Weg");
         s.sDistrict = QString::fromUtf8("Niederösch");
-        s.sDate = "2024-04-18"; s.sTime = "10:20";
+        s.sDate = "2024-04-18";
+        s.sTime = "10:20";
         s.iYear = 1964;
-        s.sUse = "Foul sewage"; s.sUseCode = "KS";
+        s.sUse = "Foul sewage";
+        s.sUseCode = "KS";
         s.sRemarks = "Root intrusion along the garden plots; cutting required";
-        s.dStartAltitude = 229.10; s.dEndAltitude = 228.86;
+        s.dStartAltitude = 229.10;
+        s.dEndAltitude = 228.86;
         s.bEscapeSegmentGroup = true;
         s.videos << video("S9-S10.webm", 0.0, 19.70, 8.0);
-        s.events = makeEvents({
-            {0.00, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S9"},
-            {2.05, "BBA", "B", "", 12, 0, "5 % of cross-section", 2, 1, ""},
-            {5.95, "BBF", "C", "", 11, 0, "", 4, 2, ""},
-            {8.10, "BBA", "C", "", 9, 3, "40 % of cross-section", 5, 2, ""},
-            {11.60, "BAB", "B", "B", 8, 4, "width 1 mm", 2, 1, ""},
-            {14.25, "BBC", "B", "", 5, 7, "20 % of cross-section", 3, 1, ""},
-            {17.40, "BCA", "A", "A", 9, 0, "DN 150", 0, 1, ""},
-            {19.70, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S10"}});
+        s.events = makeEvents({{0.00, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S9"},
+                               {2.05, "BBA", "B", "", 12, 0, "5 % of cross-section", 2, 1, ""},
+                               {5.95, "BBF", "C", "", 11, 0, "", 4, 2, ""},
+                               {8.10, "BBA", "C", "", 9, 3, "40 % of cross-section", 5, 2, ""},
+                               {11.60, "BAB", "B", "B", 8, 4, "width 1 mm", 2, 1, ""},
+                               {14.25, "BBC", "B", "", 5, 7, "20 % of cross-section", 3, 1, ""},
+                               {17.40, "BCA", "A", "A", 9, 0, "DN 150", 0, 1, ""},
+                               {19.70, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S10"}});
         project.sections.push_back(s);
     }
     {
         DemoSection s = baseSection(104, "S104", "S105");
-        s.sShape = "Egg-shaped"; s.sShapeCode = "B";
-        s.iWidthMm = 600; s.iHeightMm = 900;
-        s.sMaterial = "Brickwork"; s.sMaterialCode = "MA";
+        s.sShape = "Egg-shaped";
+        s.sShapeCode = "B";
+        s.iWidthMm = 600;
+        s.iHeightMm = 900;
+        s.sMaterial = "Brickwork";
+        s.sMaterialCode = "MA";
         s.cWall = QColor(150, 88, 70);
         s.dLength = 36.20;
         s.dJointSpacing = 0.0; // masonry: no pipe joints
         s.sStreet = QString::fromUtf8("Hauptstraße");
         s.sDistrict = QString::fromUtf8("Kirchbrück");
-        s.sDate = "2024-04-18"; s.sTime = "13:40";
+        s.sDate = "2024-04-18";
+        s.sTime = "13:40";
         s.iYear = 1912;
         s.sRemarks = "Historic brick sewer, recorded in two videos";
-        s.dStartAltitude = 227.60; s.dEndAltitude = 227.31;
+        s.dStartAltitude = 227.60;
+        s.dEndAltitude = 227.31;
         s.dWaterLevel = 0.15;
-        s.videos << video("S104-S105_1.webm", 0.0, 18.10, 5.0)
-                 << video("S104-S105_2.webm", 18.10, 36.20, 5.0);
-        s.events = makeEvents({
-            {0.00, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S104"},
-            {0.00, "BDD", "", "", 0, 0, "15 % of height", 0, 0, ""},
-            {6.80, "BAE", "", "", 10, 0, "", 2, 1, ""},
-            {12.40, "BCA", "A", "A", 3, 0, "DN 200", 0, 1, ""},
-            {17.90, "BAB", "B", "A", 12, 0, "width 3 mm", 3, 2, ""},
-            {23.50, "BBC", "A", "", 5, 7, "10 % of cross-section", 2, 1, ""},
-            {29.00, "BBF", "A", "", 9, 0, "", 2, 1, ""},
-            {36.20, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S105"}});
+        s.videos << video("S104-S105_1.webm", 0.0, 18.10, 5.0) << video("S104-S105_2.webm", 18.10, 36.20, 5.0);
+        s.events = makeEvents({{0.00, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S104"},
+                               {0.00, "BDD", "", "", 0, 0, "15 % of height", 0, 0, ""},
+                               {6.80, "BAE", "", "", 10, 0, "", 2, 1, ""},
+                               {12.40, "BCA", "A", "A", 3, 0, "DN 200", 0, 1, ""},
+                               {17.90, "BAB", "B", "A", 12, 0, "width 3 mm", 3, 2, ""},
+                               {23.50, "BBC", "A", "", 5, 7, "10 % of cross-section", 2, 1, ""},
+                               {29.00, "BBF", "A", "", 9, 0, "", 2, 1, ""},
+                               {36.20, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S105"}});
         project.sections.push_back(s);
     }
     return project;

@@ -24,7 +24,7 @@ struct DemoEvent
     int iId = 0;
     double dPosition = 0.0;
     QString sCode;
-    QString sText;          // main text and detail, joined by '|'
+    QString sText; // main text and detail, joined by '|'
     int iDamageClass = 0;
     QString sChar1, sChar2; // characterisation codes (drawing hints too)
     int iClockFrom = 0;     // 0 = no clock reference
@@ -40,9 +40,9 @@ struct DemoEvent
 struct DemoVideo
 {
     QString sFile;
-    double dFrom = 0.0;     // counter at the first frame
-    double dTo = 0.0;       // counter when the camera stops
-    double dSeconds = 8.0;  // length of the video
+    double dFrom = 0.0;          // counter at the first frame
+    double dTo = 0.0;            // counter when the camera stops
+    double dSeconds = 8.0;       // length of the video
     double dTravelSeconds = 8.0; // time until the camera stops
 };
 
@@ -73,7 +73,7 @@ struct DemoSection
     QString sInclinationFile;
     bool bInclinationFeet = false;
     QList<DemoVideo> videos;
-    std::vector<DemoEvent> events;   // in the order written to the event file
+    std::vector<DemoEvent> events;    // in the order written to the event file
     bool bEscapeSegmentGroup = false; // non-ASCII written as \x escapes
     bool bEscapeEventFile = false;
     bool bWriteEventFile = true;
@@ -85,7 +85,7 @@ struct DemoProject
     QString sStandard;
     QString sCity;
     QStringList client, officer, contractor; // properties 1..10
-    std::vector<DemoSection> sections;        // in file order
+    std::vector<DemoSection> sections;       // in file order
 };
 
 DemoProject buildDemoProject();

@@ -101,10 +101,10 @@ bool IniFileWriter::write(const QString &sPath, QString *pError) const
     for (const Group &group : m_groups) {
         for (const auto &entry : group.entries) {
             const QVariant vRead = check.value(group.sName + '/' + entry.first);
-            const bool bSame = entry.second.typeId() == QMetaType::QDate
-                                   ? vRead.toDate() == entry.second.toDate()
-                                   : vRead.typeId() == QMetaType::QString
-                                         && vRead.toString() == entry.second.toString();
+            const bool bSame =
+                entry.second.typeId() == QMetaType::QDate
+                    ? vRead.toDate() == entry.second.toDate()
+                    : vRead.typeId() == QMetaType::QString && vRead.toString() == entry.second.toString();
             if (!bSame) {
                 *pError = QString("%1: [%2] %3 reads back as '%4', expected '%5'")
                               .arg(sPath, group.sName, entry.first, vRead.toString(), entry.second.toString());

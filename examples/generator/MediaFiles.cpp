@@ -55,8 +55,7 @@ bool writeVideo(const ScenePipe &pipe, const DemoSection &section, const DemoVid
         SceneView view;
         view.size = QSize(kVideoWidth, kVideoHeight);
         view.dCamera = cameraPosition(video, t);
-        view.osdTopLeft << QString("%1 > %2").arg(section.sStartNode, section.sEndNode)
-                        << section.sStreet.toUpper();
+        view.osdTopLeft << QString("%1 > %2").arg(section.sStartNode, section.sEndNode) << section.sStreet.toUpper();
         view.osdTopRight << sDate << start.addSecs(int(t)).toString("hh:mm:ss");
         view.sCounter = QString::number(view.dCamera, 'f', 2) + " m";
         // Name the observation while the camera passes it, as the operator's
@@ -68,11 +67,26 @@ bool writeVideo(const ScenePipe &pipe, const DemoSection &section, const DemoVid
         if (!writeJpeg(frame, frames.filePath(QString("frame%1.jpg").arg(i, 4, 10, QChar('0'))), 92, pError))
             return false;
     }
-    const QStringList args{
-        "-q", "multifilesrc", "location=" + frames.filePath("frame%04d.jpg"), "index=0",
-        QString("caps=image/jpeg,framerate=(fraction)%1/1").arg(kFramesPerSecond), "!", "jpegdec", "!",
-        "videoconvert", "!", "vp8enc", "target-bitrate=160000", QString("keyframe-max-dist=%1").arg(kFramesPerSecond),
-        "deadline=1", "cpu-used=4", "!", "webmmux", "!", "filesink", "location=" + sPath};
+    const QStringList args{"-q",
+                           "multifilesrc",
+                           "location=" + frames.filePath("frame%04d.jpg"),
+                           "index=0",
+                           QString("caps=image/jpeg,framerate=(fraction)%1/1").arg(kFramesPerSecond),
+                           "!",
+                           "jpegdec",
+                           "!",
+                           "videoconvert",
+                           "!",
+                           "vp8enc",
+                           "target-bitrate=160000",
+                           QString("keyframe-max-dist=%1").arg(kFramesPerSecond),
+                           "deadline=1",
+                           "cpu-used=4",
+                           "!",
+                           "webmmux",
+                           "!",
+                           "filesink",
+                           "location=" + sPath};
     QProcess gst;
     gst.start("gst-launch-1.0", args);
     if (!gst.waitForFinished(120000) || gst.exitStatus() != QProcess::NormalExit || gst.exitCode() != 0) {
@@ -98,24 +112,15 @@ bool writeInclination(const DemoSection &section, const QString &sCity, const QS
     const QString sEol = bFeet ? "\n" : "\r\n";
     QString sText;
     QTextStream out(&sText);
-    out << "Date:" << section.sDate << sEol
-        << "Visa:KB" << sEol
-        << "Location:" << sCity << sEol
-        << "Street:" << section.sStreet << sEol
-        << "Start ManHole:" << section.sStartNode << sEol
-        << "End ManHole:" << section.sEndNode << sEol
-        << "Unit:" << (bFeet ? "ft" : "m") << sEol
+    out << "Date:" << section.sDate << sEol << "Visa:KB" << sEol << "Location:" << sCity << sEol
+        << "Street:" << section.sStreet << sEol << "Start ManHole:" << section.sStartNode << sEol
+        << "End ManHole:" << section.sEndNode << sEol << "Unit:" << (bFeet ? "ft" : "m") << sEol
         << "Start Altitude:" << QString::number(section.dStartAltitude * dToUnit, 'f', 2) << sEol
-        << "End Altitude:" << QString::number(section.dEndAltitude * dToUnit, 'f', 2) << sEol
-        << "Start Offset:0.00" << sEol
-        << "End Length:" << QString::number(dLength, 'f', 2) << sEol
-        << "Pipe Shape:" << section.sShape << sEol
-        << "Pipe Height:" << section.iHeightMm << sEol
-        << "Pipe Width:" << section.iWidthMm << sEol
-        << "Class A:0.5" << sEol << "Class B:1.0" << sEol << "Class C:2.0" << sEol
-        << "Scale Alt:1:20" << sEol
-        << "Scale Pos:1:250" << sEol
-        << "Values..." << sEol;
+        << "End Altitude:" << QString::number(section.dEndAltitude * dToUnit, 'f', 2) << sEol << "Start Offset:0.00"
+        << sEol << "End Length:" << QString::number(dLength, 'f', 2) << sEol << "Pipe Shape:" << section.sShape << sEol
+        << "Pipe Height:" << section.iHeightMm << sEol << "Pipe Width:" << section.iWidthMm << sEol << "Class A:0.5"
+        << sEol << "Class B:1.0" << sEol << "Class C:2.0" << sEol << "Scale Alt:1:20" << sEol << "Scale Pos:1:250"
+        << sEol << "Values..." << sEol;
     // The carriage measures from the manhole where the inspection starts
     // (Start ManHole) to the other one, the last value at the section's end.
     QList<double> distances;
@@ -176,8 +181,8 @@ bool writeLogo(const QString &sBmpPath, const QString &sTextPath, const QStringL
         *pError = "cannot write " + sBmpPath;
         return false;
     }
-    const QString sText = contractor.value(0) + '\n' + contractor.value(4) + '\n' + contractor.value(5) + '\n'
-                          + "Tel. " + contractor.value(6) + '\n' + contractor.value(9) + '\n';
+    const QString sText = contractor.value(0) + '\n' + contractor.value(4) + '\n' + contractor.value(5) + '\n' + "Tel. "
+                          + contractor.value(6) + '\n' + contractor.value(9) + '\n';
     QFile file(sTextPath);
     const QByteArray data = sText.toUtf8();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size()) {

@@ -17,9 +17,9 @@ constexpr double kNearest = 0.22;
 
 struct Projection
 {
-    double dK = 1.0;        // screen radius at one metre
+    double dK = 1.0; // screen radius at one metre
     double dCamera = 0.0;
-    double dLead = 1.2;         // the counter point lies this far ahead of the lens
+    double dLead = 1.2; // the counter point lies this far ahead of the lens
     double dFeatureLead = 1.2;
     double dDiameter = 0.3;
 
@@ -57,9 +57,11 @@ double rnd(QRandomGenerator &rng, double dFrom, double dTo)
 void clockRange(const SceneFeature &f, double &dFrom, double &dTo)
 {
     if (f.iClockFrom <= 0) {
-        dFrom = 11; dTo = 13;
+        dFrom = 11;
+        dTo = 13;
     } else if (f.iClockTo <= 0) {
-        dFrom = f.iClockFrom - 0.8; dTo = f.iClockFrom + 0.8;
+        dFrom = f.iClockFrom - 0.8;
+        dTo = f.iClockFrom + 0.8;
     } else {
         dFrom = f.iClockFrom;
         dTo = f.iClockTo < f.iClockFrom ? f.iClockTo + 12 : f.iClockTo;
@@ -319,8 +321,8 @@ void drawRoots(QPainter &p, const SceneFeature &f, const Projection &proj, QRand
         path.cubicTo(c1, c2, end);
         const QColor colour = rng.bounded(3) ? QColor(176, 138, 86) : QColor(120, 84, 44);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(shade(colour, b, 235), std::max(1.0, r * rnd(rng, 0.005, bMass ? 0.02 : 0.012)),
-                      Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(shade(colour, b, 235), std::max(1.0, r * rnd(rng, 0.005, bMass ? 0.02 : 0.012)), Qt::SolidLine,
+                      Qt::RoundCap));
         p.drawPath(path);
     }
 }
@@ -445,8 +447,8 @@ void drawOutlinedText(QPainter &p, const QPointF &at, const QString &sText, cons
 {
     QPainterPath path;
     path.addText(at, font, sText);
-    p.setPen(QPen(QColor(0, 0, 0, 220), std::max(2.0, font.pixelSize() / 6.0), Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(QColor(0, 0, 0, 220), std::max(2.0, font.pixelSize() / 6.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
     p.setPen(Qt::NoPen);
@@ -467,16 +469,14 @@ void drawOsd(QPainter &p, const SceneView &view)
         drawOutlinedText(p, QPointF(dMargin, dMargin + fm.ascent() + i * dLine), view.osdTopLeft.at(i), font);
     for (int i = 0; i < view.osdTopRight.size(); ++i) {
         const QString &s = view.osdTopRight.at(i);
-        drawOutlinedText(p, QPointF(W - dMargin - fm.horizontalAdvance(s), dMargin + fm.ascent() + i * dLine), s,
-                         font);
+        drawOutlinedText(p, QPointF(W - dMargin - fm.horizontalAdvance(s), dMargin + fm.ascent() + i * dLine), s, font);
     }
     if (!view.sCaption.isEmpty())
         drawOutlinedText(p, QPointF(dMargin, H - dMargin - dLine * 1.6), view.sCaption, font);
     QFont big = font;
     big.setPixelSize(int(font.pixelSize() * 1.5));
     const QFontMetricsF fmBig(big);
-    drawOutlinedText(p, QPointF(W - dMargin - fmBig.horizontalAdvance(view.sCounter), H - dMargin), view.sCounter,
-                     big);
+    drawOutlinedText(p, QPointF(W - dMargin - fmBig.horizontalAdvance(view.sCounter), H - dMargin), view.sCounter, big);
 }
 
 Projection makeProjection(const ScenePipe &pipe, const SceneView &view)

@@ -22,8 +22,8 @@ struct SceneFeature
 
 struct ScenePipe
 {
-    double dDiameter = 0.3;   // metres
-    double dAspect = 1.0;     // height / width
+    double dDiameter = 0.3; // metres
+    double dAspect = 1.0;   // height / width
     QColor cWall;
     double dJointSpacing = 2.5; // 0: masonry
     double dStart = 0.0, dEnd = 10.0;
@@ -35,10 +35,10 @@ struct ScenePipe
 struct SceneView
 {
     QSize size{640, 480};
-    double dCamera = 0.0;    // counter value
-    double dLead = 1.2;      // the counter refers to a point this far ahead
+    double dCamera = 0.0; // counter value
+    double dLead = 1.2;   // the counter refers to a point this far ahead
     double dZoom = 1.0;
-    QPointF focusShift;      // shift of the vanishing point in pixels
+    QPointF focusShift; // shift of the vanishing point in pixels
     QStringList osdTopLeft, osdTopRight;
     QString sCounter;
     QString sCaption;

@@ -87,7 +87,9 @@ void planMedia(DemoProject &project)
 
 QStringList osdTitle(const DemoSection &section)
 {
-    return {QString("%1 > %2  DN%3 %4").arg(section.sStartNode, section.sEndNode).arg(section.iWidthMm)
+    return {QString("%1 > %2  DN%3 %4")
+                .arg(section.sStartNode, section.sEndNode)
+                .arg(section.iWidthMm)
                 .arg(section.sMaterialCode),
             section.sStreet.toUpper()};
 }
@@ -151,7 +153,7 @@ bool writeProjectFile(const DemoProject &project, const QString &sPath, QString 
     ini.setValue("name", project.sName);
     ini.setValue("inspectionstandard", project.sStandard);
     ini.setValue("extendedproject", true);
-    ini.setValue("created", "2024-04-15");      // ISO text ...
+    ini.setValue("created", "2024-04-15");            // ISO text ...
     ini.setValue("lastmodified", QDate(2024, 4, 19)); // ... and the settings class's own date value
     ini.beginGroup("client");
     ini.setArray("property", addressBlock(project.client));
@@ -183,22 +185,12 @@ bool writeSegmentsFile(const DemoProject &project, const QString &sPath, QString
         };
         if (s.dJointSpacing > 0)
             props << property(10, decimal(s.dJointSpacing));
-        props << property(13, s.sLocation, s.sLocationCode)
-              << property(18, s.sDate)
-              << property(19, s.sTime)
-              << property(20, s.sOperator)
-              << property(21, "OS-KT 214")
-              << property(22, "Orion 3.0 pan/tilt, zoom")
-              << property(23, s.sWeather, s.sWeatherCode)
-              << property(24, s.sPurpose, s.sPurposeCode)
-              << property(29, s.sStreet)
-              << property(30, project.sCity)
-              << property(31, s.sDistrict)
-              << property(35, QString::number(s.iYear))
-              << property(36, s.sUse, s.sUseCode)
-              << property(40, s.sRemarks)
-              << property(42, decimal(1.80 + 0.07 * (s.iId % 9)))
-              << property(43, decimal(1.95 + 0.05 * (s.iId % 7)));
+        props << property(13, s.sLocation, s.sLocationCode) << property(18, s.sDate) << property(19, s.sTime)
+              << property(20, s.sOperator) << property(21, "OS-KT 214") << property(22, "Orion 3.0 pan/tilt, zoom")
+              << property(23, s.sWeather, s.sWeatherCode) << property(24, s.sPurpose, s.sPurposeCode)
+              << property(29, s.sStreet) << property(30, project.sCity) << property(31, s.sDistrict)
+              << property(35, QString::number(s.iYear)) << property(36, s.sUse, s.sUseCode) << property(40, s.sRemarks)
+              << property(42, decimal(1.80 + 0.07 * (s.iId % 9))) << property(43, decimal(1.95 + 0.05 * (s.iId % 7)));
         const bool bAbandoned = s.events.size() == 1 && s.events.front().sCode == "BDC";
         int iWorst = 0;
         for (const DemoEvent &e : s.events)
@@ -299,8 +291,8 @@ int main(int argc, char **argv)
 
     QTextStream summary(stdout);
     for (const DemoSection &s : project.sections) {
-        summary << "section " << s.iId << " (" << s.sName << "): " << s.events.size() << " events, "
-                << s.videos.size() << " video(s)";
+        summary << "section " << s.iId << " (" << s.sName << "): " << s.events.size() << " events, " << s.videos.size()
+                << " video(s)";
         if (!s.sInclinationFile.isEmpty())
             summary << ", inclination " << s.sInclinationFile << (s.bInclinationFeet ? " (ft)" : " (m)");
         summary << '\n';

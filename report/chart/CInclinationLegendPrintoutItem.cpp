@@ -10,12 +10,9 @@
 
 #include <algorithm>
 
-CInclinationLegendPrintoutItem::CInclinationLegendPrintoutItem(const InclinationLegendLayout *pLayout,
-                                                               const GraphPenLayout *pInclinationPen,
-                                                               const GraphPenLayout *pZeroLinePen,
-                                                               const GraphPenLayout *pAltitudePen,
-                                                               const GraphPenLayout *pPipePen,
-                                                               const InclinationLegendTexts &cTexts)
+CInclinationLegendPrintoutItem::CInclinationLegendPrintoutItem(
+    const InclinationLegendLayout *pLayout, const GraphPenLayout *pInclinationPen, const GraphPenLayout *pZeroLinePen,
+    const GraphPenLayout *pAltitudePen, const GraphPenLayout *pPipePen, const InclinationLegendTexts &cTexts)
     : m_pLayout(pLayout), m_pInclinationPen(pInclinationPen), m_pZeroLinePen(pZeroLinePen),
       m_pAltitudePen(pAltitudePen), m_pPipePen(pPipePen), m_cTexts(cTexts)
 {

@@ -72,7 +72,8 @@ int toCoordinate(double dValue)
 {
     if (std::isnan(dValue))
         return 0;
-    return static_cast<int>(std::clamp(dValue, -static_cast<double>(kMaxCoordinate), static_cast<double>(kMaxCoordinate)));
+    return static_cast<int>(
+        std::clamp(dValue, -static_cast<double>(kMaxCoordinate), static_cast<double>(kMaxCoordinate)));
 }
 
 QString scaleText(double dUnits, double dFactor)

@@ -29,9 +29,10 @@ void CCustomizedTablePrintoutItem::addRowTexts(const LayoutRow *pRow, const QStr
     }
 }
 
-std::unique_ptr<CCustomizedTablePrintoutItem>
-createCustomizedTable(const LayoutTable *pTemplate, int iFirst, int iMiddle, int iLast,
-                      const QList<QStringList> &cColumns, int iBegin, int iEnd)
+std::unique_ptr<CCustomizedTablePrintoutItem> createCustomizedTable(const LayoutTable *pTemplate, int iFirst,
+                                                                    int iMiddle, int iLast,
+                                                                    const QList<QStringList> &cColumns, int iBegin,
+                                                                    int iEnd)
 {
     auto pItem = std::make_unique<CCustomizedTablePrintoutItem>(pTemplate);
     const int iRows = qMax(0, iEnd - iBegin);

@@ -37,6 +37,7 @@ private:
 // and iLast of the template table; row i takes entry iBegin + i of every
 // column. Missing templates fall back (last to middle, middle to first), so
 // the table always has the asked number of rows when the template has any.
-std::unique_ptr<CCustomizedTablePrintoutItem>
-createCustomizedTable(const LayoutTable *pTemplate, int iFirst, int iMiddle, int iLast,
-                      const QList<QStringList> &cColumns, int iBegin, int iEnd);
+std::unique_ptr<CCustomizedTablePrintoutItem> createCustomizedTable(const LayoutTable *pTemplate, int iFirst,
+                                                                    int iMiddle, int iLast,
+                                                                    const QList<QStringList> &cColumns, int iBegin,
+                                                                    int iEnd);

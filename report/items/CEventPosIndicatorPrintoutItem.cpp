@@ -13,8 +13,8 @@ const int kPenWidth = 30;
 // Damaged layout widths saturate instead of overflowing.
 int saturatedSum(int iA, int iB)
 {
-    return static_cast<int>(std::clamp<qint64>(qint64(iA) + iB, std::numeric_limits<int>::min(),
-                                               std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<qint64>(qint64(iA) + iB, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 } // namespace
 

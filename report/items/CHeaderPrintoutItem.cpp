@@ -12,8 +12,8 @@ const int kTitlePointSize = 25;
 const qsizetype kMaxLogoTextLength = 4096;
 } // namespace
 
-CHeaderPrintoutItem::CHeaderPrintoutItem(const LayoutTable *pTable, const QString &sLogoText,
-                                         const QImage &cLogoImage, const QString &sTitle)
+CHeaderPrintoutItem::CHeaderPrintoutItem(const LayoutTable *pTable, const QString &sLogoText, const QImage &cLogoImage,
+                                         const QString &sTitle)
     : CTablePrintoutItem(pTable), m_pLogoText(&sLogoText), m_pLogoImage(&cLogoImage), m_sTitle(sTitle)
 {
 }

@@ -6,8 +6,7 @@
 class CLabeledTableCellData : public CTableCellData
 {
 public:
-    CLabeledTableCellData(const QString &sValue, const QString &sLabel)
-        : CTableCellData(sValue), m_sLabel(sLabel) {}
+    CLabeledTableCellData(const QString &sValue, const QString &sLabel) : CTableCellData(sValue), m_sLabel(sLabel) {}
 
     QString label() const { return m_sLabel; }
 

@@ -31,12 +31,9 @@ CPicturePrintoutItem::CPicturePrintoutItem(const LayoutTable *pTable, const QRec
 {
 }
 
-std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(const LayoutTable *pTable,
-                                                                   const LayoutCellLinkRegistry &cRegistry,
-                                                                   const CInspectionEvent *pEvent,
-                                                                   const QString &sPhotoDirectory,
-                                                                   const QString &sFileName, bool bThreePerPage,
-                                                                   const CInspectionStandard *pStandard)
+std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(
+    const LayoutTable *pTable, const LayoutCellLinkRegistry &cRegistry, const CInspectionEvent *pEvent,
+    const QString &sPhotoDirectory, const QString &sFileName, bool bThreePerPage, const CInspectionStandard *pStandard)
 {
     auto pItem = std::make_unique<CPicturePrintoutItem>(pTable, pictureRectOf(pTable, bThreePerPage),
                                                         mediaFilePath(sPhotoDirectory, sFileName));
@@ -52,11 +49,9 @@ std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(const LayoutT
     return pItem;
 }
 
-std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(const LayoutTable *pTable, const PrintoutLayout &cLayout,
-                                                                   const CInspectionEvent *pEvent,
-                                                                   const QString &sPhotoDirectory,
-                                                                   const QString &sFileName, bool bThreePerPage,
-                                                                   const CInspectionStandard *pStandard)
+std::unique_ptr<CPicturePrintoutItem> CPicturePrintoutItem::create(
+    const LayoutTable *pTable, const PrintoutLayout &cLayout, const CInspectionEvent *pEvent,
+    const QString &sPhotoDirectory, const QString &sFileName, bool bThreePerPage, const CInspectionStandard *pStandard)
 {
     return create(pTable, cLayout.cellLinks(), pEvent, sPhotoDirectory, sFileName, bThreePerPage, pStandard);
 }

@@ -29,15 +29,14 @@ public:
     // mode, cells filled from the event (section property captions from the
     // standard), plus "Photo File" and the file name. A file name that could
     // leave the photo directory gives no photo.
-    static std::unique_ptr<CPicturePrintoutItem> create(const LayoutTable *pTable, const LayoutCellLinkRegistry &cRegistry,
-                                                        const CInspectionEvent *pEvent,
-                                                        const QString &sPhotoDirectory,
+    static std::unique_ptr<CPicturePrintoutItem> create(const LayoutTable *pTable,
+                                                        const LayoutCellLinkRegistry &cRegistry,
+                                                        const CInspectionEvent *pEvent, const QString &sPhotoDirectory,
                                                         const QString &sFileName, bool bThreePerPage,
                                                         const CInspectionStandard *pStandard);
 
     static std::unique_ptr<CPicturePrintoutItem> create(const LayoutTable *pTable, const PrintoutLayout &cLayout,
-                                                        const CInspectionEvent *pEvent,
-                                                        const QString &sPhotoDirectory,
+                                                        const CInspectionEvent *pEvent, const QString &sPhotoDirectory,
                                                         const QString &sFileName, bool bThreePerPage,
                                                         const CInspectionStandard *pStandard);
 

@@ -55,14 +55,9 @@ std::unique_ptr<CTableCellItem> cellItemFromQuery(const LayoutCell *pCell, const
     if (pQuery) {
         switch (cLink.iLinkType) {
         case LinkValue: sText = printedValue(*pQuery, cLink.iFieldId, pObject, pStandard); break;
-        case LinkCode:
-            sText = pQuery->fieldCode(cLink.iFieldId);
-            break;
-        case LinkCaption:
-            sText = withColon(fieldCaptionFromStandard(cLink.iFieldId, pStandard));
-            break;
-        default:
-            break;
+        case LinkCode: sText = pQuery->fieldCode(cLink.iFieldId); break;
+        case LinkCaption: sText = withColon(fieldCaptionFromStandard(cLink.iFieldId, pStandard)); break;
+        default: break;
         }
     }
     return std::make_unique<CTableCellItem>(pCell, std::make_unique<CTableCellData>(sText));

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-LayoutRow::LayoutRow(const QRect &cRect) : m_cRect(cRect) {}
+LayoutRow::LayoutRow(const QRect &cRect) : m_cRect(cRect)
+{
+}
 
 LayoutRow::~LayoutRow() = default;
 

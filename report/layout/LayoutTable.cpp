@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-LayoutTable::LayoutTable(int iWidth) : m_iWidth(std::max(0, iWidth)) {}
+LayoutTable::LayoutTable(int iWidth) : m_iWidth(std::max(0, iWidth))
+{
+}
 
 LayoutTable::~LayoutTable() = default;
 

@@ -2,11 +2,26 @@
 
 namespace {
 const char *const kGroupNames[PrintoutLayout::GroupCount] = {
-    "project-page-header", "project-info",        "table-of-contents",      "section-list",
-    "damage-class-legend", "section-page-header", "section-header",         "big-picture",
-    "small-picture",       "event",               "no-events",              "page-footer",
-    "event-pos-indicator", "section-graphic",     "inclination-grid",       "inclination-graph",
-    "inclination-zero-graph", "altitude-graph",   "inclination-pipe",       "inclination-header",
+    "project-page-header",
+    "project-info",
+    "table-of-contents",
+    "section-list",
+    "damage-class-legend",
+    "section-page-header",
+    "section-header",
+    "big-picture",
+    "small-picture",
+    "event",
+    "no-events",
+    "page-footer",
+    "event-pos-indicator",
+    "section-graphic",
+    "inclination-grid",
+    "inclination-graph",
+    "inclination-zero-graph",
+    "altitude-graph",
+    "inclination-pipe",
+    "inclination-header",
     "inclination-legend",
 };
 
@@ -45,10 +60,8 @@ bool PrintoutLayout::isTableGroup(int iGroup)
     case SmallPicture:
     case Event:
     case NoEvents:
-    case InclinationHeader:
-        return true;
-    default:
-        return false;
+    case InclinationHeader: return true;
+    default: return false;
     }
 }
 

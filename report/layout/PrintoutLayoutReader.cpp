@@ -81,8 +81,8 @@ void readGrid(const CIniReader &cReader, InclinationGridLayout &cGrid)
 {
     cGrid.setRect(QRect(0, 0, qMax(0, cReader.toInt(key("width"))), qMax(0, cReader.toInt(key("height")))));
     // The border width key is spelled "gird" in every layout file.
-    cGrid.setBorder(layoutColorFromText(cReader.text(key("grid-border-color"))), cReader.toInt(key("grid-border-style")),
-                    cReader.toInt(key("gird-border-width")));
+    cGrid.setBorder(layoutColorFromText(cReader.text(key("grid-border-color"))),
+                    cReader.toInt(key("grid-border-style")), cReader.toInt(key("gird-border-width")));
     cGrid.setLine(layoutColorFromText(cReader.text(key("grid-line-color"))), cReader.toInt(key("grid-line-style")),
                   cReader.toInt(key("grid-line-width")));
     cGrid.setFont(layoutColorFromText(cReader.text(key("grid-font-color"))), cReader.toInt(key("font-size")));
@@ -121,9 +121,7 @@ std::unique_ptr<PrintoutLayout> readPrintoutLayout(const QString &sPath)
             readPen(cReader, *pPen);
         } else {
             switch (iGroup) {
-            case PrintoutLayout::PageFooter:
-                readFooter(cReader, *pLayout->pageFooter());
-                break;
+            case PrintoutLayout::PageFooter: readFooter(cReader, *pLayout->pageFooter()); break;
             case PrintoutLayout::EventPosIndicator:
                 pLayout->eventPosIndicator()->setWidths(cReader.toInt(key("width1")), cReader.toInt(key("width2")),
                                                         cReader.toInt(key("width3")));
@@ -135,15 +133,12 @@ std::unique_ptr<PrintoutLayout> readPrintoutLayout(const QString &sPath)
                 pGraphic->setMaxNodeTextWidth(cReader.toInt(key("max-node-text-width")));
                 break;
             }
-            case PrintoutLayout::InclinationGrid:
-                readGrid(cReader, *pLayout->inclinationGrid());
-                break;
+            case PrintoutLayout::InclinationGrid: readGrid(cReader, *pLayout->inclinationGrid()); break;
             case PrintoutLayout::InclinationLegend:
                 pLayout->inclinationLegend()->setRect(readRect(cReader));
                 pLayout->inclinationLegend()->setFontSize(cReader.toInt(key("font-size")));
                 break;
-            default:
-                break;
+            default: break;
             }
         }
         cReader.endGroup();

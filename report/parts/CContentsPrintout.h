@@ -2,8 +2,8 @@
 
 #include "report/parts/CPrintoutPart.h"
 
-#include <QString>
 #include <QList>
+#include <QString>
 
 struct PartPageCounts;
 struct ReportContext;

@@ -11,8 +11,7 @@
 
 #include <algorithm>
 
-CDamageClassPrintout::CDamageClassPrintout(const ReportContext &cContext)
-    : m_cContext(cContext)
+CDamageClassPrintout::CDamageClassPrintout(const ReportContext &cContext) : m_cContext(cContext)
 {
 }
 

@@ -43,8 +43,8 @@ void addScaledPoints(Data &cData, const QList<QPointF> &points, double dXFactor,
 
 QString directionText(bool bAgainstFlow)
 {
-    return printoutText(CPrintoutTextTranslator::InspectionDirection) + QStringLiteral(" ==> ") + QStringLiteral("  |  ")
-           + printoutText(CPrintoutTextTranslator::FlowDirection)
+    return printoutText(CPrintoutTextTranslator::InspectionDirection) + QStringLiteral(" ==> ")
+           + QStringLiteral("  |  ") + printoutText(CPrintoutTextTranslator::FlowDirection)
            + (bAgainstFlow ? QStringLiteral(" <~~ ") : QStringLiteral(" ~~> "));
 }
 } // namespace
@@ -129,10 +129,9 @@ std::unique_ptr<PrintoutPage> CInclinationChartPrintout::createChartPage(const I
     cTexts.sRightNode = bSwapNodes ? sStartNode : sEndNode;
     const QString sLengthCaption = pQuery ? fieldCaptionFromStandard(kLengthField, pStandard) : QString();
     cTexts.sLengthText = sLengthCaption + QLatin1Char(' ') + formatLength(cInput.fLength);
-    cTexts.sMeasuredInclinationText =
-        printoutText(CPrintoutTextTranslator::InclinationMeasured)
-        + measuredInclinationValue(cInput.fStartAltitude, cInput.fEndAltitude, cInput.fStartPosition,
-                                   cInput.fEndPosition);
+    cTexts.sMeasuredInclinationText = printoutText(CPrintoutTextTranslator::InclinationMeasured)
+                                      + measuredInclinationValue(cInput.fStartAltitude, cInput.fEndAltitude,
+                                                                 cInput.fStartPosition, cInput.fEndPosition);
     cTexts.sDirectionText = directionText(bAgainstFlow);
 
     const int iGridHeight = pGrid->rect().height();
@@ -142,9 +141,9 @@ std::unique_ptr<PrintoutPage> CInclinationChartPrintout::createChartPage(const I
         addScaledPoints(*pData, cInput.inclinationPoints, dXFactor, dInclinationFactor);
         auto pGraph = std::make_unique<CInclinationGraphPrintoutItem>(
             cLayout.inclinationGraph(), cLayout.inclinationZeroGraph(), std::move(pData), iGridHeight);
-        pGraph->setPosition(QPoint(toCoordinate(dXFactor * -static_cast<double>(x.fMin)),
-                                   toCoordinate(dInclinationFactor
-                                                * -(static_cast<double>(inclination.fMin) + inclination.fSpan))));
+        pGraph->setPosition(
+            QPoint(toCoordinate(dXFactor * -static_cast<double>(x.fMin)),
+                   toCoordinate(dInclinationFactor * -(static_cast<double>(inclination.fMin) + inclination.fSpan))));
         pGridItem->setInclinationGraph(std::move(pGraph));
     }
     auto pAltitudeData = std::make_unique<CAltitudeGraphData>();

@@ -8,8 +8,7 @@
 #include "report/parts/FrontPage.h"
 #include "report/parts/ReportContext.h"
 
-CProjectInfoPrintout::CProjectInfoPrintout(const ReportContext &cContext)
-    : m_cContext(cContext)
+CProjectInfoPrintout::CProjectInfoPrintout(const ReportContext &cContext) : m_cContext(cContext)
 {
 }
 

@@ -14,7 +14,16 @@
 #include <cmath>
 
 namespace {
-enum Column { ColumnNumber, ColumnSection, ColumnCity, ColumnStreet, ColumnLength, ColumnTotal, ColumnDate, ColumnCount };
+enum Column {
+    ColumnNumber,
+    ColumnSection,
+    ColumnCity,
+    ColumnStreet,
+    ColumnLength,
+    ColumnTotal,
+    ColumnDate,
+    ColumnCount
+};
 
 // Section properties of the catalog: number 3, location 13, date 18,
 // street 29, city 30.
@@ -36,8 +45,7 @@ float finiteLength(float fValue)
 }
 } // namespace
 
-CSectionListPrintout::CSectionListPrintout(const ReportContext &cContext)
-    : m_cContext(cContext)
+CSectionListPrintout::CSectionListPrintout(const ReportContext &cContext) : m_cContext(cContext)
 {
 }
 

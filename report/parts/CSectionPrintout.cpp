@@ -105,7 +105,8 @@ int CSectionPrintout::captionHeight() const
 
 int CSectionPrintout::lineHeight() const
 {
-    return m_cContext.cPainter && m_cContext.cPainter->isActive() ? m_cContext.cPainter->lineHeight() : kFallbackLineHeight;
+    return m_cContext.cPainter && m_cContext.cPainter->isActive() ? m_cContext.cPainter->lineHeight()
+                                                                  : kFallbackLineHeight;
 }
 
 int CSectionPrintout::availableHeight(int iPage) const
@@ -128,7 +129,8 @@ void CSectionPrintout::buildEventRows()
 {
     m_eventRows.clear();
     const CEventList *pEvents = section()->events();
-    const LayoutCell *pObservationCell = m_cContext.cLayout->event() ? m_cContext.cLayout->event()->cellAt(0, 4) : nullptr;
+    const LayoutCell *pObservationCell =
+        m_cContext.cLayout->event() ? m_cContext.cLayout->event()->cellAt(0, 4) : nullptr;
     // Wrapped to the width the cell prints its text in (1 mm inside each
     // border), so that the row is as high as the printed text.
     const int iObservationWidth = pObservationCell ? std::max(pObservationCell->width() - 200, 1) : 1;
@@ -156,8 +158,8 @@ void CSectionPrintout::buildEventRows()
             row.iHeight = m_cContext.cPainter->textHeight(row.sObservation) + kRowPadding;
         } else {
             row.sObservation = sObservation;
-            row.iHeight = static_cast<int>(row.sObservation.count(QLatin1Char('\n')) + 1) * kFallbackLineHeight
-                          + kRowPadding;
+            row.iHeight =
+                static_cast<int>(row.sObservation.count(QLatin1Char('\n')) + 1) * kFallbackLineHeight + kRowPadding;
         }
         const float fMetres = pEvent->meterValue();
         row.fPosition = bMetric ? fMetres : metresToFeet(fMetres);
@@ -194,8 +196,8 @@ void CSectionPrintout::chooseScale()
 
 void CSectionPrintout::assignPages()
 {
-    const SectionEventLayout::AssignResult result = SectionEventLayout::assignPages(
-        m_eventRows, static_cast<int>(m_fScale), m_fUnitsPerLengthUnit, pageHeights());
+    const SectionEventLayout::AssignResult result =
+        SectionEventLayout::assignPages(m_eventRows, static_cast<int>(m_fScale), m_fUnitsPerLengthUnit, pageHeights());
     m_fScale = static_cast<float>(result.iScale);
     m_iProtocolPageCount = m_eventRows.isEmpty() ? 1 : result.iPageCount;
 }
@@ -271,15 +273,14 @@ void CSectionPrintout::buildProtocolPages()
         auto pTable = std::make_unique<CCustomizedTablePrintoutItem>(pEventLayout);
         if (bFirstPage) {
             const LayoutRow *pCaption = pTable->appendRowCopy(pTemplate);
-            pTable->addRowTexts(pCaption,
-                                {formatScale(static_cast<int>(m_fScale)),
-                                 printoutText(CPrintoutTextTranslator::CaptionPosition),
-                                 m_cContext.bDamageInformation ? printoutText(CPrintoutTextTranslator::CaptionDamageClass)
-                                                      : QString(),
-                                 printoutText(CPrintoutTextTranslator::CaptionCode),
-                                 printoutText(CPrintoutTextTranslator::CaptionObservation),
-                                 printoutText(CPrintoutTextTranslator::CaptionVideoPosition),
-                                 printoutText(CPrintoutTextTranslator::CaptionPhoto)});
+            pTable->addRowTexts(
+                pCaption,
+                {formatScale(static_cast<int>(m_fScale)), printoutText(CPrintoutTextTranslator::CaptionPosition),
+                 m_cContext.bDamageInformation ? printoutText(CPrintoutTextTranslator::CaptionDamageClass) : QString(),
+                 printoutText(CPrintoutTextTranslator::CaptionCode),
+                 printoutText(CPrintoutTextTranslator::CaptionObservation),
+                 printoutText(CPrintoutTextTranslator::CaptionVideoPosition),
+                 printoutText(CPrintoutTextTranslator::CaptionPhoto)});
         }
         if (bHasRows) {
             int iSpacer = m_eventRows.at(pageRows.iFirst).iRowPosition;
@@ -304,8 +305,7 @@ void CSectionPrintout::buildProtocolPages()
             pTable->addRowTexts(pRow, {QString(), row.sPositionText, row.sDamageClass, row.sCode, row.sObservation,
                                        row.sVideoPosition, row.sPhotoNumbers});
             if (!row.bPushed)
-                connectors.append({row.iScalePosition < 0 ? row.iRowPosition : row.iScalePosition,
-                                   row.iRowPosition});
+                connectors.append({row.iScalePosition < 0 ? row.iRowPosition : row.iScalePosition, row.iRowPosition});
         }
 
         const int y0 = m_cContext.cPageRect.height() - availableHeight(iPage) - 500;
@@ -354,11 +354,13 @@ void CSectionPrintout::buildProtocolPages()
             iLength += iD;
         // A short section still shows a piece of pipe between its circles.
         iLength = std::max(iLength, CSectionGraphicPrintoutItem::minimumLength(graphic, iD));
-        auto pGraphic = std::make_unique<CSectionGraphicPrintoutItem>(
-            m_cContext.cLayout->sectionGraphic(), graphic, static_cast<int>(std::clamp<qint64>(iLength, 0, 1000000000)));
+        auto pGraphic =
+            std::make_unique<CSectionGraphicPrintoutItem>(m_cContext.cLayout->sectionGraphic(), graphic,
+                                                          static_cast<int>(std::clamp<qint64>(iLength, 0, 1000000000)));
         pGraphic->setPosition(QPoint(0, iGraphicY));
 
-        auto pIndicator = std::make_unique<CEventPosIndicatorPrintoutItem>(m_cContext.cLayout->eventPosIndicator(), connectors);
+        auto pIndicator =
+            std::make_unique<CEventPosIndicatorPrintoutItem>(m_cContext.cLayout->eventPosIndicator(), connectors);
         pIndicator->setPosition(QPoint(iD, bFirstPage ? iGraphicY + iD : iGraphicY + iLineHeight + 100));
 
         pTable->setPosition(QPoint(0, y0));
@@ -410,8 +412,8 @@ void CSectionPrintout::buildPhotoPages()
             if (!pPicture)
                 continue;
             pPicture->setPosition(QPoint(0, iNextY));
-            iNextY = static_cast<int>(std::min<qint64>(qint64(iNextY) + pPicture->height() + kPhotoGap,
-                                                       std::numeric_limits<int>::max()));
+            iNextY = static_cast<int>(
+                std::min<qint64>(qint64(iNextY) + pPicture->height() + kPhotoGap, std::numeric_limits<int>::max()));
             pPage->addItem(std::move(pPicture));
             ++iOnPage;
         }

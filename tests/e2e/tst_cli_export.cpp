@@ -71,8 +71,8 @@ QStringList listing(const QString &sDirectory)
     QDirIterator it(sDirectory, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
-        entries << it.filePath() + QLatin1Char(' ') + QString::number(it.fileInfo().size())
-                       + QLatin1Char(' ') + it.fileInfo().lastModified().toString(Qt::ISODateWithMs);
+        entries << it.filePath() + QLatin1Char(' ') + QString::number(it.fileInfo().size()) + QLatin1Char(' ')
+                       + it.fileInfo().lastModified().toString(Qt::ISODateWithMs);
     }
     entries.sort();
     return entries;
@@ -110,7 +110,8 @@ void TestCliExport::usageErrors_data()
     QTest::addRow("export without directory") << QStringList{"export"};
     QTest::addRow("two directories") << QStringList{"export", "a", "b"};
     QTest::addRow("unknown option") << QStringList{"export", queriesFixture("plain-project"), "--bogus"};
-    QTest::addRow("install-dir without value") << QStringList{"export", queriesFixture("plain-project"), "--install-dir"};
+    QTest::addRow("install-dir without value")
+        << QStringList{"export", queriesFixture("plain-project"), "--install-dir"};
     QTest::addRow("empty directory argument") << QStringList{"export", ""};
 }
 
@@ -147,19 +148,17 @@ void TestCliExport::openFailures_data()
     QVERIFY(m_emptyDir.isValid());
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    QTest::addRow("missing directory")
-        << QStringList{"export", m_emptyDir.filePath("does-not-exist")}
-        << "No project was found at the specified location.\n\nError-Code: 0x000002\n";
+    QTest::addRow("missing directory") << QStringList{"export", m_emptyDir.filePath("does-not-exist")}
+                                       << "No project was found at the specified location.\n\nError-Code: 0x000002\n";
     QTest::addRow("directory without project file")
         << QStringList{"export", m_emptyDir.path()}
         << "The version of the specified project is not supported by the current version of this software."
            "\n\nError-Code: 0x000008\n";
-    QTest::addRow("catalog not installed")
-        << QStringList{"export", queriesFixture("unknown-catalog-project")}
-        << "The specified project could not be loaded.\n\nError-Code: 0x000004\n";
-    QTest::addRow("empty installation")
-        << QStringList{"export", queriesFixture("extended-project"), "--install-dir", m_emptyDir.path()}
-        << "The specified project could not be loaded.\n\nError-Code: 0x000004\n";
+    QTest::addRow("catalog not installed") << QStringList{"export", queriesFixture("unknown-catalog-project")}
+                                           << "The specified project could not be loaded.\n\nError-Code: 0x000004\n";
+    QTest::addRow("empty installation") << QStringList{"export", queriesFixture("extended-project"), "--install-dir",
+                                                       m_emptyDir.path()}
+                                        << "The specified project could not be loaded.\n\nError-Code: 0x000004\n";
 }
 
 void TestCliExport::openFailures()
@@ -193,7 +192,7 @@ void TestCliExport::exportsFixtureProject()
     const QStringList before = listing(copy.path());
 
     const CliRun result = runCli({QStringLiteral("export"), copy.path() + QLatin1Char('/'),
-                                     QStringLiteral("--install-dir"), fixtureInstallation()});
+                                  QStringLiteral("--install-dir"), fixtureInstallation()});
     QCOMPARE(result.iExitCode, 0);
     QCOMPARE(listing(copy.path()), before);
 
@@ -260,8 +259,12 @@ void TestCliExport::lengthsFollowSystemLocale_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("sectionLength");
     QTest::addColumn<QString>("meterValue");
-    QTest::addRow("German") << "de_DE.UTF-8" << "3,75 m" << "7,25 m";
-    QTest::addRow("United States") << "en_US.UTF-8" << "12.30 ft" << "23.78 ft";
+    QTest::addRow("German") << "de_DE.UTF-8"
+                            << "3,75 m"
+                            << "7,25 m";
+    QTest::addRow("United States") << "en_US.UTF-8"
+                                   << "12.30 ft"
+                                   << "23.78 ft";
 }
 
 void TestCliExport::lengthsFollowSystemLocale()
@@ -270,8 +273,8 @@ void TestCliExport::lengthsFollowSystemLocale()
     QFETCH(QString, sectionLength);
     QFETCH(QString, meterValue);
     const CliRun result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("extended-project")),
-                                     QStringLiteral("--install-dir=") + fixtureInstallation()},
-                                    locale);
+                                  QStringLiteral("--install-dir=") + fixtureInstallation()},
+                                 locale);
     QCOMPARE(result.iExitCode, 0);
     const QJsonArray sections = QJsonDocument::fromJson(result.out).object().value("sections").toArray();
     const QJsonObject section = sections.at(0).toObject();
@@ -292,8 +295,8 @@ void TestCliExport::exportsDemoProject()
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
     QCOMPARE(idsOf(root.value("project").toObject().value("fields").toArray()).size(), 34);
     // Every field object keeps the documented key order: id, caption, value, code.
-    const QRegularExpression fieldLine(QStringLiteral(
-        R"(^\s*\{"id": -?\d+, "caption": ".*", "value": ".*", "code": ".*"\},?$)"));
+    const QRegularExpression fieldLine(
+        QStringLiteral(R"(^\s*\{"id": -?\d+, "caption": ".*", "value": ".*", "code": ".*"\},?$)"));
     int iFieldLines = 0;
     for (const QByteArray &line : result.out.split('\n')) {
         if (!line.trimmed().startsWith("{\"id\""))
@@ -331,8 +334,8 @@ void TestCliExport::fullOutputDevice()
     if (!QFileInfo::exists(sFull))
         QSKIP("no /dev/full on this system");
     const CliRun result = runCli({QStringLiteral("export"), queriesFixture(QStringLiteral("extended-project")),
-                                     QStringLiteral("--install-dir"), fixtureInstallation()},
-                                    QStringLiteral("C.UTF-8"), sFull);
+                                  QStringLiteral("--install-dir"), fixtureInstallation()},
+                                 QStringLiteral("C.UTF-8"), sFull);
     QCOMPARE(result.iExitCode, 4);
     QVERIFY(result.err.contains("could not be written"));
 }

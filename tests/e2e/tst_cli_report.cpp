@@ -1,5 +1,5 @@
-#include "PdfText.h"
 #include "CliRunner.h"
+#include "PdfText.h"
 #include "ProjectWriter.h"
 #include "TestHelpers.h"
 
@@ -75,8 +75,8 @@ struct LayoutSpec
     int iHeaderHeight = 3000;
     int iContentsRowHeight = 600;
     int iListRowHeight = 600;
-    int iRowCount = 1;   // rows per table (thousands for the stress cases)
-    int iCellWidth = 0;  // 0: cells share the table width
+    int iRowCount = 1;  // rows per table (thousands for the stress cases)
+    int iCellWidth = 0; // 0: cells share the table width
     int iSectionRowHeight = 600;
 };
 
@@ -85,17 +85,20 @@ QString layoutFile(const LayoutSpec &cSpec)
     const auto width = [&cSpec](int iShare) { return cSpec.iCellWidth != 0 ? cSpec.iCellWidth : iShare; };
     QString s;
     s += tableGroup("project-page-header", 18000, {{cSpec.iHeaderHeight, {{width(18000), 1000031, 1}}}});
-    s += tableGroup("project-info", 18000,
-                    uniformRows(cSpec.iRowCount, cSpec.iListRowHeight, {{width(6000), 1000031, 3}, {width(12000), 1000031, 1}}));
+    s += tableGroup(
+        "project-info", 18000,
+        uniformRows(cSpec.iRowCount, cSpec.iListRowHeight, {{width(6000), 1000031, 3}, {width(12000), 1000031, 1}}));
     s += tableGroup("table-of-contents", 18000,
                     uniformRows(cSpec.iRowCount, cSpec.iContentsRowHeight, {{width(14000)}, {width(4000)}}));
     QList<Cell> listCells;
     for (int i = 0; i < 7; ++i)
         listCells.append(Cell{width(2500)});
     s += tableGroup("section-list", 18000, uniformRows(std::max(3, cSpec.iRowCount), cSpec.iListRowHeight, listCells));
-    s += tableGroup("damage-class-legend", 9000, uniformRows(cSpec.iRowCount * 6, cSpec.iListRowHeight, {{width(6000)}, {width(3000)}}));
+    s += tableGroup("damage-class-legend", 9000,
+                    uniformRows(cSpec.iRowCount * 6, cSpec.iListRowHeight, {{width(6000)}, {width(3000)}}));
     s += tableGroup("section-page-header", 18000, {{cSpec.iHeaderHeight, {{width(18000), 1001100, 1}}}});
-    s += tableGroup("section-header", 18000, {{cSpec.iSectionRowHeight, {{width(9000), 1001100, 3}, {width(9000), 1001100, 1}}}});
+    s += tableGroup("section-header", 18000,
+                    {{cSpec.iSectionRowHeight, {{width(9000), 1001100, 3}, {width(9000), 1001100, 1}}}});
     QList<Cell> eventCells;
     for (int i = 0; i < 6; ++i)
         eventCells.append(Cell{width(2000)});
@@ -310,13 +313,13 @@ void TestCliReport::exitCodes_data()
     QTest::addRow("no output file") << QStringList{sProject} << 1 << "no output file";
     QTest::addRow("bad photo mode") << QStringList{sProject, "-o", "@out", "--photos", "2"} << 1 << "--photos";
     QTest::addRow("unknown option") << QStringList{sProject, "-o", "@out", "--colour"} << 1 << "unknown option";
-    QTest::addRow("section id not a number") << QStringList{sProject, "-o", "@out", "--sections", "1,x"} << 1
-                                             << "not a section id";
+    QTest::addRow("section id not a number")
+        << QStringList{sProject, "-o", "@out", "--sections", "1,x"} << 1 << "not a section id";
     QTest::addRow("unknown section id") << QStringList{sProject, "-o", "@out", "--sections", "2,77"} << 1
                                         << "no section with id 77";
     QTest::addRow("missing project") << QStringList{"@missing", "-o", "@out"} << 2 << "";
-    QTest::addRow("project without inspection data") << QStringList{"@plain", "-o", "@out"} << 3
-                                                     << "without inspection data";
+    QTest::addRow("project without inspection data")
+        << QStringList{"@plain", "-o", "@out"} << 3 << "without inspection data";
     QTest::addRow("directory does not exist") << QStringList{sProject, "-o", "@nodir"} << 4 << "cannot write";
     QTest::addRow("directory in the file's place") << QStringList{sProject, "-o", "@isdir"} << 4 << "cannot write";
     QTest::addRow("file in the directory's place") << QStringList{sProject, "-o", "@underfile"} << 4 << "cannot write";
@@ -335,13 +338,11 @@ void TestCliReport::exitCodes()
     QVERIFY(writeProject(dir.filePath("plain"), 1, false));
     QVERIFY(QDir().mkpath(dir.filePath("isdir.pdf")));
     QVERIFY(writeFile(dir.filePath("file.txt"), "x"));
-    const QMap<QString, QString> places{{"@project", dir.filePath("project")},
-                                        {"@plain", dir.filePath("plain")},
-                                        {"@missing", dir.filePath("missing")},
-                                        {"@out", dir.filePath("out.pdf")},
-                                        {"@nodir", dir.filePath("no/such/dir/out.pdf")},
-                                        {"@isdir", dir.filePath("isdir.pdf")},
-                                        {"@underfile", dir.filePath("file.txt/out.pdf")}};
+    const QMap<QString, QString> places{
+        {"@project", dir.filePath("project")},           {"@plain", dir.filePath("plain")},
+        {"@missing", dir.filePath("missing")},           {"@out", dir.filePath("out.pdf")},
+        {"@nodir", dir.filePath("no/such/dir/out.pdf")}, {"@isdir", dir.filePath("isdir.pdf")},
+        {"@underfile", dir.filePath("file.txt/out.pdf")}};
     QStringList resolved;
     for (const QString &sArg : args)
         resolved << places.value(sArg, sArg);
@@ -362,9 +363,12 @@ void TestCliReport::pageSizeByLocale_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("pageSize");
-    QTest::addRow("US") << "en_US.UTF-8" << "612 x 792 pts (letter)";
-    QTest::addRow("Germany") << "de_DE.UTF-8" << "595 x 842 pts (A4)";
-    QTest::addRow("neutral") << "C.UTF-8" << "595 x 842 pts (A4)";
+    QTest::addRow("US") << "en_US.UTF-8"
+                        << "612 x 792 pts (letter)";
+    QTest::addRow("Germany") << "de_DE.UTF-8"
+                             << "595 x 842 pts (A4)";
+    QTest::addRow("neutral") << "C.UTF-8"
+                             << "595 x 842 pts (A4)";
 }
 
 void TestCliReport::pageSizeByLocale()
@@ -374,9 +378,8 @@ void TestCliReport::pageSizeByLocale()
     QTemporaryDir dir;
     QVERIFY(writeProject(dir.filePath("p"), 3));
     const QString sPdf = dir.filePath("r.pdf");
-    const CliRun result = runCli(QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", m_sInstall}
-                                        + standardFrontOptions(),
-                                    locale);
+    const CliRun result = runCli(
+        QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", m_sInstall} + standardFrontOptions(), locale);
     QCOMPARE(result.iExitCode, 0);
     QCOMPARE(PdfText::infoValue(sPdf, "Page size"), pageSize);
     QCOMPARE(PdfText::infoValue(sPdf, "Title"), QStringLiteral("Report Test"));
@@ -424,7 +427,7 @@ void TestCliReport::contentsMatchesFooters()
     QVERIFY(writeProject(dir.filePath("p"), sections));
     const QString sPdf = dir.filePath("r.pdf");
     const CliRun result = runCli(QStringList{dir.filePath("p"), "-o", sPdf, "--install-dir", dir.filePath("install")}
-                                    + standardFrontOptions() + options);
+                                 + standardFrontOptions() + options);
     QCOMPARE(result.iExitCode, 0);
     const QStringList pages = PdfText::pageTexts(sPdf);
     const int n = int(pages.size());
@@ -454,13 +457,13 @@ void TestCliReport::partsAndSections_data()
     const QStringList front{"--no-protocol", "--no-inclination"};
     QTest::addRow("front parts only") << front << 4
                                       << QStringList{"Project Information", "Table Of Contents", "Section List",
-                                                     "Damage Class Legend", "No defect", "Severe defect"}
+                                                     "Damage Class Legend", "No defect",         "Severe defect"}
                                       << QStringList{"Section Protocol"};
     QTest::addRow("no legend") << front + QStringList{"--no-legend"} << 3 << QStringList{"Section List"}
                                << QStringList{"Damage Class Legend"};
-    QTest::addRow("no overview, no contents") << front + QStringList{"--no-overview", "--no-contents"} << 2
-                                              << QStringList{"Damage Class Legend"}
-                                              << QStringList{"Section List", "Table Of Contents"};
+    QTest::addRow("no overview, no contents")
+        << front + QStringList{"--no-overview", "--no-contents"} << 2 << QStringList{"Damage Class Legend"}
+        << QStringList{"Section List", "Table Of Contents"};
     QTest::addRow("chosen sections in order")
         << QStringList{"--sections", "3,1", "--no-inclination", "--no-legend", "--no-overview"} << 4
         << QStringList{"Section: Sec-003", "Section: Sec-001"} << QStringList{"Sec-002"};
@@ -531,8 +534,7 @@ void TestCliReport::hostileLayouts()
     QVERIFY(writeInstallation(dir.filePath("install"), layout));
     QVERIFY(writeProject(dir.filePath("p"), sections));
     const QString sPdf = dir.filePath("r.pdf");
-    const CliRun result =
-        runCli({dir.filePath("p"), "-o", sPdf, "--install-dir", dir.filePath("install"), "--quiet"});
+    const CliRun result = runCli({dir.filePath("p"), "-o", sPdf, "--install-dir", dir.filePath("install"), "--quiet"});
     QCOMPARE(result.iExitCode, 0);
     QVERIFY2(result.llMilliseconds < 60000, qPrintable(QString::number(result.llMilliseconds)));
     const int iPages = PdfText::pageCount(sPdf);
@@ -550,10 +552,9 @@ void TestCliReport::logo_data()
     QTest::addColumn<int>("images");
     QTest::addColumn<QString>("textShown");
     QTest::addRow("no logo files") << "" << QByteArray() << false << 0 << "";
-    QTest::addRow("bitmap and text") << "bmp" << QByteArray("Ostrel Engineering") << false << 1
-                                     << "Ostrel Engineering";
-    QTest::addRow("project directory is the default") << "bmp" << QByteArray("Default Office") << true << 1
-                                                      << "Default Office";
+    QTest::addRow("bitmap and text") << "bmp" << QByteArray("Ostrel Engineering") << false << 1 << "Ostrel Engineering";
+    QTest::addRow("project directory is the default")
+        << "bmp" << QByteArray("Default Office") << true << 1 << "Default Office";
     QTest::addRow("logo that is not an image") << "junk" << QByteArray("Office") << false << 0 << "Office";
     QTest::addRow("10 MB logo text") << "" << QByteArray(10 * 1024 * 1024, 'W') << false << 0 << "";
 }

@@ -36,7 +36,7 @@ QByteArray treeHash(const QString &sDirectory)
         QFile file(info.filePath());
         if (info.isFile() && file.open(QIODevice::ReadOnly))
             sEntry += QLatin1Char(' ')
-                    + QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
+                      + QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
         else
             sEntry += info.isDir() ? QStringLiteral(" dir") : QStringLiteral(" other");
         entries << sEntry;
@@ -88,32 +88,74 @@ void TestCliRobustness::damagedProject_data()
     QTest::addColumn<QString>("sFind");
     QTest::addColumn<QString>("sReplace");
 
-    QTest::addRow("undamaged") << "project.dat" << "" << "<none>";
-    QTest::addRow("project file halved") << "project.dat" << "" << "";
-    QTest::addRow("project file is a directory") << "project.dat" << "<dir>" << "";
-    QTest::addRow("sections file deleted") << "segments.dat" << "<delete>" << "";
-    QTest::addRow("sections file halved") << "segments.dat" << "" << "";
-    QTest::addRow("sections file is a directory") << "segments.dat" << "<dir>" << "";
-    QTest::addRow("event file halved") << "12.evtdat" << "" << "";
-    QTest::addRow("event file is a directory") << "12.evtdat" << "<dir>" << "";
-    QTest::addRow("project version 7") << "project.dat" << "version=3" << "version=7";
-    QTest::addRow("project name empty") << "project.dat" << "name=Kanalinspektion Ostrelbach 2024" << "name=";
-    QTest::addRow("plain project") << "project.dat" << "extendedproject=true" << "extendedproject=false";
-    QTest::addRow("unknown catalog") << "project.dat" << "inspectionstandard=OSTREL-DEMO"
+    QTest::addRow("undamaged") << "project.dat"
+                               << ""
+                               << "<none>";
+    QTest::addRow("project file halved") << "project.dat"
+                                         << ""
+                                         << "";
+    QTest::addRow("project file is a directory") << "project.dat"
+                                                 << "<dir>"
+                                                 << "";
+    QTest::addRow("sections file deleted") << "segments.dat"
+                                           << "<delete>"
+                                           << "";
+    QTest::addRow("sections file halved") << "segments.dat"
+                                          << ""
+                                          << "";
+    QTest::addRow("sections file is a directory") << "segments.dat"
+                                                  << "<dir>"
+                                                  << "";
+    QTest::addRow("event file halved") << "12.evtdat"
+                                       << ""
+                                       << "";
+    QTest::addRow("event file is a directory") << "12.evtdat"
+                                               << "<dir>"
+                                               << "";
+    QTest::addRow("project version 7") << "project.dat"
+                                       << "version=3"
+                                       << "version=7";
+    QTest::addRow("project name empty") << "project.dat"
+                                        << "name=Kanalinspektion Ostrelbach 2024"
+                                        << "name=";
+    QTest::addRow("plain project") << "project.dat"
+                                   << "extendedproject=true"
+                                   << "extendedproject=false";
+    QTest::addRow("unknown catalog") << "project.dat"
+                                     << "inspectionstandard=OSTREL-DEMO"
                                      << "inspectionstandard=../../etc";
-    QTest::addRow("property size two billion") << "segments.dat" << "property\\size=" << "property\\size=2000000000\nx=";
-    QTest::addRow("non-numeric section group") << "segments.dat" << "[12]" << "[abc]";
-    QTest::addRow("meter values not numbers") << "12.evtdat" << "metervalue=1.68" << "metervalue=nan";
-    QTest::addRow("meter value beyond float") << "12.evtdat" << "metervalue=1.68" << "metervalue=-1e39";
-    QTest::addRow("photo name outside") << "5.evtdat" << "imagefile=5_0077.jpg" << "imagefile=../../../etc/passwd";
-    QTest::addRow("photo name absolute") << "5.evtdat" << "imagefile2=5_0078.jpg" << "imagefile2=/etc/passwd";
-    QTest::addRow("inclination name parent") << "segments.dat" << "inclinationfile=INC_0012.txt"
+    QTest::addRow("property size two billion") << "segments.dat"
+                                               << "property\\size="
+                                               << "property\\size=2000000000\nx=";
+    QTest::addRow("non-numeric section group") << "segments.dat"
+                                               << "[12]"
+                                               << "[abc]";
+    QTest::addRow("meter values not numbers") << "12.evtdat"
+                                              << "metervalue=1.68"
+                                              << "metervalue=nan";
+    QTest::addRow("meter value beyond float") << "12.evtdat"
+                                              << "metervalue=1.68"
+                                              << "metervalue=-1e39";
+    QTest::addRow("photo name outside") << "5.evtdat"
+                                        << "imagefile=5_0077.jpg"
+                                        << "imagefile=../../../etc/passwd";
+    QTest::addRow("photo name absolute") << "5.evtdat"
+                                         << "imagefile2=5_0078.jpg"
+                                         << "imagefile2=/etc/passwd";
+    QTest::addRow("inclination name parent") << "segments.dat"
+                                             << "inclinationfile=INC_0012.txt"
                                              << "inclinationfile=..";
-    QTest::addRow("inclination values huge") << "Inclination/INC_0012.txt" << "Values..."
+    QTest::addRow("inclination values huge") << "Inclination/INC_0012.txt"
+                                             << "Values..."
                                              << "Values...\n1e39;3e38\n-3e38;1e39\nnan;inf";
-    QTest::addRow("inclination is a directory") << "Inclination/INC_0003.txt" << "<dir>" << "";
-    QTest::addRow("binary garbage in events") << "7.evtdat" << "[2]" << QStringLiteral("[2]\n\x01\x02=\x7f\\\\[[\n");
-    QTest::addRow("huge value") << "9.evtdat" << "text=" << "text=" + QString(100000, QLatin1Char('x'));
+    QTest::addRow("inclination is a directory") << "Inclination/INC_0003.txt"
+                                                << "<dir>"
+                                                << "";
+    QTest::addRow("binary garbage in events") << "7.evtdat"
+                                              << "[2]" << QStringLiteral("[2]\n\x01\x02=\x7f\\\\[[\n");
+    QTest::addRow("huge value") << "9.evtdat"
+                                << "text="
+                                << "text=" + QString(100000, QLatin1Char('x'));
 }
 
 void TestCliRobustness::damagedProject()

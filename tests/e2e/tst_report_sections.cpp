@@ -3,8 +3,8 @@
 // without the measured curve, photo pages at one and three per page, and
 // the page footers.
 
-#include "PdfText.h"
 #include "CliRunner.h"
+#include "PdfText.h"
 #include "TestHelpers.h"
 
 #include <QDir>
@@ -100,9 +100,9 @@ void TestReportSections::protocolPages()
         if (!sPage.contains(QStringLiteral("OBSERVATION")))
             continue;
         ++iProtocols;
-        for (const QString &sCaption : {QStringLiteral("POSITION"), QStringLiteral("DC"), QStringLiteral("CODE"),
-                                        QStringLiteral("VIDEO POS"), QStringLiteral("PHOTO"),
-                                        QStringLiteral("Section Protocol")})
+        for (const QString &sCaption :
+             {QStringLiteral("POSITION"), QStringLiteral("DC"), QStringLiteral("CODE"), QStringLiteral("VIDEO POS"),
+              QStringLiteral("PHOTO"), QStringLiteral("Section Protocol")})
             QVERIFY2(sPage.contains(sCaption), qPrintable(sCaption + QStringLiteral(" missing in\n") + sPage));
         const QRegularExpressionMatch match = kScale.match(sPage);
         QVERIFY2(match.hasMatch(), qPrintable(sPage));
@@ -163,9 +163,9 @@ void TestReportSections::inclinationChart()
             continue;
         ++iCharts;
         QVERIFY(!sPage.contains(QStringLiteral("Section Protocol")));
-        for (const QString &sText : {QStringLiteral("Position [m]"), QStringLiteral("Altitude [m]"),
-                                     QStringLiteral("Pipe"), QStringLiteral("Inspection Direction"),
-                                     QStringLiteral("Flow Direction")})
+        for (const QString &sText :
+             {QStringLiteral("Position [m]"), QStringLiteral("Altitude [m]"), QStringLiteral("Pipe"),
+              QStringLiteral("Inspection Direction"), QStringLiteral("Flow Direction")})
             QVERIFY2(sPage.contains(sText), qPrintable(sText + QStringLiteral(" missing in\n") + sPage));
         QVERIFY2(sPage.contains(QRegularExpression(QStringLiteral("1\\s*:\\s*\\d+"))), qPrintable(sPage));
         QVERIFY2(!sPage.contains(QStringLiteral("nan"), Qt::CaseInsensitive)

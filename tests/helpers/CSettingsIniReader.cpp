@@ -178,7 +178,8 @@ bool CSettingsIniReader::toBool(const QString &sKey) const
     if (!vValue.isValid())
         return false;
     const QString sText = CIniReader::variantToText(vValue).trimmed();
-    return !(sText.isEmpty() || sText == QLatin1String("0") || sText.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
+    return !(sText.isEmpty() || sText == QLatin1String("0")
+             || sText.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
 }
 
 QDate CSettingsIniReader::toDate(const QString &sKey) const

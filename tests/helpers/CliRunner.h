@@ -20,11 +20,10 @@ struct CliRun
 
 namespace TestHelpers {
 QString cliPath();
-CliRun runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"),
-              int iTimeoutMs = 150000, const QString &sStdoutFile = QString());
-CliRun runProgram(const QString &sProgram, const QStringList &args,
-                  const QString &sLocale = QStringLiteral("C.UTF-8"), int iTimeoutMs = 150000,
-                  const QString &sStdoutFile = QString());
+CliRun runCli(const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"), int iTimeoutMs = 150000,
+              const QString &sStdoutFile = QString());
+CliRun runProgram(const QString &sProgram, const QStringList &args, const QString &sLocale = QStringLiteral("C.UTF-8"),
+                  int iTimeoutMs = 150000, const QString &sStdoutFile = QString());
 
 // One file opening the traced program attempted: the path and the call as
 // strace printed it (with its flags).

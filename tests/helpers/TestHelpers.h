@@ -7,10 +7,22 @@
 // Paths the tests share: the source tree, the fixtures and the build's
 // installation directory (where Locales.dat and the catalogs are copied).
 namespace TestHelpers {
-inline QString sourceDir() { return QStringLiteral(CORVANE_SOURCE_DIR); }
-inline QString fixturesDir() { return QStringLiteral(CORVANE_FIXTURES_DIR); }
-inline QString installDir() { return QStringLiteral(CORVANE_BIN_DIR); }
-inline QString demoProjectDir() { return sourceDir() + QStringLiteral("/examples/demo-project"); }
+inline QString sourceDir()
+{
+    return QStringLiteral(CORVANE_SOURCE_DIR);
+}
+inline QString fixturesDir()
+{
+    return QStringLiteral(CORVANE_FIXTURES_DIR);
+}
+inline QString installDir()
+{
+    return QStringLiteral(CORVANE_BIN_DIR);
+}
+inline QString demoProjectDir()
+{
+    return sourceDir() + QStringLiteral("/examples/demo-project");
+}
 // How many times longer than normal the code under test may take: the
 // guards against hangs in tests allow for sanitized builds.
 inline int timeFactor()

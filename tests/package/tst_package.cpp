@@ -90,10 +90,11 @@ void TestPackage::initTestCase()
     const QString sOut = m_dir.filePath(QStringLiteral("out"));
     // Its own output directory, so that a package built by hand in the
     // build directory is neither used nor overwritten.
-    const CliRun cPack = TestHelpers::runProgram(
-        QStringLiteral(CORVANE_CPACK),
-        {QStringLiteral("--config"), QStringLiteral(CORVANE_BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"), sOut},
-        QStringLiteral("C.UTF-8"), 600000);
+    const CliRun cPack =
+        TestHelpers::runProgram(QStringLiteral(CORVANE_CPACK),
+                                {QStringLiteral("--config"), QStringLiteral(CORVANE_BUILD_DIR "/CPackConfig.cmake"),
+                                 QStringLiteral("-B"), sOut},
+                                QStringLiteral("C.UTF-8"), 600000);
     QVERIFY2(cPack.iExitCode == 0, qPrintable(runFailure(cPack)));
 
     const QStringList packages = QDir(sOut).entryList({QStringLiteral("*.deb")}, QDir::Files);
@@ -116,20 +117,20 @@ void TestPackage::controlFields_data()
     QTest::addColumn<QStringList>("dependsOn"); // package names the Depends field must hold
 
     const CliRun cArch = TestHelpers::runProgram(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")});
-    QTest::addRow("name") << "Package" << "corvane-viewer" << QStringList();
+    QTest::addRow("name") << "Package"
+                          << "corvane-viewer" << QStringList();
     QTest::addRow("version of the programs") << "Version" << CApplicationContext::applicationVersion() << QStringList();
-    QTest::addRow("architecture of the build") << "Architecture" << QString::fromUtf8(cArch.out).trimmed()
-                                               << QStringList();
+    QTest::addRow("architecture of the build")
+        << "Architecture" << QString::fromUtf8(cArch.out).trimmed() << QStringList();
     // The linked libraries come from dpkg-shlibdeps; without it CPack
     // leaves them out and still succeeds.
-    QTest::addRow("linked libraries")
-        << "Depends" << QString()
-        << QStringList{"libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6multimedia6",
-                       "libqt6multimediawidgets6"};
+    QTest::addRow("linked libraries") << "Depends" << QString()
+                                      << QStringList{"libc6",          "libqt6core6",       "libqt6gui6",
+                                                     "libqt6widgets6", "libqt6multimedia6", "libqt6multimediawidgets6"};
     QTest::addRow("what is loaded at run time")
         << "Depends" << QString()
         << QStringList{"gstreamer1.0-plugins-base", "gstreamer1.0-plugins-good", "gstreamer1.0-plugins-bad",
-                       "gstreamer1.0-plugins-ugly", "gstreamer1.0-libav", "fonts-liberation2"};
+                       "gstreamer1.0-plugins-ugly", "gstreamer1.0-libav",        "fonts-liberation2"};
 }
 
 void TestPackage::controlFields()
@@ -159,9 +160,8 @@ void TestPackage::installedFiles_data()
     QTest::addRow("metainfo") << "usr/share/metainfo/org.corvane.Viewer.metainfo.xml" << QString() << 0;
     QTest::addRow("scalable icon") << "usr/share/icons/hicolor/scalable/apps/corvane-viewer.svg" << QString() << 0;
     for (const int iSize : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QTest::addRow("icon %d", iSize) << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/corvane-viewer.png")
-                                               .arg(iSize)
-                                        << QString() << iSize;
+        QTest::addRow("icon %d", iSize)
+            << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/corvane-viewer.png").arg(iSize) << QString() << iSize;
     }
     QTest::addRow("viewer manual") << "usr/share/man/man1/corvane-viewer.1.gz" << QString() << 0;
     QTest::addRow("cli manual") << "usr/share/man/man1/corvane-cli.1.gz" << QString() << 0;
@@ -181,7 +181,8 @@ void TestPackage::installedFiles()
     if (!sLinkTarget.isEmpty()) {
         QVERIFY2(info.isSymLink(), qPrintable(sPath));
         // Relative, so that it leads to the same place below any root.
-        const std::filesystem::path target = std::filesystem::read_symlink(QFile::encodeName(info.filePath()).constData());
+        const std::filesystem::path target =
+            std::filesystem::read_symlink(QFile::encodeName(info.filePath()).constData());
         QVERIFY2(target.is_relative(), target.c_str());
         QCOMPARE(info.canonicalFilePath(), QFileInfo(rootPath(sLinkTarget)).canonicalFilePath());
     }
@@ -230,7 +231,7 @@ void TestPackage::onlyTheProgramsAreExecutable()
 void TestPackage::validators_data()
 {
     QTest::addColumn<QString>("sProgram");
-    QTest::addColumn<QStringList>("args"); // "%package" and "%root/..." are filled in
+    QTest::addColumn<QStringList>("args");      // "%package" and "%root/..." are filled in
     QTest::addColumn<bool>("bSilentWhenValid"); // output means hints or warnings despite exit status 0
 
     QTest::addRow("desktop entry") << "desktop-file-validate"
@@ -268,8 +269,7 @@ void TestPackage::installedProgramsWork_data()
     const QString sInstalledDemo = QStringLiteral("%root/") + g_sDemoDir;
     QTest::addRow("export") << sDemo << QStringList() << false;
     QTest::addRow("export of the installed demo") << sInstalledDemo << QStringList() << false;
-    QTest::addRow("report with photos")
-        << sDemo << QStringList{"-o", "%out", "--photos", "3", "--quiet"} << true;
+    QTest::addRow("report with photos") << sDemo << QStringList{"-o", "%out", "--photos", "3", "--quiet"} << true;
     QTest::addRow("report of the installed demo") << sInstalledDemo << QStringList{"-o", "%out", "--quiet"} << true;
 }
 

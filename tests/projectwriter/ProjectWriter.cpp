@@ -152,8 +152,7 @@ QByteArray projectFileText(const ProjectFile &cFile)
     return out;
 }
 
-CProjectDirectoryWriter::CProjectDirectoryWriter(const QString &sDirectory)
-    : m_sDirectory(sDirectory)
+CProjectDirectoryWriter::CProjectDirectoryWriter(const QString &sDirectory) : m_sDirectory(sDirectory)
 {
     QDir().mkpath(m_sDirectory);
 }

@@ -12,10 +12,7 @@
 class FakePlaybackControl : public IPlaybackControl
 {
 public:
-    explicit FakePlaybackControl(QWidget *cDisplayParent)
-        : m_cVideo(new QWidget(cDisplayParent))
-    {
-    }
+    explicit FakePlaybackControl(QWidget *cDisplayParent) : m_cVideo(new QWidget(cDisplayParent)) {}
 
     QWidget *videoWidget() const override { return m_cVideo; }
     void setShowControls(bool bShow) override { log(QStringLiteral("ShowControls=%1").arg(bShow)); }
@@ -42,9 +39,21 @@ public:
     QString errorDescription() const override { return sError; }
     QImage currentFrame() const override { return cFrame; }
 
-    void Play() override { log(QStringLiteral("Play")); changeState(2); }
-    void Pause() override { log(QStringLiteral("Pause")); changeState(1); }
-    void Stop() override { log(QStringLiteral("Stop")); changeState(0); }
+    void Play() override
+    {
+        log(QStringLiteral("Play"));
+        changeState(2);
+    }
+    void Pause() override
+    {
+        log(QStringLiteral("Pause"));
+        changeState(1);
+    }
+    void Stop() override
+    {
+        log(QStringLiteral("Stop"));
+        changeState(0);
+    }
 
     // Script helpers.
     void changeState(int iNew)

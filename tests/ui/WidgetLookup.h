@@ -5,7 +5,8 @@
 
 // A child of a form by its object name; a missing one ends the test run,
 // as every later step would only dereference null.
-template<class T> T *child(QObject &cParent, const char *pName)
+template <class T>
+T *child(QObject &cParent, const char *pName)
 {
     T *cChild = cParent.findChild<T *>(QLatin1String(pName));
     if (!cChild)

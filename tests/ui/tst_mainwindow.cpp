@@ -95,7 +95,7 @@ QByteArray projectFile(bool bExtended)
 {
     return QByteArray("[projectfile]\nversion=3\n\n[projectdata]\nname=Window test\n"
                       "inspectionstandard=OSTREL-DEMO\nextendedproject=")
-        + (bExtended ? "true" : "false") + "\ncreated=2024-04-15\n";
+           + (bExtended ? "true" : "false") + "\ncreated=2024-04-15\n";
 }
 
 // Passes everything to the real storage layer and notes what the window
@@ -215,10 +215,10 @@ class tst_MainWindow : public QObject
 
 private:
     QTemporaryDir m_cDir;
-    QString m_sProject;  // with inspection data, "/" at the end
-    QString m_sPlain;    // without inspection data
-    QString m_sNoProject; // a directory without project.dat
-    QString m_sOther;     // a second project with inspection data
+    QString m_sProject;      // with inspection data, "/" at the end
+    QString m_sPlain;        // without inspection data
+    QString m_sNoProject;    // a directory without project.dat
+    QString m_sOther;        // a second project with inspection data
     QTemporaryDir m_cConfig; // the user's configuration during the tests
     std::unique_ptr<CAppMainWindow> m_cWindow;
     FakePlaybackControl *m_cFake = nullptr;
@@ -272,7 +272,7 @@ private:
             if (action(pName)->isEnabled() != bEnabled)
                 return false;
         return action("actionOpen")->isEnabled() && action("actionQuit")->isEnabled()
-            && action("actionInfo")->isEnabled();
+               && action("actionInfo")->isEnabled();
     }
 
 private slots:
@@ -336,16 +336,36 @@ private slots:
         QTest::addColumn<QString>("sName");
         QTest::addColumn<QString>("sClass");
         QTest::addColumn<QString>("sParent");
-        QTest::addRow("central") << "centralWidget" << "QWidget" << "MainWindow";
-        QTest::addRow("outer splitter") << "spHorizontal" << "QSplitter" << "centralWidget";
-        QTest::addRow("tree") << "tvProject" << "CProjectTreeView" << "spHorizontal";
-        QTest::addRow("inner splitter") << "spVertical" << "QSplitter" << "spHorizontal";
-        QTest::addRow("tabs") << "tabWidget" << "QTabWidget" << "spVertical";
-        QTest::addRow("player") << "mpVideo" << "CMediaPlayer" << "tabVideo";
-        QTest::addRow("photo 1") << "lblPhoto1" << "CPhotoLabel" << "tabPhoto1";
-        QTest::addRow("photo 2") << "lblPhoto2" << "CPhotoLabel" << "tabPhoto2";
-        QTest::addRow("properties") << "twProperties" << "CDataCoreObjectDisplayWidget" << "spVertical";
-        QTest::addRow("menu bar") << "MainMenu" << "QMenuBar" << "MainWindow";
+        QTest::addRow("central") << "centralWidget"
+                                 << "QWidget"
+                                 << "MainWindow";
+        QTest::addRow("outer splitter") << "spHorizontal"
+                                        << "QSplitter"
+                                        << "centralWidget";
+        QTest::addRow("tree") << "tvProject"
+                              << "CProjectTreeView"
+                              << "spHorizontal";
+        QTest::addRow("inner splitter") << "spVertical"
+                                        << "QSplitter"
+                                        << "spHorizontal";
+        QTest::addRow("tabs") << "tabWidget"
+                              << "QTabWidget"
+                              << "spVertical";
+        QTest::addRow("player") << "mpVideo"
+                                << "CMediaPlayer"
+                                << "tabVideo";
+        QTest::addRow("photo 1") << "lblPhoto1"
+                                 << "CPhotoLabel"
+                                 << "tabPhoto1";
+        QTest::addRow("photo 2") << "lblPhoto2"
+                                 << "CPhotoLabel"
+                                 << "tabPhoto2";
+        QTest::addRow("properties") << "twProperties"
+                                    << "CDataCoreObjectDisplayWidget"
+                                    << "spVertical";
+        QTest::addRow("menu bar") << "MainMenu"
+                                  << "QMenuBar"
+                                  << "MainWindow";
     }
 
     void formWidgets()
@@ -391,21 +411,25 @@ private slots:
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("shortcuts");
-        QTest::addRow("program") << "menuProgram" << "Program" << QStringList({"actionQuit"})
-                                 << QStringList({"Quit"}) << QStringList({"Ctrl+Q"});
-        QTest::addRow("project") << "menuProject" << "Project"
+        QTest::addRow("program") << "menuProgram"
+                                 << "Program" << QStringList({"actionQuit"}) << QStringList({"Quit"})
+                                 << QStringList({"Ctrl+Q"});
+        QTest::addRow("project") << "menuProject"
+                                 << "Project"
                                  << QStringList({"actionOpen", "", "actionClose", "", "actionCreateReport"})
                                  << QStringList({"Open", "Open Recent", "Close", "", "Create Report"})
                                  << QStringList({"F5", "", "Ctrl+W", "", "F6"});
-        QTest::addRow("view") << "menuView" << "View" << QStringList({"actionExpandAll", "actionCollapseAll"})
+        QTest::addRow("view") << "menuView"
+                              << "View" << QStringList({"actionExpandAll", "actionCollapseAll"})
                               << QStringList({"Expand All", "Collapse All"}) << QStringList({"", ""});
-        QTest::addRow("video") << "menuVideo" << "Video"
-                               << QStringList({"actionPlayPause", "actionSeekBackward", "actionSeekForward", "",
-                                               "actionSaveFrame"})
-                               << QStringList({"Play/Pause", "Back 5 Seconds", "Forward 5 Seconds", "", "Save Frame..."})
-                               << QStringList({"Space", "Ctrl+Left", "Ctrl+Right", "", ""});
-        QTest::addRow("help") << "menuHelp" << "Help" << QStringList({"actionInfo"}) << QStringList({"Info"})
-                              << QStringList({""});
+        QTest::addRow("video")
+            << "menuVideo"
+            << "Video"
+            << QStringList({"actionPlayPause", "actionSeekBackward", "actionSeekForward", "", "actionSaveFrame"})
+            << QStringList({"Play/Pause", "Back 5 Seconds", "Forward 5 Seconds", "", "Save Frame..."})
+            << QStringList({"Space", "Ctrl+Left", "Ctrl+Right", "", ""});
+        QTest::addRow("help") << "menuHelp"
+                              << "Help" << QStringList({"actionInfo"}) << QStringList({"Info"}) << QStringList({""});
     }
 
     void menus()
@@ -448,10 +472,10 @@ private slots:
         QTest::addRow("no arguments") << QStringList({"corvane-viewer"}) << "";
         QTest::addRow("one argument") << QStringList({"/usr/bin/corvane-viewer", "/start_path=/data/proj"})
                                       << "/start_path=/data/proj";
-        QTest::addRow("blank inside one argument") << QStringList({"v", "/start_path=/data/my proj"})
-                                                   << "/start_path=/data/my proj";
-        QTest::addRow("unquoted blank splits arguments") << QStringList({"v", "/start_path=/data/my", "proj"})
-                                                         << "/start_path=/data/my proj";
+        QTest::addRow("blank inside one argument")
+            << QStringList({"v", "/start_path=/data/my proj"}) << "/start_path=/data/my proj";
+        QTest::addRow("unquoted blank splits arguments")
+            << QStringList({"v", "/start_path=/data/my", "proj"}) << "/start_path=/data/my proj";
     }
 
     void commandLineText()
@@ -475,9 +499,12 @@ private slots:
         QTest::addRow("backslashes") << "/start_path=" + sBackslashed << m_sProject;
         QTest::addRow("program path first") << "/usr/bin/corvane-viewer /start_path=" + sDir << "";
         QTest::addRow("wrong case") << "/Start_Path=" + sDir << "";
-        QTest::addRow("missing directory") << "/start_path=" + sDir + "-gone" << "";
-        QTest::addRow("a file") << "/start_path=" + m_sProject + "project.dat" << "";
-        QTest::addRow("nothing after the option") << "/start_path=" << "";
+        QTest::addRow("missing directory") << "/start_path=" + sDir + "-gone"
+                                           << "";
+        QTest::addRow("a file") << "/start_path=" + m_sProject + "project.dat"
+                                << "";
+        QTest::addRow("nothing after the option") << "/start_path="
+                                                  << "";
         QTest::addRow("relative") << "/start_path=my project" << m_sProject;
         QTest::addRow("relative with dots") << "/start_path=./plain/../my project" << m_sProject;
         QTest::addRow("plain directory") << sDir << m_sProject;
@@ -488,7 +515,8 @@ private slots:
         QTest::addRow("plain quoted") << "\"" + sDir + "\"" << m_sProject;
         QTest::addRow("file URL") << QUrl::fromLocalFile(m_sProject + "segments.dat").toString() << m_sProject;
         QTest::addRow("plain directory without project file") << m_sNoProject << m_sNoProject;
-        QTest::addRow("plain missing") << sDir + "-gone" << "";
+        QTest::addRow("plain missing") << sDir + "-gone"
+                                       << "";
     }
 
     void startPath()
@@ -511,8 +539,10 @@ private slots:
         QTest::addRow("plain argument") << m_sProject.chopped(1) << m_sProject << true;
         QTest::addRow("plain file argument") << m_sProject + "1.evtdat" << m_sProject << true;
         QTest::addRow("directory without project file") << "/start_path=" + m_sNoProject << m_sNoProject << false;
-        QTest::addRow("file") << "/start_path=" + m_sProject + "segments.dat" << "" << false;
-        QTest::addRow("missing") << "/start_path=/nonexistent/x" << "" << false;
+        QTest::addRow("file") << "/start_path=" + m_sProject + "segments.dat"
+                              << "" << false;
+        QTest::addRow("missing") << "/start_path=/nonexistent/x"
+                                 << "" << false;
     }
 
     void commandLineOpens()
@@ -540,8 +570,7 @@ private slots:
         QCOMPARE(eventItem(0, 0).data().toString(), QStringLiteral("1.00 m Both photos"));
         QCOMPARE(table()->rowCount(), 0);
         // Names that would leave the video directory are not played.
-        QCOMPARE(player()->playlist(),
-                 QStringList({m_sProject + "Videos/a.webm", m_sProject + "Videos/b.webm"}));
+        QCOMPARE(player()->playlist(), QStringList({m_sProject + "Videos/a.webm", m_sProject + "Videos/b.webm"}));
         QCOMPARE(m_cFake->calls, QStringList());
     }
 
@@ -551,10 +580,11 @@ private slots:
         QTest::addColumn<QString>("sTitle");
         QTest::addColumn<QString>("sText");
         QTest::addColumn<int>("iIcon");
-        QTest::addRow("no project file") << m_sNoProject << "Error" << "Error-Code: 0x000008"
-                                         << int(QMessageBox::Warning);
-        QTest::addRow("missing directory") << m_sNoProject + "gone/" << "Error" << "Error-Code: 0x00000"
-                                           << int(QMessageBox::Warning);
+        QTest::addRow("no project file") << m_sNoProject << "Error"
+                                         << "Error-Code: 0x000008" << int(QMessageBox::Warning);
+        QTest::addRow("missing directory") << m_sNoProject + "gone/"
+                                           << "Error"
+                                           << "Error-Code: 0x00000" << int(QMessageBox::Warning);
         QTest::addRow("without inspection data")
             << m_sPlain << "Unsupported project"
             << "The specified project is a project without inspection data, thus it cannot be opened with this Viewer."
@@ -766,8 +796,9 @@ private slots:
         QVERIFY(!photo(1)->pixmap().isNull());
         m_cFake->calls.clear();
         tree()->setCurrentIndex(sectionItem(0));
-        QCOMPARE(m_cFake->calls, QStringList({"Stop", "FileName=" + QDir::toNativeSeparators(m_sProject + "Videos/a.webm"),
-                                              "ShowControls=0", "Play", "Position=0"}));
+        QCOMPARE(m_cFake->calls,
+                 QStringList({"Stop", "FileName=" + QDir::toNativeSeparators(m_sProject + "Videos/a.webm"),
+                              "ShowControls=0", "Play", "Position=0"}));
         QVERIFY(photo(1)->pixmap().isNull());
         QVERIFY(photo(2)->pixmap().isNull());
         QVERIFY(table()->rowCount() > 0);
@@ -878,8 +909,8 @@ private slots:
         // the facade never answers "already open" and holds one project, the
         // current one, shown alone in a tree without the old selection.
         QCOMPARE(cBoxes.titles, QStringList());
-        const auto *cFacade = static_cast<const CBasePersistenceFacade *>(
-            CApplicationContext::instance()->persistenceFacade());
+        const auto *cFacade =
+            static_cast<const CBasePersistenceFacade *>(CApplicationContext::instance()->persistenceFacade());
         QCOMPARE(cFacade->openProjectCount(), 1);
         QVERIFY(currentRuntimeData());
         QCOMPARE(topLevelItemCount(), 1);
@@ -903,10 +934,14 @@ private slots:
     {
         QTest::addColumn<QString>("sSteps");
         QTest::addColumn<QString>("sTitle");
-        QTest::addRow("no project") << "" << "Ostrel Corvane Viewer";
-        QTest::addRow("project open") << "open" << "Window test - Ostrel Corvane Viewer";
-        QTest::addRow("failed open after one") << "open fail" << "Ostrel Corvane Viewer";
-        QTest::addRow("another project") << "open other" << "Other & more - Ostrel Corvane Viewer";
+        QTest::addRow("no project") << ""
+                                    << "Ostrel Corvane Viewer";
+        QTest::addRow("project open") << "open"
+                                      << "Window test - Ostrel Corvane Viewer";
+        QTest::addRow("failed open after one") << "open fail"
+                                               << "Ostrel Corvane Viewer";
+        QTest::addRow("another project") << "open other"
+                                         << "Other & more - Ostrel Corvane Viewer";
     }
 
     void windowTitle()
@@ -935,10 +970,10 @@ private slots:
         QTest::addColumn<QStringList>("expectedCalls");
         QTest::addRow("space resumes") << int(Qt::Key_Space) << int(Qt::NoModifier) << 1 << QStringList({"Play"});
         QTest::addRow("space pauses") << int(Qt::Key_Space) << int(Qt::NoModifier) << 2 << QStringList({"Pause"});
-        QTest::addRow("ctrl+right seeks on") << int(Qt::Key_Right) << int(Qt::ControlModifier) << 2
-                                             << QStringList({"Position=3730"});
-        QTest::addRow("ctrl+left seeks back") << int(Qt::Key_Left) << int(Qt::ControlModifier) << 2
-                                              << QStringList({"Position=3720"});
+        QTest::addRow("ctrl+right seeks on")
+            << int(Qt::Key_Right) << int(Qt::ControlModifier) << 2 << QStringList({"Position=3730"});
+        QTest::addRow("ctrl+left seeks back")
+            << int(Qt::Key_Left) << int(Qt::ControlModifier) << 2 << QStringList({"Position=3720"});
     }
 
     // The shortcuts work wherever the focus is in the window, the tree
@@ -1018,7 +1053,8 @@ private slots:
             QVERIFY(cMenu->isEnabled());
             const QList<QAction *> cEntries = cMenu->actions();
             QCOMPARE(cEntries.at(1)->text(), QStringLiteral("&2 ") + QDir::toNativeSeparators(sExpected));
-            QCOMPARE(cEntries.at(0)->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(QDir::cleanPath(m_sOther)).replace("&", "&&"));
+            QCOMPARE(cEntries.at(0)->text(),
+                     QStringLiteral("&1 ") + QDir::toNativeSeparators(QDir::cleanPath(m_sOther)).replace("&", "&&"));
             cEntries.at(1)->trigger();
         }
         QTRY_COMPARE(openedDirectory(), m_sProject);
@@ -1091,8 +1127,9 @@ private slots:
         QApplication::processEvents();
         QVERIFY(cWindow->width() <= 800 && cWindow->height() <= 600);
         const QRect cArea = cWindow->rect();
-        for (const char *pName : {"tvProject", "tabWidget", "twProperties", "sslPosition", "lblTimeIndex",
-                                  "btnSkipBackward", "btnPlayPause", "btnSkipForward", "btnSaveFrame", "lblPlayerMessage"}) {
+        for (const char *pName :
+             {"tvProject", "tabWidget", "twProperties", "sslPosition", "lblTimeIndex", "btnSkipBackward",
+              "btnPlayPause", "btnSkipForward", "btnSaveFrame", "lblPlayerMessage"}) {
             const QWidget *cWidget = child<QWidget>(*cWindow, pName);
             QVERIFY2(cWidget->isVisible(), pName);
             const QRect cGeometry(cWidget->mapTo(cWindow.get(), QPoint(0, 0)), cWidget->size());
@@ -1141,9 +1178,12 @@ private slots:
     {
         QTest::addColumn<QString>("sAnswer");
         QTest::addColumn<QString>("sSaved");
-        QTest::addRow("proposed name") << "" << "S1 - S2_01-02-05.png";
-        QTest::addRow("typed without suffix") << "still" << "still.png";
-        QTest::addRow("cancelled") << "<cancel>" << "";
+        QTest::addRow("proposed name") << ""
+                                       << "S1 - S2_01-02-05.png";
+        QTest::addRow("typed without suffix") << "still"
+                                              << "still.png";
+        QTest::addRow("cancelled") << "<cancel>"
+                                   << "";
     }
 
     // A still is named after the section and time index and written as PNG

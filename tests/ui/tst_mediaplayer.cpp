@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QSlider>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -52,8 +52,8 @@ private slots:
         auto cControl = std::make_unique<FakePlaybackControl>(&cPlayer);
         FakePlaybackControl *cFake = cControl.get();
         cPlayer.setPlaybackControl(std::move(cControl));
-        QCOMPARE(cFake->calls, QStringList({"ShowControls=0", "AutoStart=0", "AutoSize=0",
-                                            "AllowChangeDisplaySize=1", "Display=4"}));
+        QCOMPARE(cFake->calls,
+                 QStringList({"ShowControls=0", "AutoStart=0", "AutoSize=0", "AllowChangeDisplaySize=1", "Display=4"}));
         QWidget *cDisplay = cPlayer.findChild<QWidget *>(QStringLiteral("vwVideoDisplay"));
         QVERIFY(cDisplay);
         QVERIFY(cDisplay->isHidden());
@@ -66,13 +66,27 @@ private slots:
         QTest::addColumn<QString>("sName");
         QTest::addColumn<QString>("sClass");
         QTest::addColumn<QString>("sCaption");
-        QTest::addRow("slider") << "sslPosition" << "QSlider" << "";
-        QTest::addRow("time") << "lblTimeIndex" << "QLabel" << "00:00:00";
-        QTest::addRow("skip backward") << "btnSkipBackward" << "QPushButton" << "< Skip";
-        QTest::addRow("play") << "btnPlayPause" << "QPushButton" << "Play";
-        QTest::addRow("skip forward") << "btnSkipForward" << "QPushButton" << "Skip >";
-        QTest::addRow("save frame") << "btnSaveFrame" << "QPushButton" << "Save Frame...";
-        QTest::addRow("message") << "lblPlayerMessage" << "QLabel" << "";
+        QTest::addRow("slider") << "sslPosition"
+                                << "QSlider"
+                                << "";
+        QTest::addRow("time") << "lblTimeIndex"
+                              << "QLabel"
+                              << "00:00:00";
+        QTest::addRow("skip backward") << "btnSkipBackward"
+                                       << "QPushButton"
+                                       << "< Skip";
+        QTest::addRow("play") << "btnPlayPause"
+                              << "QPushButton"
+                              << "Play";
+        QTest::addRow("skip forward") << "btnSkipForward"
+                                      << "QPushButton"
+                                      << "Skip >";
+        QTest::addRow("save frame") << "btnSaveFrame"
+                                    << "QPushButton"
+                                    << "Save Frame...";
+        QTest::addRow("message") << "lblPlayerMessage"
+                                 << "QLabel"
+                                 << "";
     }
 
     void form()
@@ -122,17 +136,16 @@ private slots:
         QTest::addColumn<QStringList>("expectedCalls");
         QTest::addColumn<int>("iFileSignals");
 
-        QTest::addRow("same file only seeks")
-            << false << "/v/a.mpg" << QStringList({"Position=65"}) << 1;
+        QTest::addRow("same file only seeks") << false << "/v/a.mpg" << QStringList({"Position=65"}) << 1;
         QTest::addRow("other file loads and plays")
             << false << "/v/b.mpg"
-            << QStringList({"Stop", "FileName=" + QDir::toNativeSeparators("/v/b.mpg"), "ShowControls=0",
-                            "Play", "Position=65"})
+            << QStringList({"Stop", "FileName=" + QDir::toNativeSeparators("/v/b.mpg"), "ShowControls=0", "Play",
+                            "Position=65"})
             << 2;
         QTest::addRow("same file after reset loads anew")
             << true << "/v/a.mpg"
-            << QStringList({"Stop", "FileName=" + QDir::toNativeSeparators("/v/a.mpg"), "ShowControls=0",
-                            "Play", "Position=65"})
+            << QStringList({"Stop", "FileName=" + QDir::toNativeSeparators("/v/a.mpg"), "ShowControls=0", "Play",
+                            "Position=65"})
             << 2;
     }
 
@@ -168,7 +181,8 @@ private slots:
         const double dExpected = double(uiMax) * 3600.0 + double(uiMax) * 60.0 + double(uiMax);
         QCOMPARE(cRig.cFake->dPosition, dExpected);
         cRig.cPlayer.onPositionChange(0.0, dExpected);
-        QCOMPARE(child<QSlider>(cRig.cPlayer, "sslPosition")->value(), child<QSlider>(cRig.cPlayer, "sslPosition")->maximum());
+        QCOMPARE(child<QSlider>(cRig.cPlayer, "sslPosition")->value(),
+                 child<QSlider>(cRig.cPlayer, "sslPosition")->maximum());
     }
 
     void readyStateSwapsMessageForPicture()
@@ -225,8 +239,7 @@ private slots:
         QTest::addColumn<QVariantList>("signalArgs");
 
         QTest::addRow("start") << 0.0 << "00:00:00" << 0 << QVariantList({0u, 0u, 0u});
-        QTest::addRow("one hour two minutes five")
-            << 3725.5 << "01:02:05" << 223530 << QVariantList({1u, 2u, 5u});
+        QTest::addRow("one hour two minutes five") << 3725.5 << "01:02:05" << 223530 << QVariantList({1u, 2u, 5u});
         QTest::addRow("just below a minute") << 59.99 << "00:00:59" << 3599 << QVariantList({0u, 0u, 59u});
         QTest::addRow("more than a day") << 90061.0 << "25:01:01" << 5403660 << QVariantList({25u, 1u, 1u});
         QTest::addRow("negative") << -4.0 << "00:00:00" << 0 << QVariantList({0u, 0u, 0u});
@@ -321,7 +334,8 @@ private slots:
         cRig.cPlayer.loadMedia(sCurrent, 0, 2, 0);
         cRig.cFake->calls.clear();
         QSignalSpy cTimeSpy(&cRig.cPlayer, &CMediaPlayer::mediaTimeIndexChanged);
-        QTest::mouseClick(bForward ? child<QPushButton>(cRig.cPlayer, "btnSkipForward") : child<QPushButton>(cRig.cPlayer, "btnSkipBackward"),
+        QTest::mouseClick(bForward ? child<QPushButton>(cRig.cPlayer, "btnSkipForward")
+                                   : child<QPushButton>(cRig.cPlayer, "btnSkipBackward"),
                           Qt::LeftButton);
         QCOMPARE(cRig.cPlayer.currentMediaFile(), sExpected);
         const bool bMoved = sExpected != sCurrent || playlist.size() == 1;
@@ -548,9 +562,11 @@ private slots:
         cPlayer.show();
         cPlayer.loadMedia(sVideo, 0, 0, 2);
         QTRY_VERIFY_WITH_TIMEOUT(!cPlayer.videoDisplay()->isHidden()
-                                     || !child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
+                                     || !child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(),
+                                 10000);
         if (!child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty())
-            QSKIP(qPrintable("the back end cannot play the video: " + child<QLabel>(cPlayer, "lblPlayerMessage")->text()));
+            QSKIP(qPrintable("the back end cannot play the video: "
+                             + child<QLabel>(cPlayer, "lblPlayerMessage")->text()));
         IPlaybackControl *cControl = cPlayer.playbackControl();
         QTRY_COMPARE_WITH_TIMEOUT(cControl->playState(), 2, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(cPlayer.positionTimerRunning(), 5000);
@@ -623,10 +639,10 @@ private slots:
         if (cPlayer.controlError())
             QSKIP("no multimedia back end");
         cPlayer.loadMedia(sVideo, 5, 0, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.isEnabled() || !child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(cPlayer.isEnabled() || !child<QLabel>(cPlayer, "lblPlayerMessage")->text().isEmpty(),
+                                 10000);
         QTest::qWait(500);
-        QVERIFY(cPlayer.playbackControl()->currentPosition()
-                <= cPlayer.playbackControl()->duration() + 0.5);
+        QVERIFY(cPlayer.playbackControl()->currentPosition() <= cPlayer.playbackControl()->duration() + 0.5);
     }
 };
 

@@ -36,9 +36,9 @@
 namespace {
 std::unique_ptr<CCorvaneProject> makeProject(const QStringList &names)
 {
-    auto cProject = std::make_unique<CCorvaneProject>(CPropertyList::withIds(10).release(),
-                                                      CPropertyList::withIds(10).release(),
-                                                      CPropertyList::withIds(10).release());
+    auto cProject =
+        std::make_unique<CCorvaneProject>(CPropertyList::withIds(10).release(), CPropertyList::withIds(10).release(),
+                                          CPropertyList::withIds(10).release());
     cProject->setName(QStringLiteral(" my:report."));
     cProject->setDirectory(QStringLiteral("/tmp/projects/"));
     for (int i = 0; i < names.size(); ++i) {
@@ -136,7 +136,11 @@ private slots:
 
 private:
     QListWidget *list() { return m_cDialog->findChild<QListWidget *>(QStringLiteral("lwSections")); }
-    template<typename T> T *child(const char *pName) { return m_cDialog->findChild<T *>(QLatin1String(pName)); }
+    template <typename T>
+    T *child(const char *pName)
+    {
+        return m_cDialog->findChild<T *>(QLatin1String(pName));
+    }
     void open(const CCorvaneProject &cProject, const CInspectionStandard &cStandard);
 
     std::unique_ptr<CInspectionStandard> m_cWithClasses;
@@ -171,12 +175,18 @@ void TestPrintoutSettingsDialog::moveRows_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<int>("expectedCurrent");
     const QStringList abc{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-    QTest::addRow("single section up") << QStringList{QStringLiteral("A")} << 0 << false << QStringList{QStringLiteral("A")} << 0;
-    QTest::addRow("single section down") << QStringList{QStringLiteral("A")} << 0 << true << QStringList{QStringLiteral("A")} << 0;
-    QTest::addRow("first up goes to the end") << abc << 0 << false << QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")} << 2;
-    QTest::addRow("last down goes to the top") << abc << 2 << true << QStringList{QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B")} << 0;
-    QTest::addRow("middle down") << abc << 1 << true << QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("B")} << 2;
-    QTest::addRow("middle up") << abc << 1 << false << QStringList{QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C")} << 0;
+    QTest::addRow("single section up") << QStringList{QStringLiteral("A")} << 0 << false
+                                       << QStringList{QStringLiteral("A")} << 0;
+    QTest::addRow("single section down") << QStringList{QStringLiteral("A")} << 0 << true
+                                         << QStringList{QStringLiteral("A")} << 0;
+    QTest::addRow("first up goes to the end")
+        << abc << 0 << false << QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")} << 2;
+    QTest::addRow("last down goes to the top")
+        << abc << 2 << true << QStringList{QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B")} << 0;
+    QTest::addRow("middle down") << abc << 1 << true
+                                 << QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("B")} << 2;
+    QTest::addRow("middle up") << abc << 1 << false
+                               << QStringList{QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C")} << 0;
     QTest::addRow("no current row, down") << abc << -1 << true << abc << -1;
     QTest::addRow("no current row, up") << abc << -1 << false << abc << -1;
 }
@@ -232,7 +242,8 @@ void TestPrintoutSettingsDialog::damageClassSwitches()
         QCOMPARE(child<QCheckBox>(pName)->isChecked(), withClasses);
         QCOMPARE(child<QCheckBox>(pName)->isVisibleTo(m_cDialog.get()), withClasses);
     }
-    const auto cJob = buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, &cStandard, &m_damageClasses);
+    const auto cJob =
+        buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, &cStandard, &m_damageClasses);
     QCOMPARE(cJob->bDamageInformation, withClasses);
     QCOMPARE(cJob->bDamageClassLegend, withClasses);
     QVERIFY(cJob->bProjectInformation && cJob->bTableOfContents && cJob->bSectionOverview);
@@ -269,14 +280,16 @@ void TestPrintoutSettingsDialog::uncheckedRowsGiveNoEntries()
     child<QPushButton>("btnMoveSectionUp")->click(); // A C B
     list()->item(0)->setCheckState(Qt::Unchecked);
     child<QRadioButton>("rbOnePhotoPerPage")->setChecked(true);
-    auto cJob = buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, m_cWithClasses.get(), &m_damageClasses);
+    auto cJob =
+        buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, m_cWithClasses.get(), &m_damageClasses);
     QCOMPARE(cJob->sectionCount(), 2);
     QCOMPARE(cJob->sectionAt(0)->cSection->name(), QStringLiteral("C"));
     QCOMPARE(cJob->sectionAt(1)->cSection->name(), QStringLiteral("B"));
     QCOMPARE(cJob->sectionAt(0)->iPhotosPerPage, 1);
 
     child<QCheckBox>("cbSelectAllSections")->setChecked(false);
-    cJob = buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, m_cWithClasses.get(), &m_damageClasses);
+    cJob =
+        buildReportJob(m_cDialog->currentChoices(), cProject.get(), &m_layout, m_cWithClasses.get(), &m_damageClasses);
     QCOMPARE(cJob->sectionCount(), 0);
 }
 
@@ -308,7 +321,8 @@ void TestPrintoutSettingsDialog::unwritableOutputIsReported()
     // A directory standing where the file should go cannot be written.
     const QString sTarget = dir.filePath(QStringLiteral("taken.pdf"));
     QVERIFY(QDir().mkpath(sTarget));
-    m_cDialog->setSaveFileNameProvider([&](QWidget *, const QString &, const QString &, const QString &) { return sTarget; });
+    m_cDialog->setSaveFileNameProvider(
+        [&](QWidget *, const QString &, const QString &, const QString &) { return sTarget; });
     CMessageBoxCloser closer;
     QSignalSpy cWritten(m_cDialog.get(), &CPrintoutSettingsDialog::reportWritten);
     child<QPushButton>("btnCreateReport")->click();
@@ -337,13 +351,15 @@ void TestPrintoutSettingsDialog::outputInProjectIsRefused()
     const QString sProject = dir.filePath(QStringLiteral("project"));
     QVERIFY(QDir().mkpath(sProject));
     QVERIFY(ProjectWriter::writeFile(sProject + QStringLiteral("/segments.dat"), "[1]\nname=A\n"));
-    QVERIFY(QFile::link(sProject + QStringLiteral("/segments.dat"), dir.filePath(QStringLiteral("link-to-segments.pdf"))));
+    QVERIFY(
+        QFile::link(sProject + QStringLiteral("/segments.dat"), dir.filePath(QStringLiteral("link-to-segments.pdf"))));
     QVERIFY(QFile::link(sProject, dir.filePath(QStringLiteral("project-link"))));
     const auto cProject = makeProject({QStringLiteral("A")});
     cProject->setDirectory(sProject + QLatin1Char('/'));
     open(*cProject, *m_cWithClasses);
     const QString sTarget = dir.filePath(sChosen);
-    m_cDialog->setSaveFileNameProvider([&](QWidget *, const QString &, const QString &, const QString &) { return sTarget; });
+    m_cDialog->setSaveFileNameProvider(
+        [&](QWidget *, const QString &, const QString &, const QString &) { return sTarget; });
     CMessageBoxCloser closer;
     QSignalSpy cWritten(m_cDialog.get(), &CPrintoutSettingsDialog::reportWritten);
     child<QPushButton>("btnCreateReport")->click();
@@ -572,7 +588,8 @@ void TestPrintoutSettingsDialog::saveFileNames_data()
     QTest::addRow("cancelled") << "" << false << int(QMessageBox::NoButton) << "" << 0;
     // The dialog asked about "report", not about the file that gets replaced.
     QTest::addRow("added suffix hits a file, keep it") << "report" << true << int(QMessageBox::No) << "" << 1;
-    QTest::addRow("added suffix hits a file, replace it") << "report" << true << int(QMessageBox::Yes) << "report.pdf" << 1;
+    QTest::addRow("added suffix hits a file, replace it")
+        << "report" << true << int(QMessageBox::Yes) << "report.pdf" << 1;
     QTest::addRow("chosen file exists") << "report.pdf" << true << int(QMessageBox::No) << "report.pdf" << 0;
 }
 
@@ -589,8 +606,8 @@ void TestPrintoutSettingsDialog::saveFileNames()
         QVERIFY(cFile.open(QIODevice::WriteOnly));
     }
     CMessageBoxAnswerer cAnswerer{QMessageBox::StandardButton(iAnswer)};
-    const QString sResult = completeSaveFileName(nullptr, sChosen.isEmpty() ? QString() : cDir.filePath(sChosen),
-                                                 QStringLiteral(".pdf"));
+    const QString sResult =
+        completeSaveFileName(nullptr, sChosen.isEmpty() ? QString() : cDir.filePath(sChosen), QStringLiteral(".pdf"));
     QCOMPARE(sResult, sExpected.isEmpty() ? QString() : cDir.filePath(sExpected));
     QCOMPARE(cAnswerer.texts.size(), iQuestions);
 }

@@ -82,41 +82,41 @@ private slots:
         QTest::addColumn<QString>("sExpected");
 
         QTest::addRow("delimiter cuts event texts") << "|"
-            << "+Demo project [0]\n"
-               "  -S1 - S2 [1]\n"
-               "    -0.00 m Start node [2]\n"
-               "    -12.50 m Crack [2]\n"
-               "    -13.00 m  [2]\n"
-               "    -14.00 m No delimiter here [2]\n"
-               "    -15.00 m  [2]\n"
-               "  -Empty section [1]\n";
+                                                    << "+Demo project [0]\n"
+                                                       "  -S1 - S2 [1]\n"
+                                                       "    -0.00 m Start node [2]\n"
+                                                       "    -12.50 m Crack [2]\n"
+                                                       "    -13.00 m  [2]\n"
+                                                       "    -14.00 m No delimiter here [2]\n"
+                                                       "    -15.00 m  [2]\n"
+                                                       "  -Empty section [1]\n";
         QTest::addRow("empty delimiter leaves texts whole") << ""
-            << "+Demo project [0]\n"
-               "  -S1 - S2 [1]\n"
-               "    -0.00 m Start node|Manhole S1 [2]\n"
-               "    -12.50 m Crack|longitudinal|wide [2]\n"
-               "    -13.00 m |leading [2]\n"
-               "    -14.00 m No delimiter here [2]\n"
-               "    -15.00 m  [2]\n"
-               "  -Empty section [1]\n";
+                                                            << "+Demo project [0]\n"
+                                                               "  -S1 - S2 [1]\n"
+                                                               "    -0.00 m Start node|Manhole S1 [2]\n"
+                                                               "    -12.50 m Crack|longitudinal|wide [2]\n"
+                                                               "    -13.00 m |leading [2]\n"
+                                                               "    -14.00 m No delimiter here [2]\n"
+                                                               "    -15.00 m  [2]\n"
+                                                               "  -Empty section [1]\n";
         QTest::addRow("delimiter of several characters") << "|l"
-            << "+Demo project [0]\n"
-               "  -S1 - S2 [1]\n"
-               "    -0.00 m Start node|Manhole S1 [2]\n"
-               "    -12.50 m Crack [2]\n"
-               "    -13.00 m  [2]\n"
-               "    -14.00 m No delimiter here [2]\n"
-               "    -15.00 m  [2]\n"
-               "  -Empty section [1]\n";
+                                                         << "+Demo project [0]\n"
+                                                            "  -S1 - S2 [1]\n"
+                                                            "    -0.00 m Start node|Manhole S1 [2]\n"
+                                                            "    -12.50 m Crack [2]\n"
+                                                            "    -13.00 m  [2]\n"
+                                                            "    -14.00 m No delimiter here [2]\n"
+                                                            "    -15.00 m  [2]\n"
+                                                            "  -Empty section [1]\n";
         QTest::addRow("delimiter is case-sensitive") << "N"
-            << "+Demo project [0]\n"
-               "  -S1 - S2 [1]\n"
-               "    -0.00 m Start node|Manhole S1 [2]\n"
-               "    -12.50 m Crack|longitudinal|wide [2]\n"
-               "    -13.00 m |leading [2]\n"
-               "    -14.00 m  [2]\n"
-               "    -15.00 m  [2]\n"
-               "  -Empty section [1]\n";
+                                                     << "+Demo project [0]\n"
+                                                        "  -S1 - S2 [1]\n"
+                                                        "    -0.00 m Start node|Manhole S1 [2]\n"
+                                                        "    -12.50 m Crack|longitudinal|wide [2]\n"
+                                                        "    -13.00 m |leading [2]\n"
+                                                        "    -14.00 m  [2]\n"
+                                                        "    -15.00 m  [2]\n"
+                                                        "  -Empty section [1]\n";
     }
 
     void rebuild()
@@ -204,8 +204,8 @@ private slots:
         click({0, 0, 1}); // the same item again
         click({0});
         click({0, 1});
-        const QList<const void *> cExpected({cProject->sectionAt(0), cProject->sectionAt(0)->events()->at(1),
-                                             cProject.get(), cProject->sectionAt(1)});
+        const QList<const void *> cExpected(
+            {cProject->sectionAt(0), cProject->sectionAt(0)->events()->at(1), cProject.get(), cProject->sectionAt(1)});
         QCOMPARE(cOrder, cExpected);
 
         // Keyboard navigation moves the current item as well.

@@ -87,9 +87,9 @@ private slots:
     void rowsFollowTheQuery()
     {
         QFETCH(int, iObject);
-        const CDataCoreObject *cObject = iObject == 0 ? static_cast<const CDataCoreObject *>(m_cProject.get())
-            : iObject == 1                            ? static_cast<const CDataCoreObject *>(m_cSection)
-                                                      : static_cast<const CDataCoreObject *>(m_cEvent);
+        const CDataCoreObject *cObject = iObject == 0   ? static_cast<const CDataCoreObject *>(m_cProject.get())
+                                         : iObject == 1 ? static_cast<const CDataCoreObject *>(m_cSection)
+                                                        : static_cast<const CDataCoreObject *>(m_cEvent);
         const auto cQuery = createQuery(cObject);
         QVERIFY(cQuery);
         const QStringList cCaptions = cQuery->fieldCaptions();
@@ -196,7 +196,8 @@ private slots:
             QCOMPARE(cTable.contextMenuPolicy(), Qt::ActionsContextMenu);
             cCopy->trigger();
         }
-        QCOMPARE(QGuiApplication::clipboard()->text(), rows.isEmpty() ? QStringLiteral("before") : cExpected.join('\n'));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 rows.isEmpty() ? QStringLiteral("before") : cExpected.join('\n'));
     }
 
     void hugeValuesShowCutButCopyWhole_data()

@@ -59,14 +59,22 @@ private slots:
     {
         QTest::addColumn<QString>("sFileName");
         QTest::addColumn<QString>("sEncoder");
-        QTest::addRow("MPEG-TS with H.264") << "clip.ts" << "x264enc ! h264parse ! mpegtsmux";
-        QTest::addRow("MPEG-PS with MPEG-2") << "clip.mpg" << "mpeg2enc format=3 ! mplex format=3";
-        QTest::addRow("AVI with MPEG-4") << "clip.avi" << "avenc_mpeg4 ! avimux";
-        QTest::addRow("MP4 with H.264") << "clip.mp4" << "x264enc ! h264parse ! mp4mux";
-        QTest::addRow("MOV with H.264") << "clip.mov" << "x264enc ! h264parse ! qtmux";
-        QTest::addRow("WMV (ASF)") << "clip.wmv" << "avenc_wmv2 ! asfmux";
-        QTest::addRow("MKV with H.264") << "clip.mkv" << "x264enc ! h264parse ! matroskamux";
-        QTest::addRow("WebM with VP8") << "clip.webm" << "vp8enc deadline=1 ! webmmux";
+        QTest::addRow("MPEG-TS with H.264") << "clip.ts"
+                                            << "x264enc ! h264parse ! mpegtsmux";
+        QTest::addRow("MPEG-PS with MPEG-2") << "clip.mpg"
+                                             << "mpeg2enc format=3 ! mplex format=3";
+        QTest::addRow("AVI with MPEG-4") << "clip.avi"
+                                         << "avenc_mpeg4 ! avimux";
+        QTest::addRow("MP4 with H.264") << "clip.mp4"
+                                        << "x264enc ! h264parse ! mp4mux";
+        QTest::addRow("MOV with H.264") << "clip.mov"
+                                        << "x264enc ! h264parse ! qtmux";
+        QTest::addRow("WMV (ASF)") << "clip.wmv"
+                                   << "avenc_wmv2 ! asfmux";
+        QTest::addRow("MKV with H.264") << "clip.mkv"
+                                        << "x264enc ! h264parse ! matroskamux";
+        QTest::addRow("WebM with VP8") << "clip.webm"
+                                       << "vp8enc deadline=1 ! webmmux";
     }
 
     // Loaded at one second and paused at once (as a photo tab does), the
@@ -151,7 +159,8 @@ private slots:
             return;
         }
         QString sWhy;
-        const QString sMade = makeClip(QStringLiteral("clip.ts"), QStringLiteral("x264enc ! h264parse ! mpegtsmux"), sWhy);
+        const QString sMade =
+            makeClip(QStringLiteral("clip.ts"), QStringLiteral("x264enc ! h264parse ! mpegtsmux"), sWhy);
         if (sMade.isEmpty())
             QSKIP(qPrintable(QStringLiteral("cannot make an MPEG-TS clip: ") + sWhy));
         const QString sClipCopy = m_cDir.filePath(QStringLiteral("S1 - S2.ts"));

@@ -30,10 +30,7 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_cConfig.path());
     }
 
-    void init()
-    {
-        QFile::remove(configFile());
-    }
+    void init() { QFile::remove(configFile()); }
 
     void lastProjectIsFirst_data()
     {
@@ -44,9 +41,8 @@ private slots:
         QTest::addRow("reopening moves up") << QStringList({"a", "b", "a"}) << QStringList({"a", "b"});
         QTest::addRow("same directory written differently")
             << QStringList({"a", "b/../a/", "./a"}) << QStringList({"a"});
-        QTest::addRow("at most eight")
-            << QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"})
-            << QStringList({"10", "9", "8", "7", "6", "5", "4", "3"});
+        QTest::addRow("at most eight") << QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"})
+                                       << QStringList({"10", "9", "8", "7", "6", "5", "4", "3"});
         QTest::addRow("empty names are ignored") << QStringList({"a", "", " "}) << QStringList({"a"});
     }
 

@@ -72,8 +72,7 @@ inline QString dumpProject(const CCorvaneProject *cProject)
         lines << QStringLiteral("S %1 '%2' incl='%3' videos=[%4] props={%5}")
                      .arg(cSection->id())
                      .arg(cSection->name(), cSection->inclinationFile(),
-                          cSection->videoFiles().join(QStringLiteral("|")),
-                          propertiesText(cSection->properties()));
+                          cSection->videoFiles().join(QStringLiteral("|")), propertiesText(cSection->properties()));
         const CEventList *cEvents = cSection->events();
         for (int e = 0; e < cEvents->count(); ++e) {
             const CInspectionEvent *cEvent = cEvents->at(e);

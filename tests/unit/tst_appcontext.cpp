@@ -37,8 +37,10 @@ QByteArray localesFile(const QByteArray &germanFile)
 {
     return "[Locales]\n"
            "Locale\\1\\Name=English\nLocale\\1\\LocaleCode=en_US\nLocale\\1\\LanguageFile=missing_en.qm\n"
-           "Locale\\2\\Name=Deutsch\nLocale\\2\\LocaleCode=de_DE\nLocale\\2\\LanguageFile=" + germanFile + "\n"
-           "Locale\\size=2\n";
+           "Locale\\2\\Name=Deutsch\nLocale\\2\\LocaleCode=de_DE\nLocale\\2\\LanguageFile="
+           + germanFile
+           + "\n"
+             "Locale\\size=2\n";
 }
 } // namespace
 
@@ -82,21 +84,19 @@ void TestAppContext::damagedLanguageFiles_data()
     const QByteArray message = QByteArray("\x06") + be32(1) + "a" + "\x03" + be32(2) + QByteArray("\0b", 2) + "\x01";
     const QByteArray hashes = be32(0x1234) + be32(0);
     QTest::addRow("well formed") << kQmMagic + part(0x42, hashes) + part(0x69, message) << true;
-    QTest::addRow("the language file the build makes")
-        << [] {
-               QFile file(TestHelpers::installDir() + QStringLiteral("/LanguageFiles/corvane_de.qm"));
-               return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-           }()
-        << true;
+    QTest::addRow("the language file the build makes") << [] {
+        QFile file(TestHelpers::installDir() + QStringLiteral("/LanguageFiles/corvane_de.qm"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }() << true;
     QTest::addRow("no magic") << QByteArray("not a language file at all") << false;
-    QTest::addRow("a part beyond the end") << kQmMagic + part(0x42, hashes) + QByteArray("\x69") + be32(1000) + message
-                                           << false;
+    QTest::addRow("a part beyond the end")
+        << kQmMagic + part(0x42, hashes) + QByteArray("\x69") + be32(1000) + message << false;
     QTest::addRow("translation longer than the file")
         << kQmMagic + part(0x42, hashes)
                + part(0x69, QByteArray("\x06") + be32(1) + "a" + "\x03" + be32(0x7ffffff0) + QByteArray("\0b", 2))
         << false;
-    QTest::addRow("length cut off at the end") << kQmMagic + part(0x42, hashes) + part(0x69, QByteArray("\x06\0\0"))
-                                               << false;
+    QTest::addRow("length cut off at the end")
+        << kQmMagic + part(0x42, hashes) + part(0x69, QByteArray("\x06\0\0")) << false;
     QTest::addRow("hash entry beyond the messages")
         << kQmMagic + part(0x42, be32(1) + be32(4096)) + part(0x69, message) << false;
     QTest::addRow("hash table of odd size") << kQmMagic + part(0x42, hashes + "xyz") + part(0x69, message) << false;
@@ -105,9 +105,8 @@ void TestAppContext::damagedLanguageFiles_data()
     QTest::addRow("context chain running off the end")
         << kQmMagic + part(0x2f, QByteArray("\0\x01\0\x01\x09xy", 7)) + part(0x42, hashes) + part(0x69, message)
         << false;
-    QTest::addRow("depends on other files") << kQmMagic + part(0x96, QByteArray(8, 'x')) + part(0x42, hashes)
-                                                   + part(0x69, message)
-                                            << false;
+    QTest::addRow("depends on other files")
+        << kQmMagic + part(0x96, QByteArray(8, 'x')) + part(0x42, hashes) + part(0x69, message) << false;
 }
 
 // A damaged language file had the toolkit read beyond it at every
@@ -134,10 +133,14 @@ void TestAppContext::languageChoice_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("languageFile");
-    QTest::addRow("exact German") << "de_DE" << "corvane_de.qm";
-    QTest::addRow("Austrian falls back to de_DE") << "de_AT" << "corvane_de.qm";
-    QTest::addRow("exact English") << "en_US" << "missing_en.qm";
-    QTest::addRow("no match at all") << "ja_JP" << "";
+    QTest::addRow("exact German") << "de_DE"
+                                  << "corvane_de.qm";
+    QTest::addRow("Austrian falls back to de_DE") << "de_AT"
+                                                  << "corvane_de.qm";
+    QTest::addRow("exact English") << "en_US"
+                                   << "missing_en.qm";
+    QTest::addRow("no match at all") << "ja_JP"
+                                     << "";
 }
 
 void TestAppContext::languageChoice()
@@ -192,9 +195,12 @@ void TestAppContext::toolkitSpeaksTheProgramsLanguage_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("cancel");
-    QTest::addRow("German") << "de_DE" << "Abbrechen";
-    QTest::addRow("Austrian gets the German record's") << "de_AT" << "Abbrechen";
-    QTest::addRow("no program language, no toolkit one") << "ja_JP" << "Cancel";
+    QTest::addRow("German") << "de_DE"
+                            << "Abbrechen";
+    QTest::addRow("Austrian gets the German record's") << "de_AT"
+                                                       << "Abbrechen";
+    QTest::addRow("no program language, no toolkit one") << "ja_JP"
+                                                         << "Cancel";
 }
 
 // The toolkit's own texts (standard buttons, file dialogs) follow the

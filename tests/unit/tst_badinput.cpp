@@ -55,8 +55,8 @@ private:
 
 void TestBadInput::init()
 {
-    CApplicationContext::setInstance(new CApplicationContext(TestHelpers::fixturesDir() + QStringLiteral("/installation"),
-                                                             QStringLiteral("en_US")));
+    CApplicationContext::setInstance(
+        new CApplicationContext(TestHelpers::fixturesDir() + QStringLiteral("/installation"), QStringLiteral("en_US")));
     m_cData = nullptr;
 }
 
@@ -163,13 +163,14 @@ void TestBadInput::groupNames()
     QStringList sections;
     for (int s = 0; s < cProject->sectionCount(); ++s) {
         const CInspectionSegment *cSection = cProject->sectionAt(s);
-        sections << QStringLiteral("%1:%2:%3").arg(cSection->id()).arg(cSection->name()).arg(cSection->events()->count());
+        sections
+            << QStringLiteral("%1:%2:%3").arg(cSection->id()).arg(cSection->name()).arg(cSection->events()->count());
     }
     QCOMPARE(sections.first(), QStringLiteral("-5:minus five:1"));
     sections.removeFirst();
     sections.sort();
     QCOMPARE(sections, (QStringList{QStringLiteral("0:escaped A:2"), QStringLiteral("0:letters:2"),
-                                     QStringLiteral("0:twelve-x:2")}));
+                                    QStringLiteral("0:twelve-x:2")}));
     const CEventList *cEvents = cProject->sectionAt(1)->events();
     QCOMPARE(cEvents->at(0)->id(), 7);
     QCOMPARE(cEvents->at(1)->id(), 0);
@@ -255,7 +256,8 @@ void TestBadInput::manyGroups()
     QByteArray segments;
     QByteArray events;
     for (int i = 1; i <= 3000; ++i) {
-        segments += "[" + QByteArray::number(i) + "]\nname=S\nproperty\\1\\id=1\nproperty\\1\\value=v\nproperty\\size=1\n";
+        segments +=
+            "[" + QByteArray::number(i) + "]\nname=S\nproperty\\1\\id=1\nproperty\\1\\value=v\nproperty\\size=1\n";
         events += "[" + QByteArray::number(i) + "]\nmetervalue=" + QByteArray::number(i) + "\ntext=t\n";
     }
     QVERIFY(writeFile(tmp.filePath(QStringLiteral("segments.dat")), segments));

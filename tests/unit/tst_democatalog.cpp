@@ -26,8 +26,8 @@ QString installed(const QString &sRelative)
 // Whether the id addresses a field the queries answer for.
 bool isKnownField(int iId)
 {
-    return (iId >= 1000001 && iId <= 1000034) || (iId >= 1001100 && iId <= 1001183) ||
-           (iId >= 1002000 && iId <= 1202036);
+    return (iId >= 1000001 && iId <= 1000034) || (iId >= 1001100 && iId <= 1001183)
+           || (iId >= 1002000 && iId <= 1202036);
 }
 } // namespace
 
@@ -78,7 +78,8 @@ void TestDemoCatalog::registry()
 
 void TestDemoCatalog::standard()
 {
-    const auto pStandard = loadInspectionStandard(installed(QStringLiteral("CatalogBaseData/") + m_pCatalog->sBaseFileName));
+    const auto pStandard =
+        loadInspectionStandard(installed(QStringLiteral("CatalogBaseData/") + m_pCatalog->sBaseFileName));
     QVERIFY(pStandard);
     QCOMPARE(pStandard->sectionPropertyCount(), 81);
     for (int iId = 1; iId <= 81; ++iId)
@@ -100,8 +101,10 @@ void TestDemoCatalog::standard()
 
 void TestDemoCatalog::damageClasses()
 {
-    const auto pStandard = loadInspectionStandard(installed(QStringLiteral("CatalogBaseData/") + m_pCatalog->sBaseFileName));
-    const auto pClasses = readCatalogPrintoutData(installed(QStringLiteral("CatalogPrintoutData/") + m_pCatalog->sPrintoutDataFile));
+    const auto pStandard =
+        loadInspectionStandard(installed(QStringLiteral("CatalogBaseData/") + m_pCatalog->sBaseFileName));
+    const auto pClasses =
+        readCatalogPrintoutData(installed(QStringLiteral("CatalogPrintoutData/") + m_pCatalog->sPrintoutDataFile));
     QVERIFY(pStandard);
     QVERIFY(pClasses);
     QCOMPARE(pClasses->count(), pStandard->damageClassCount());
@@ -155,8 +158,8 @@ void TestDemoCatalog::groupsPresent()
         QVERIFY(cLayout.pageFooter()->textPosition().y() > 0);
         break;
     case PrintoutLayout::EventPosIndicator:
-        QVERIFY(cLayout.eventPosIndicator()->width1() > 0 && cLayout.eventPosIndicator()->width2() > 0 &&
-                cLayout.eventPosIndicator()->width3() > 0);
+        QVERIFY(cLayout.eventPosIndicator()->width1() > 0 && cLayout.eventPosIndicator()->width2() > 0
+                && cLayout.eventPosIndicator()->width3() > 0);
         break;
     case PrintoutLayout::SectionGraphic:
         QVERIFY(cLayout.sectionGraphic()->circleDiameter() > cLayout.sectionGraphic()->lineDistance());
@@ -177,10 +180,10 @@ void TestDemoCatalog::groupsPresent()
     case PrintoutLayout::InclinationZeroGraph:
     case PrintoutLayout::AltitudeGraph:
     case PrintoutLayout::InclinationPipe: {
-        const GraphPenLayout *pPen = group == PrintoutLayout::InclinationGraph   ? cLayout.inclinationGraph()
+        const GraphPenLayout *pPen = group == PrintoutLayout::InclinationGraph       ? cLayout.inclinationGraph()
                                      : group == PrintoutLayout::InclinationZeroGraph ? cLayout.inclinationZeroGraph()
-                                     : group == PrintoutLayout::AltitudeGraph    ? cLayout.altitudeGraph()
-                                                                                 : cLayout.inclinationPipe();
+                                     : group == PrintoutLayout::AltitudeGraph        ? cLayout.altitudeGraph()
+                                                                                     : cLayout.inclinationPipe();
         QVERIFY(pPen->width() > 0);
         QVERIFY(pPen->style() > 0);
         break;
@@ -189,8 +192,7 @@ void TestDemoCatalog::groupsPresent()
         QVERIFY(!cLayout.inclinationLegend()->rect().isEmpty());
         QVERIFY(cLayout.inclinationLegend()->fontSize() > 0);
         break;
-    default:
-        QFAIL("group without a check");
+    default: QFAIL("group without a check");
     }
 }
 
@@ -242,8 +244,8 @@ void TestDemoCatalog::eventColumns()
     // scale, position, damage class, code, observation, video position, photo.
     const LayoutRow *pTemplate = m_pLayout->event()->rowAt(0);
     QCOMPARE(pTemplate->cellCount(), 7);
-    const int iScaleColumn = m_pLayout->sectionGraphic()->circleDiameter() + m_pLayout->eventPosIndicator()->width1() +
-                             m_pLayout->eventPosIndicator()->width2() + m_pLayout->eventPosIndicator()->width3();
+    const int iScaleColumn = m_pLayout->sectionGraphic()->circleDiameter() + m_pLayout->eventPosIndicator()->width1()
+                             + m_pLayout->eventPosIndicator()->width2() + m_pLayout->eventPosIndicator()->width3();
     QCOMPARE(pTemplate->cellAt(0)->width(), iScaleColumn);
     QVERIFY(pTemplate->cellAt(4)->width() >= 5000);
     QCOMPARE(m_pLayout->lookup(pTemplate->cellAt(4)).iFieldId, 1002000);

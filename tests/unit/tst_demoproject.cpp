@@ -243,7 +243,16 @@ void TestDemoProject::textsAreDecoded()
     QVERIFY(data.contains(QByteArray::fromHex("c3")));
 }
 
-enum class Coverage { NoEvents, ManyEvents, CrowdedEvents, AgainstFlow, SingleNegative, TwoVideos, FeetFile, MetreFile };
+enum class Coverage {
+    NoEvents,
+    ManyEvents,
+    CrowdedEvents,
+    AgainstFlow,
+    SingleNegative,
+    TwoVideos,
+    FeetFile,
+    MetreFile
+};
 
 void TestDemoProject::coversTheViewer_data()
 {
@@ -272,12 +281,8 @@ void TestDemoProject::coversTheViewer()
     for (const CInspectionSegment *cSection : sections()) {
         const CEventList *cEvents = cSection->events();
         switch (Coverage(iCase)) {
-        case Coverage::NoEvents:
-            bFound |= cEvents->count() == 0;
-            break;
-        case Coverage::ManyEvents:
-            bFound |= cEvents->count() >= 45;
-            break;
+        case Coverage::NoEvents: bFound |= cEvents->count() == 0; break;
+        case Coverage::ManyEvents: bFound |= cEvents->count() >= 45; break;
         case Coverage::CrowdedEvents:
             for (int i = 1; i < cEvents->count(); ++i) {
                 const float fGap = cEvents->at(i)->meterValue() - cEvents->at(i - 1)->meterValue();
@@ -287,12 +292,8 @@ void TestDemoProject::coversTheViewer()
         case Coverage::AgainstFlow:
             bFound |= cStandard->inspectionDirection(cSection) == CInspectionStandard::DirectionAgainst;
             break;
-        case Coverage::SingleNegative:
-            bFound |= cEvents->count() == 1 && cEvents->at(0)->meterValue() < 0.0f;
-            break;
-        case Coverage::TwoVideos:
-            bFound |= cSection->videoFiles().size() >= 2;
-            break;
+        case Coverage::SingleNegative: bFound |= cEvents->count() == 1 && cEvents->at(0)->meterValue() < 0.0f; break;
+        case Coverage::TwoVideos: bFound |= cSection->videoFiles().size() >= 2; break;
         case Coverage::FeetFile:
             bFound |= !cSection->inclinationFile().isEmpty() && inclinationUnit(cSection) == 2;
             break;
@@ -357,8 +358,8 @@ void TestDemoProject::videosMatchTheirEvents()
             // The event's video is one of its section's, and the time index
             // lies inside it, so the player can seek there.
             QVERIFY2(durations.contains(cEvent->videoFile()), qPrintable(sWhere));
-            const unsigned int uiSecond = cEvent->videoHour() * 3600 + cEvent->videoMinute() * 60
-                                          + cEvent->videoSecond();
+            const unsigned int uiSecond =
+                cEvent->videoHour() * 3600 + cEvent->videoMinute() * 60 + cEvent->videoSecond();
             QVERIFY2(uiSecond < durations.value(cEvent->videoFile()), qPrintable(sWhere));
             QVERIFY2(cEvent->meterValue() >= -2.0f && cEvent->meterValue() <= dLength + 0.01, qPrintable(sWhere));
         }
@@ -561,8 +562,7 @@ void TestDemoProject::iniValuesAreQuoted()
         const int iSize = reader.beginReadArray(QStringLiteral("property"));
         for (int i = 0; i < iSize; ++i) {
             reader.setArrayIndex(i);
-            QVERIFY2(reader.value(QStringLiteral("value")).typeId() != QMetaType::QStringList,
-                     qPrintable(sGroup));
+            QVERIFY2(reader.value(QStringLiteral("value")).typeId() != QMetaType::QStringList, qPrintable(sGroup));
         }
         reader.endArray();
         if (reader.contains(QStringLiteral("text")))

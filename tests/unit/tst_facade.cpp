@@ -113,8 +113,8 @@ void TestFacade::openCodes_data()
         << projectFile(QStringLiteral("P"), true, 3, QStringLiteral("NO-SUCH-CATALOG")) << 4 << false;
     QTest::addRow("catalog name differs in case")
         << projectFile(QStringLiteral("P"), true, 3, QStringLiteral("fixture-cat")) << 4 << false;
-    QTest::addRow("catalog disabled")
-        << projectFile(QStringLiteral("P"), true, 3, QStringLiteral("DISABLED-CAT")) << 4 << false;
+    QTest::addRow("catalog disabled") << projectFile(QStringLiteral("P"), true, 3, QStringLiteral("DISABLED-CAT")) << 4
+                                      << false;
     QTest::addRow("standard file missing")
         << projectFile(QStringLiteral("P"), true, 3, QStringLiteral("NO-STANDARD")) << 4 << false;
     QTest::addRow("standard without groups")

@@ -244,12 +244,37 @@ void TestFrontParts::printoutTexts_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
-    const QStringList texts = {
-        "Project Information", "Table Of Contents", "Section List", "Damage Class Legend", "Section: ",
-        "Section Protocol", "Page ", "POSITION", "DC", "CODE", "OBSERVATION", "VIDEO POS", "PHOTO", "No.",
-        "Section", "City", "Street", "Length", "Length Total", "Date", "No data available", "Altitude [m]",
-        "Inclination [%]", "Inclination measured [%]: ", "Inclination 0.00 %", "Altitude [m]", "Pipe",
-        "Position [m]", "Inspection Direction", "Flow Direction", "Total"};
+    const QStringList texts = {"Project Information",
+                               "Table Of Contents",
+                               "Section List",
+                               "Damage Class Legend",
+                               "Section: ",
+                               "Section Protocol",
+                               "Page ",
+                               "POSITION",
+                               "DC",
+                               "CODE",
+                               "OBSERVATION",
+                               "VIDEO POS",
+                               "PHOTO",
+                               "No.",
+                               "Section",
+                               "City",
+                               "Street",
+                               "Length",
+                               "Length Total",
+                               "Date",
+                               "No data available",
+                               "Altitude [m]",
+                               "Inclination [%]",
+                               "Inclination measured [%]: ",
+                               "Inclination 0.00 %",
+                               "Altitude [m]",
+                               "Pipe",
+                               "Position [m]",
+                               "Inspection Direction",
+                               "Flow Direction",
+                               "Total"};
     for (int i = 0; i < texts.size(); ++i)
         QTest::addRow("kind %d", i + 1) << i + 1 << texts.at(i);
     QTest::addRow("kind 0") << 0 << QString();
@@ -301,17 +326,16 @@ void TestFrontParts::jobBuilder_data()
                               << IntList{} << 0 << true;
     QTest::addRow("standard without damage classes")
         << int(ReportChoices::AllSections) << IntList{} << 0 << 0 << IntList{10, 20, 30} << IntList{} << 0 << false;
-    QTest::addRow("ids in the given order") << int(ReportChoices::SectionsById) << IntList{30, 10} << 1 << 6
-                                            << IntList{30, 10} << IntList{} << 1 << true;
+    QTest::addRow("ids in the given order")
+        << int(ReportChoices::SectionsById) << IntList{30, 10} << 1 << 6 << IntList{30, 10} << IntList{} << 1 << true;
     QTest::addRow("unknown id is reported") << int(ReportChoices::SectionsById) << IntList{20, 99, 10} << 3 << 6
                                             << IntList{20, 10} << IntList{99} << 3 << true;
-    QTest::addRow("indexes as the dialog keeps them")
-        << int(ReportChoices::SectionsByIndex) << IntList{2, 0, 5} << 0 << 6 << IntList{30, 10} << IntList{5} << 0
-        << true;
+    QTest::addRow("indexes as the dialog keeps them") << int(ReportChoices::SectionsByIndex) << IntList{2, 0, 5} << 0
+                                                      << 6 << IntList{30, 10} << IntList{5} << 0 << true;
     QTest::addRow("no section chosen") << int(ReportChoices::SectionsById) << IntList{} << 0 << 6 << IntList{}
                                        << IntList{} << 0 << true;
-    QTest::addRow("photo mode 2 means none") << int(ReportChoices::AllSections) << IntList{} << 2 << 6
-                                             << IntList{10, 20, 30} << IntList{} << 0 << true;
+    QTest::addRow("photo mode 2 means none")
+        << int(ReportChoices::AllSections) << IntList{} << 2 << 6 << IntList{10, 20, 30} << IntList{} << 0 << true;
 }
 
 void TestFrontParts::jobBuilder()
@@ -358,9 +382,15 @@ void TestFrontParts::logoPaths_data()
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("image");
     QTest::addColumn<QString>("text");
-    QTest::addRow("no directory") << "" << "" << "";
-    QTest::addRow("with slash") << "/p/start/" << "/p/start/logo.bmp" << "/p/start/logo.txt";
-    QTest::addRow("without slash") << "/p/start" << "/p/start/logo.bmp" << "/p/start/logo.txt";
+    QTest::addRow("no directory") << ""
+                                  << ""
+                                  << "";
+    QTest::addRow("with slash") << "/p/start/"
+                                << "/p/start/logo.bmp"
+                                << "/p/start/logo.txt";
+    QTest::addRow("without slash") << "/p/start"
+                                   << "/p/start/logo.bmp"
+                                   << "/p/start/logo.txt";
 }
 
 void TestFrontParts::logoPaths()
@@ -393,11 +423,10 @@ void TestFrontParts::contentsNumbering_data()
     QTest::addColumn<int>("contentsPages");
     QTest::addRow("every part") << 1 << 2 << 1 << IntList{3, 1} << 40
                                 << QStringList{"Project Information|1", "Table Of Contents|2", "Section List|3",
-                                               "Damage Class Legend|5", "Section: A|6", "Section: B|9"}
+                                               "Damage Class Legend|5", "Section: A|6",        "Section: B|9"}
                                 << 1;
-    QTest::addRow("no project information") << 0 << 1 << 0 << IntList{2} << 40
-                                            << QStringList{"Table Of Contents|1", "Section List|2", "Section: A|3"}
-                                            << 1;
+    QTest::addRow("no project information")
+        << 0 << 1 << 0 << IntList{2} << 40 << QStringList{"Table Of Contents|1", "Section List|2", "Section: A|3"} << 1;
     QTest::addRow("section without pages keeps later numbers")
         << 1 << 1 << 1 << IntList{0, 4, 0} << 40
         << QStringList{"Project Information|1", "Table Of Contents|2", "Section List|3", "Damage Class Legend|4",
@@ -407,17 +436,17 @@ void TestFrontParts::contentsNumbering_data()
     QTest::addRow("contents over three pages")
         << 1 << 1 << 1 << IntList{1, 1, 1} << 2
         << QStringList{"Project Information|1", "Table Of Contents|2", "Section List|6", "Damage Class Legend|7",
-                       "Section: A|8", "Section: B|9", "Section: C|10"}
+                       "Section: A|8",          "Section: B|9",        "Section: C|10"}
         << 4;
     // More pages in the other parts than rows per contents page: the count
     // follows the entries, not the pages.
     QTest::addRow("long sections, short contents")
         << 1 << 3 << 1 << IntList{50, 60} << 40
-        << QStringList{"Project Information|1", "Table Of Contents|2", "Section List|3", "Damage Class Legend|6",
-                       "Section: A|7", "Section: B|57"}
+        << QStringList{"Project Information|1", "Table Of Contents|2", "Section List|3",
+                       "Damage Class Legend|6", "Section: A|7",        "Section: B|57"}
         << 1;
-    QTest::addRow("rows taller than the page") << 1 << 0 << 0 << IntList{} << 0
-                                               << QStringList{"Project Information|1", "Table Of Contents|2"} << 2;
+    QTest::addRow("rows taller than the page")
+        << 1 << 0 << 0 << IntList{} << 0 << QStringList{"Project Information|1", "Table Of Contents|2"} << 2;
 }
 
 void TestFrontParts::contentsNumbering()
@@ -495,9 +524,8 @@ void TestFrontParts::contentsPagesMatchNumbering()
 void TestFrontParts::sectionOverviewColumns()
 {
     QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
-    const auto cProject = makeProject({{1, "S-1", {0.0f, 12.5f}, "Ostrel", "Field"},
-                                       {2, "S-2", {3.0f}, "", "Riverside"},
-                                       {3, "S-3", {}, "", ""}});
+    const auto cProject = makeProject(
+        {{1, "S-1", {0.0f, 12.5f}, "Ostrel", "Field"}, {2, "S-2", {3.0f}, "", "Riverside"}, {3, "S-3", {}, "", ""}});
     const auto cJob = buildReportJob(ReportChoices(), cProject.get(), nullptr, nullptr, nullptr);
     const QList<QStringList> columns = CSectionListPrintout::columns(reportContextOf(*cJob, ReportLogo(), nullptr));
     QCOMPARE(columns.size(), 7);
@@ -562,8 +590,8 @@ void TestFrontParts::damageClassLegend_data()
     QTest::addColumn<int>("swatches");
     QTest::addRow("text and colour") << 3 << 2 << QStringList{"0", "1", "2"}
                                      << QStringList{"No defect", "0", "Minor", "1", "Severe", "2"} << 3;
-    QTest::addRow("fewer rows than classes") << 2 << 1 << QStringList{"0", "1", "2"}
-                                             << QStringList{"No defect", "Minor"} << 0;
+    QTest::addRow("fewer rows than classes")
+        << 2 << 1 << QStringList{"0", "1", "2"} << QStringList{"No defect", "Minor"} << 0;
     QTest::addRow("unknown class value") << 2 << 2 << QStringList{"0", "9"} << QStringList{"No defect", "0", ""} << 1;
     QTest::addRow("rows without cells") << 3 << 0 << QStringList{"0", "1"} << QStringList{} << 0;
     QTest::addRow("no rows") << 0 << 2 << QStringList{"0", "1"} << QStringList{} << 0;
@@ -661,8 +689,7 @@ void TestFrontParts::reportRunResult_data()
     QTest::addRow("no layout") << "out.pdf" << false << int(ReportResult::IncompleteJob) << false;
     QTest::addRow("no output name") << "" << true << int(ReportResult::IncompleteJob) << false;
     QTest::addRow("missing directory") << "missing/out.pdf" << true << int(ReportResult::CannotOpenOutput) << false;
-    QTest::addRow("directory in the file's place") << "dir.pdf" << true << int(ReportResult::CannotOpenOutput)
-                                                   << false;
+    QTest::addRow("directory in the file's place") << "dir.pdf" << true << int(ReportResult::CannotOpenOutput) << false;
 }
 
 void TestFrontParts::reportRunResult()

@@ -1,5 +1,5 @@
-#include "TestHelpers.h"
 #include "PdfText.h"
+#include "TestHelpers.h"
 #include "model/CCorvaneProject.h"
 #include "model/CInspectionEvent.h"
 #include "model/CInspectionSegment.h"
@@ -127,9 +127,9 @@ private slots:
         CEventPosIndicatorPrintoutItem cItem(&cWidths, {{1000, 5000}});
         cItem.setPosition(QPoint(1000, 1000));
         const QImage cImage = paintToImage(cItem);
-        QVERIFY(isDark(cImage, 200, 200));  // first horizontal at from
-        QVERIFY(isDark(cImage, 400, 400));  // slanted middle
-        QVERIFY(isDark(cImage, 600, 600));  // last horizontal at to
+        QVERIFY(isDark(cImage, 200, 200)); // first horizontal at from
+        QVERIFY(isDark(cImage, 400, 400)); // slanted middle
+        QVERIFY(isDark(cImage, 600, 600)); // last horizontal at to
         QVERIFY(!isDark(cImage, 600, 200));
         CEventPosIndicatorPrintoutItem cEmpty(&cWidths, {});
         QCOMPARE(darkPixels(paintToImage(cEmpty)), 0);
@@ -315,8 +315,8 @@ private slots:
         QTest::addColumn<bool>("bTitle");
         QTest::addRow("title and logo text share the first cell") << 2 << "Ostrel Kanal GmbH" << true;
         QTest::addRow("table without rows: logo image only") << 0 << "Ostrel Kanal GmbH" << false;
-        QTest::addRow("ten megabytes of logo text") << 1 << QStringLiteral("Ostrel Kanal GmbH ").repeated(600000)
-                                                    << true;
+        QTest::addRow("ten megabytes of logo text")
+            << 1 << QStringLiteral("Ostrel Kanal GmbH ").repeated(600000) << true;
     }
     void header()
     {
@@ -326,8 +326,8 @@ private slots:
         const auto pTable = makeTable(QList<int>(iRows, 1500), 2);
         QImage cLogo(400, 170, QImage::Format_RGB32);
         cLogo.fill(Qt::darkBlue);
-        auto pHeader = std::make_unique<CHeaderPrintoutItem>(pTable.get(), sLogoText, cLogo,
-                                                             QStringLiteral("Section Protocol"));
+        auto pHeader =
+            std::make_unique<CHeaderPrintoutItem>(pTable.get(), sLogoText, cLogo, QStringLiteral("Section Protocol"));
         const QString sPath = m_cDir.filePath(QStringLiteral("header.pdf"));
         auto pPage = std::make_unique<PrintoutPage>();
         pPage->setHeader(std::move(pHeader));
@@ -351,8 +351,8 @@ private slots:
         QTest::addColumn<bool>("bHasPath");
         QTest::addRow("three per page") << true << "S1_0001.jpg" << QRect(0, 0, 4500, 6500) << 0 << 2 << true;
         QTest::addRow("one per page") << false << "S1_0001.jpg" << QRect(0, 0, 4500, 6000) << 1 << 0 << true;
-        QTest::addRow("name leaving the photo directory") << false << "../secret.jpg" << QRect(0, 0, 4500, 6000) << 1
-                                                          << 0 << false;
+        QTest::addRow("name leaving the photo directory")
+            << false << "../secret.jpg" << QRect(0, 0, 4500, 6000) << 1 << 0 << false;
     }
     void pictureFrames()
     {
@@ -386,7 +386,8 @@ private slots:
                                                         QStringLiteral("a.jpg"), false, nullptr);
         QCOMPARE(pItem->cellItemCount(), 0);
         QVERIFY(pItem->pictureRect().isEmpty());
-        const auto pNoTable = CPicturePrintoutItem::create(nullptr, cRegistry, nullptr, QString(), QString(), true, nullptr);
+        const auto pNoTable =
+            CPicturePrintoutItem::create(nullptr, cRegistry, nullptr, QString(), QString(), true, nullptr);
         QCOMPARE(pNoTable->cellItemCount(), 0);
         QCOMPARE(pNoTable->height(), 0);
     }

@@ -105,39 +105,40 @@ void TestInclination::reading_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<InclinationPoints>("points");
 
-    QTest::addRow("no values line") << QByteArray("Unit:m\n0;2\n10;2\n") << "m" << "" << InclinationPoints();
-    QTest::addRow("values line with a blank after it")
-        << QByteArray("Values... \n0;2\n") << "" << "" << InclinationPoints();
-    QTest::addRow("plain points") << QByteArray("Values...\n0;2\n10;2\n") << "" << ""
-                                  << InclinationPoints{{0, 2}, {10, 2}};
-    QTest::addRow("file ends with a blank line") << QByteArray("Values...\n0;2\n10;2\n\n") << "" << ""
-                                                 << InclinationPoints{{0, 2}, {10, 2}};
-    QTest::addRow("blank and whitespace lines between values")
-        << QByteArray("Values...\n0;2\n\n  \n10;2\n") << "" << "" << InclinationPoints{{0, 2}, {10, 2}};
-    QTest::addRow("CRLF line ends") << QByteArray("Unit:ft\r\nValues...\r\n0;1\r\n10;-1\r\n\r\n") << "ft" << ""
-                                    << InclinationPoints{{0, 1}, {3.048f, -1}};
-    QTest::addRow("feet") << QByteArray("Unit:ft\nValues...\n100;2.5\n") << "ft" << ""
-                          << InclinationPoints{{30.48f, 2.5f}};
-    QTest::addRow("space before ft is metres") << QByteArray("Unit: ft\nValues...\n100;2.5\n") << " ft" << ""
-                                               << InclinationPoints{{100, 2.5f}};
-    QTest::addRow("lower-case key ignored") << QByteArray("unit:ft\nValues...\n100;2.5\n") << "" << ""
-                                            << InclinationPoints{{100, 2.5f}};
-    QTest::addRow("later header line wins") << QByteArray("Unit:ft\nUnit:m\nValues...\n100;1\n") << "m" << ""
-                                            << InclinationPoints{{100, 1}};
+    QTest::addRow("no values line") << QByteArray("Unit:m\n0;2\n10;2\n") << "m"
+                                    << "" << InclinationPoints();
+    QTest::addRow("values line with a blank after it") << QByteArray("Values... \n0;2\n") << ""
+                                                       << "" << InclinationPoints();
+    QTest::addRow("plain points") << QByteArray("Values...\n0;2\n10;2\n") << ""
+                                  << "" << InclinationPoints{{0, 2}, {10, 2}};
+    QTest::addRow("file ends with a blank line") << QByteArray("Values...\n0;2\n10;2\n\n") << ""
+                                                 << "" << InclinationPoints{{0, 2}, {10, 2}};
+    QTest::addRow("blank and whitespace lines between values") << QByteArray("Values...\n0;2\n\n  \n10;2\n") << ""
+                                                               << "" << InclinationPoints{{0, 2}, {10, 2}};
+    QTest::addRow("CRLF line ends") << QByteArray("Unit:ft\r\nValues...\r\n0;1\r\n10;-1\r\n\r\n") << "ft"
+                                    << "" << InclinationPoints{{0, 1}, {3.048f, -1}};
+    QTest::addRow("feet") << QByteArray("Unit:ft\nValues...\n100;2.5\n") << "ft"
+                          << "" << InclinationPoints{{30.48f, 2.5f}};
+    QTest::addRow("space before ft is metres") << QByteArray("Unit: ft\nValues...\n100;2.5\n") << " ft"
+                                               << "" << InclinationPoints{{100, 2.5f}};
+    QTest::addRow("lower-case key ignored") << QByteArray("unit:ft\nValues...\n100;2.5\n") << ""
+                                            << "" << InclinationPoints{{100, 2.5f}};
+    QTest::addRow("later header line wins") << QByteArray("Unit:ft\nUnit:m\nValues...\n100;1\n") << "m"
+                                            << "" << InclinationPoints{{100, 1}};
     QTest::addRow("value keeps further colons") << QByteArray("Date:17.05.2023 12:30\nValues...\n") << ""
                                                 << "17.05.2023 12:30" << InclinationPoints();
-    QTest::addRow("line without separator") << QByteArray("Values...\n3.5\n") << "" << ""
-                                            << InclinationPoints{{3.5f, 3.5f}};
-    QTest::addRow("split at the first separator") << QByteArray("Values...\n1;2;3\n") << "" << ""
-                                                  << InclinationPoints{{1, 0}};
-    QTest::addRow("not numbers") << QByteArray("Values...\nabc;def\n1,5;2\n") << "" << ""
-                                 << InclinationPoints{{0, 0}, {0, 2}};
-    QTest::addRow("non-finite numbers") << QByteArray("Values...\ninf;nan\n1e39;-1e300\n-inf;5\n") << "" << ""
-                                        << InclinationPoints{{0, 0}, {0, 0}, {0, 5}};
-    QTest::addRow("largest float in feet") << QByteArray("Unit:ft\nValues...\n3.4e38;1\n") << "ft" << ""
-                                           << InclinationPoints{{0, 1}};
-    QTest::addRow("values with blanks") << QByteArray("Values...\n 2.5 ; -0.75 \n") << "" << ""
-                                        << InclinationPoints{{2.5f, -0.75f}};
+    QTest::addRow("line without separator") << QByteArray("Values...\n3.5\n") << ""
+                                            << "" << InclinationPoints{{3.5f, 3.5f}};
+    QTest::addRow("split at the first separator") << QByteArray("Values...\n1;2;3\n") << ""
+                                                  << "" << InclinationPoints{{1, 0}};
+    QTest::addRow("not numbers") << QByteArray("Values...\nabc;def\n1,5;2\n") << ""
+                                 << "" << InclinationPoints{{0, 0}, {0, 2}};
+    QTest::addRow("non-finite numbers") << QByteArray("Values...\ninf;nan\n1e39;-1e300\n-inf;5\n") << ""
+                                        << "" << InclinationPoints{{0, 0}, {0, 0}, {0, 5}};
+    QTest::addRow("largest float in feet") << QByteArray("Unit:ft\nValues...\n3.4e38;1\n") << "ft"
+                                           << "" << InclinationPoints{{0, 1}};
+    QTest::addRow("values with blanks") << QByteArray("Values...\n 2.5 ; -0.75 \n") << ""
+                                        << "" << InclinationPoints{{2.5f, -0.75f}};
 }
 
 void TestInclination::reading()
@@ -181,32 +182,44 @@ void TestInclination::profile_data()
     QTest::addColumn<float>("maxAltitude");
 
     const InclinationPoints cFlat{{0, 2}, {10, 2}};
-    QTest::addRow("no manhole altitudes") << cFlat << "0" << "0" << "" << 0.0f
-                                          << InclinationPoints{{0, 0}, {10, 20}} << 0.0f << 20.0f;
-    QTest::addRow("manhole altitudes") << cFlat << "100.00" << "100.10" << "" << -1.0f
-                                       << InclinationPoints{{0, 10000}, {10, 10010}} << 10000.0f << 10010.0f;
-    QTest::addRow("manhole altitudes with German comma") << cFlat << "100,00" << "100,10" << "" << -1.0f
-                                                         << InclinationPoints{{0, 10000}, {10, 10010}} << 10000.0f
-                                                         << 10010.0f;
-    QTest::addRow("pipe diameter raises the maximum") << cFlat << "0" << "0" << "300" << 0.0f
-                                                      << InclinationPoints{{0, 0}, {10, 20}} << 0.0f << 50.0f;
-    QTest::addRow("only the start altitude") << cFlat << "1" << "" << "" << -12.0f
-                                             << InclinationPoints{{0, 100}, {10, 0}} << 0.0f << 100.0f;
+    QTest::addRow("no manhole altitudes") << cFlat << "0"
+                                          << "0"
+                                          << "" << 0.0f << InclinationPoints{{0, 0}, {10, 20}} << 0.0f << 20.0f;
+    QTest::addRow("manhole altitudes") << cFlat << "100.00"
+                                       << "100.10"
+                                       << "" << -1.0f << InclinationPoints{{0, 10000}, {10, 10010}} << 10000.0f
+                                       << 10010.0f;
+    QTest::addRow("manhole altitudes with German comma")
+        << cFlat << "100,00"
+        << "100,10"
+        << "" << -1.0f << InclinationPoints{{0, 10000}, {10, 10010}} << 10000.0f << 10010.0f;
+    QTest::addRow("pipe diameter raises the maximum")
+        << cFlat << "0"
+        << "0"
+        << "300" << 0.0f << InclinationPoints{{0, 0}, {10, 20}} << 0.0f << 50.0f;
+    QTest::addRow("only the start altitude") << cFlat << "1"
+                                             << ""
+                                             << "" << -12.0f << InclinationPoints{{0, 100}, {10, 0}} << 0.0f << 100.0f;
     // Measured from the end manhole back to the start.
     QTest::addRow("downward, no altitudes: shifted to the lower end")
-        << InclinationPoints{{10, 2}, {0, 2}} << "0" << "0" << "" << 0.0f << InclinationPoints{{10, 20}, {0, 0}}
-        << 0.0f << 20.0f;
+        << InclinationPoints{{10, 2}, {0, 2}} << "0"
+        << "0"
+        << "" << 0.0f << InclinationPoints{{10, 20}, {0, 0}} << 0.0f << 20.0f;
     QTest::addRow("downward with altitudes: not shifted")
-        << InclinationPoints{{10, 2}, {0, 2}} << "100.00" << "100.10" << "" << -1.0f
-        << InclinationPoints{{10, 10010}, {0, 10000}} << 10000.0f << 10010.0f;
+        << InclinationPoints{{10, 2}, {0, 2}} << "100.00"
+        << "100.10"
+        << "" << -1.0f << InclinationPoints{{10, 10010}, {0, 10000}} << 10000.0f << 10010.0f;
     // No distance between first and last point: nothing to correct by.
-    QTest::addRow("equal first and last distance") << InclinationPoints{{5, 2}, {8, 1}, {5, 3}} << "100" << "101"
-                                                   << "" << 0.0f << InclinationPoints{{5, 10100}, {8, 10104.5f}, {5, 10098.5f}}
-                                                   << 10098.5f << 10104.5f;
-    QTest::addRow("single point with altitudes") << InclinationPoints{{4, 1.5f}} << "100" << "101" << "" << 0.0f
-                                                 << InclinationPoints{{4, 10100}} << 10100.0f << 10100.0f;
-    QTest::addRow("no points") << InclinationPoints() << "100" << "101" << "300" << 0.0f << InclinationPoints() << 0.0f
-                               << 0.0f;
+    QTest::addRow("equal first and last distance")
+        << InclinationPoints{{5, 2}, {8, 1}, {5, 3}} << "100"
+        << "101"
+        << "" << 0.0f << InclinationPoints{{5, 10100}, {8, 10104.5f}, {5, 10098.5f}} << 10098.5f << 10104.5f;
+    QTest::addRow("single point with altitudes") << InclinationPoints{{4, 1.5f}} << "100"
+                                                 << "101"
+                                                 << "" << 0.0f << InclinationPoints{{4, 10100}} << 10100.0f << 10100.0f;
+    QTest::addRow("no points") << InclinationPoints() << "100"
+                               << "101"
+                               << "300" << 0.0f << InclinationPoints() << 0.0f << 0.0f;
 }
 
 // A section inspected from its end node: the end manhole's altitude is the
@@ -254,7 +267,8 @@ void TestInclination::profile()
     const auto pSection = section(startAltitude, endAltitude, diameter);
     const CInclinationProfile cProfile(&cStandard, pSection.get(), points);
 
-    QVERIFY2(near(cProfile.inclinationCorrection(), correction), qPrintable(QString::number(double(cProfile.inclinationCorrection()))));
+    QVERIFY2(near(cProfile.inclinationCorrection(), correction),
+             qPrintable(QString::number(double(cProfile.inclinationCorrection()))));
     QVERIFY2(samePoints(cProfile.profile(), expected), qPrintable(describe(cProfile.profile())));
     QVERIFY2(near(cProfile.minAltitude(), minAltitude), qPrintable(QString::number(double(cProfile.minAltitude()))));
     QVERIFY2(near(cProfile.maxAltitude(), maxAltitude), qPrintable(QString::number(double(cProfile.maxAltitude()))));
@@ -278,13 +292,15 @@ void TestInclination::profile()
 void TestInclination::profileWithoutStandard()
 {
     // Extreme values and no standard: every figure stays finite.
-    const InclinationPoints cPoints{{0, 3e38f}, {3e38f, 3e38f}, {-3e38f, -3e38f},
+    const InclinationPoints cPoints{{0, 3e38f},
+                                    {3e38f, 3e38f},
+                                    {-3e38f, -3e38f},
                                     {std::numeric_limits<float>::infinity(), std::nanf("")}};
     const CInclinationProfile cProfile(nullptr, nullptr, cPoints);
-    const QList<float> cFigures{cProfile.minDistance(),   cProfile.maxDistance(),  cProfile.minInclination(),
-                                cProfile.maxInclination(), cProfile.minAltitude(),  cProfile.maxAltitude(),
-                                cProfile.startAltitude(), cProfile.endAltitude(),  cProfile.measuredLength(),
-                                cProfile.pipeDiameter(),  cProfile.inclinationCorrection()};
+    const QList<float> cFigures{cProfile.minDistance(),    cProfile.maxDistance(),          cProfile.minInclination(),
+                                cProfile.maxInclination(), cProfile.minAltitude(),          cProfile.maxAltitude(),
+                                cProfile.startAltitude(),  cProfile.endAltitude(),          cProfile.measuredLength(),
+                                cProfile.pipeDiameter(),   cProfile.inclinationCorrection()};
     for (float fFigure : cFigures)
         QVERIFY(std::isfinite(fFigure));
     for (const InclinationPoint &cPoint : cProfile.profile())

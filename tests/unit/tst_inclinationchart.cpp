@@ -316,14 +316,17 @@ void TestInclinationChart::chartPage_data()
 
     QTest::addRow("rising pipe") << PointList{{0, 2}, {10, 2}, {20, 1.5}} << "Inclination measured [%]: 1.88 %"
                                  << "1 : 90";
-    QTest::addRow("constant inclination") << PointList{{0, 1}, {10, 1}, {20, 1}}
-                                          << "Inclination measured [%]: 1.00 %" << "1 : 90";
-    QTest::addRow("level pipe: constant altitude") << PointList{{0, 0}, {5, 0}, {10, 0}}
-                                                    << "Inclination measured [%]: 0.00 %" << "1 : 45";
+    QTest::addRow("constant inclination") << PointList{{0, 1}, {10, 1}, {20, 1}} << "Inclination measured [%]: 1.00 %"
+                                          << "1 : 90";
+    QTest::addRow("level pipe: constant altitude")
+        << PointList{{0, 0}, {5, 0}, {10, 0}} << "Inclination measured [%]: 0.00 %"
+        << "1 : 45";
     QTest::addRow("one position only") << PointList{{4, 1}, {4, 3}} << "Inclination measured [%]: ? %"
                                        << "1 : 4";
-    QTest::addRow("single point") << PointList{{7, 0.5}} << "Inclination measured [%]: ? %" << "1 : 4";
-    QTest::addRow("no points") << PointList{} << "Inclination measured [%]: ? %" << "1 : 4";
+    QTest::addRow("single point") << PointList{{7, 0.5}} << "Inclination measured [%]: ? %"
+                                  << "1 : 4";
+    QTest::addRow("no points") << PointList{} << "Inclination measured [%]: ? %"
+                               << "1 : 4";
 }
 
 // Zero spans are widened so that the page has finite labels and scales,
@@ -387,9 +390,8 @@ void TestInclinationChart::withoutInclinationGraph()
 {
     ChartFixture fixture;
     const auto pLayout = makeChartLayout();
-    const auto pPage = CInclinationChartPrintout::createChartPage(profileOf({{0, -1}, {10, 2}, {20, 1}}),
-                                                                  fixture.context(pLayout.get()), fixture.pSection,
-                                                                  false);
+    const auto pPage = CInclinationChartPrintout::createChartPage(
+        profileOf({{0, -1}, {10, 2}, {20, 1}}), fixture.context(pLayout.get()), fixture.pSection, false);
     const CInclinationGridPrintoutItem *pGrid = gridOf(*pPage);
     QVERIFY(!pGrid->inclinationGraph());
     QVERIFY(pGrid->altitudeGraph());
@@ -408,8 +410,8 @@ void TestInclinationChart::zeroLine_data()
     QTest::addColumn<bool>("legendZeroLine");
     QTest::addColumn<QString>("range");
     QTest::addRow("crosses zero") << PointList{{0, -1}, {10, 2}} << true << true << "Inclination [%] -1.00 - 2.00";
-    QTest::addRow("above zero everywhere") << PointList{{0, 0.5}, {10, 2}} << false << false
-                                          << "Inclination [%] 0.50 - 2.00";
+    QTest::addRow("above zero everywhere")
+        << PointList{{0, 0.5}, {10, 2}} << false << false << "Inclination [%] 0.50 - 2.00";
     // The widened range reaches below 0, the curve itself does not.
     QTest::addRow("touches zero") << PointList{{0, 0}, {10, 2}} << false << true << "Inclination [%] 0.00 - 2.00";
 }
@@ -459,10 +461,14 @@ void TestInclinationChart::measurementFile_data()
     QTest::addColumn<QString>("measured");
     QTest::addColumn<int>("points");
     // Manhole altitudes 100.00 m and 100.10 m: the profile rises 10 cm.
-    QTest::addRow("corrected to the manholes") << "0;2\n10;2\n" << "Inclination measured [%]: 1.00 %" << 2;
-    QTest::addRow("first and last distance equal") << "5;1\n5;2\n" << "Inclination measured [%]: ? %" << 2;
-    QTest::addRow("one point") << "5;1\n" << "Inclination measured [%]: ? %" << 1;
-    QTest::addRow("no values") << "" << "Inclination measured [%]: ? %" << 0;
+    QTest::addRow("corrected to the manholes") << "0;2\n10;2\n"
+                                               << "Inclination measured [%]: 1.00 %" << 2;
+    QTest::addRow("first and last distance equal") << "5;1\n5;2\n"
+                                                   << "Inclination measured [%]: ? %" << 2;
+    QTest::addRow("one point") << "5;1\n"
+                               << "Inclination measured [%]: ? %" << 1;
+    QTest::addRow("no values") << ""
+                               << "Inclination measured [%]: ? %" << 0;
     QTest::addRow("numbers that are not numbers") << "abc;def\nnan;inf\n1e39;-1e39\n"
                                                   << "Inclination measured [%]: ? %" << 3;
 }
@@ -501,8 +507,8 @@ void TestInclinationChart::measurementFile()
     QVERIFY(pGrid);
     QCOMPARE(pGrid->texts().sMeasuredInclinationText, measured);
     QCOMPARE(pGrid->altitudeGraph()->data().points().size(), points);
-    for (const float fValue : {pGrid->texts().fXMin, pGrid->texts().fXMax, pGrid->texts().fAltitudeMin,
-                               pGrid->texts().fAltitudeMax})
+    for (const float fValue :
+         {pGrid->texts().fXMin, pGrid->texts().fXMax, pGrid->texts().fAltitudeMin, pGrid->texts().fAltitudeMax})
         QVERIFY(std::isfinite(fValue));
     QVERIFY(!pGrid->texts().sPositionScale.contains(QLatin1Char('?')));
     QVERIFY(!pGrid->texts().sAltitudeScale.contains(QLatin1Char('?')));

@@ -49,7 +49,8 @@ namespace {
 
 bool isValidUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString sText = decoder(bytes);
     return !decoder.hasError() && !sText.isEmpty();
 }
@@ -204,10 +205,7 @@ struct Walk
 class QuirkGenerator
 {
 public:
-    explicit QuirkGenerator(quint32 uSeed)
-        : m_random(uSeed)
-    {
-    }
+    explicit QuirkGenerator(quint32 uSeed) : m_random(uSeed) {}
 
     QByteArray file()
     {
@@ -250,10 +248,38 @@ private:
         if (!m_groups.isEmpty() && chance(20)) {
             name = m_groups.at(number(int(m_groups.size())));
         } else {
-            name = pick({"client", "projectdata", "12", "03", "3", "Abc", "abc", "client/property/2",
-                         "client\\property\\2", "projectdata\\extra", "General", "general", "%general", "%General",
-                         "%20x", "a%U00E4b", "M\xfcller", "M\xc3\xbcller", "", "/", "\\\\", " spaced ", "a]b", "x=y",
-                         "a;b", "q\"uo", "p%2Fq", "p%zz", "p%", "12/property", "CLIENT", "z%U004"});
+            name = pick({"client",
+                         "projectdata",
+                         "12",
+                         "03",
+                         "3",
+                         "Abc",
+                         "abc",
+                         "client/property/2",
+                         "client\\property\\2",
+                         "projectdata\\extra",
+                         "General",
+                         "general",
+                         "%general",
+                         "%General",
+                         "%20x",
+                         "a%U00E4b",
+                         "M\xfcller",
+                         "M\xc3\xbcller",
+                         "",
+                         "/",
+                         "\\\\",
+                         " spaced ",
+                         "a]b",
+                         "x=y",
+                         "a;b",
+                         "q\"uo",
+                         "p%2Fq",
+                         "p%zz",
+                         "p%",
+                         "12/property",
+                         "CLIENT",
+                         "z%U004"});
             m_groups << name;
         }
         if (chance(5))
@@ -265,10 +291,35 @@ private:
     {
         if (!m_keys.isEmpty() && chance(15))
             return m_keys.at(number(int(m_keys.size())));
-        QByteArray sKey = pick({"name", "text", "value", "id", "code", "size", "Name", "property\\1\\id",
-                                "property/2/value", "property\\size", "property\\3\\code", "%20k", "k%U00E4",
-                                "k%2", "k%", " padded ", "a\\\\b", "", "k\xc3\xa9", "k\xe9", "sub\\key", "sub/size",
-                                "1\\value", "videofile\\1\\name", "a%5Cb", "x%U0041%41", "\"q=k\"", "k\"", "\xEF\xBB\xBFk"});
+        QByteArray sKey = pick({"name",
+                                "text",
+                                "value",
+                                "id",
+                                "code",
+                                "size",
+                                "Name",
+                                "property\\1\\id",
+                                "property/2/value",
+                                "property\\size",
+                                "property\\3\\code",
+                                "%20k",
+                                "k%U00E4",
+                                "k%2",
+                                "k%",
+                                " padded ",
+                                "a\\\\b",
+                                "",
+                                "k\xc3\xa9",
+                                "k\xe9",
+                                "sub\\key",
+                                "sub/size",
+                                "1\\value",
+                                "videofile\\1\\name",
+                                "a%5Cb",
+                                "x%U0041%41",
+                                "\"q=k\"",
+                                "k\"",
+                                "\xEF\xBB\xBFk"});
         m_keys << sKey;
         return sKey;
     }
@@ -299,16 +350,33 @@ private:
     QByteArray value()
     {
         switch (number(12)) {
-        case 0:
-            return variantValue();
+        case 0: return variantValue();
         case 1:
-            return pick({"@Invalid()", "@@x", "@@", "@", "@ByteArray(abc)", "@ByteArray(a\\x00b)", "@Rect(1 2 3 4)",
-                         "@Rect(1 2)3 4)", "@Rect(1 2)", "@Size(5 6)", "@Point(-7 8)", "@Point(x y)", "@String(s)",
-                         "@Unknown(x)", "@Variant(", "@DateTime()", "@home", "garden, @home", "@@a, b", "a, @Invalid()",
-                         "@Rect(1 2 3 4), x", "@Size(1 2), @@y"});
+            return pick({"@Invalid()",
+                         "@@x",
+                         "@@",
+                         "@",
+                         "@ByteArray(abc)",
+                         "@ByteArray(a\\x00b)",
+                         "@Rect(1 2 3 4)",
+                         "@Rect(1 2)3 4)",
+                         "@Rect(1 2)",
+                         "@Size(5 6)",
+                         "@Point(-7 8)",
+                         "@Point(x y)",
+                         "@String(s)",
+                         "@Unknown(x)",
+                         "@Variant(",
+                         "@DateTime()",
+                         "@home",
+                         "garden, @home",
+                         "@@a, b",
+                         "a, @Invalid()",
+                         "@Rect(1 2 3 4), x",
+                         "@Size(1 2), @@y"});
         case 2:
-            return pick({"\"quoted, with comma\"", "\"a\" b", "a \"b\" c", "\"multi\nline\"", "\"x\\\"y\"", "\"  pad  \"",
-                         "\"\"", "\"a;b\"", "\"a=b\"", "\"\r\n\"", "\"unterminated"});
+            return pick({"\"quoted, with comma\"", "\"a\" b", "a \"b\" c", "\"multi\nline\"", "\"x\\\"y\"",
+                         "\"  pad  \"", "\"\"", "\"a;b\"", "\"a=b\"", "\"\r\n\"", "\"unterminated"});
         case 3:
             return pick({"\\t\\n\\\"\\\\", "\\a\\b\\f\\v\\r\\?\\'", "\\x41\\x00fc", "Pr\\x00fcf", "M\\x00fcnster",
                          "\\101\\0", "\\0", "\\08", "\\x", "\\xg", "\\q", "a \\ b", "\\x20", "a\\x20 ", "trail\\",
@@ -316,18 +384,21 @@ private:
         case 4:
             return pick({"a, b, c", "a,b", "a ,b", " , ", ",", "a,", ",a", "\"a\", \"b\"", "a, \"b, c\"", "a\\,b",
                          "\"a\\,b\"", "x, a\\,b", "1\\,000"});
-        case 5:
-            return pick({"a;comment", "a ; b", ";", "a\\\nb", "a\\\r\nb", "a\\\rb", "a\\", "line1\\\n  line2"});
+        case 5: return pick({"a;comment", "a ; b", ";", "a\\\nb", "a\\\r\nb", "a\\\rb", "a\\", "line1\\\n  line2"});
         case 6:
-            return pick({"M\xfcllerstra\xdf" "e", "caf\xe9", "M\xc3\xbcller", "\xc3", "\xe2\x82", "\xed\xa0\x80",
-                         "\xf4\x90\x80\x80", "\xc0\xaf", "\xEF\xBB\xBF" "bom", "\xef\xbf\xbe", "a\xff" "b"});
+            return pick({"M\xfcllerstra\xdf"
+                         "e",
+                         "caf\xe9", "M\xc3\xbcller", "\xc3", "\xe2\x82", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xc0\xaf",
+                         "\xEF\xBB\xBF"
+                         "bom",
+                         "\xef\xbf\xbe",
+                         "a\xff"
+                         "b"});
         case 7:
-            return pick({"12", "-1", " 3.5 ", "1e400", "nan", "inf", "0x10", "+4", "2147483648", "4294967295",
-                         "true", "false", "FALSE", "0", "2020-01-02", "2020-13-40", "  2021-05-06T07:08:09  "});
-        case 8:
-            return QByteArray(number(3), ' ') + "padded" + QByteArray(number(3), '\t');
-        case 9:
-            return "";
+            return pick({"12", "-1", " 3.5 ", "1e400", "nan", "inf", "0x10", "+4", "2147483648", "4294967295", "true",
+                         "false", "FALSE", "0", "2020-01-02", "2020-13-40", "  2021-05-06T07:08:09  "});
+        case 8: return QByteArray(number(3), ' ') + "padded" + QByteArray(number(3), '\t');
+        case 9: return "";
         default:
             return pick({"plain", "Crack, longitudinal", "S-2", "Main Street 1", "x=y", "a b", "\xc3\xa4\xc3\xb6"});
         }
@@ -336,30 +407,18 @@ private:
     QVariant plainVariant(int iDepth)
     {
         switch (number(iDepth < 3 ? 16 : 12)) {
-        case 0:
-            return int(m_random.generate());
-        case 1:
-            return double(m_random.generateDouble() * 1000.0);
-        case 2:
-            return QStringLiteral("t\u00e4xt, %1").arg(number(100));
-        case 3:
-            return QStringList{QStringLiteral("a"), QStringLiteral("b, c")};
-        case 4:
-            return QDate(2000 + number(30), 1 + number(12), 1 + number(28));
-        case 5:
-            return QTime(number(24), number(60), number(60));
-        case 6:
-            return QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5), Qt::UTC);
-        case 7:
-            return QRect(number(10), -number(10), number(100), number(100));
-        case 8:
-            return QByteArray("by\0tes", 6);
-        case 9:
-            return QVariant::fromValue(qlonglong(m_random.generate64()));
-        case 10:
-            return QUrl(QStringLiteral("https://example.org/a b"));
-        case 11:
-            return number(2) == 0;
+        case 0: return int(m_random.generate());
+        case 1: return double(m_random.generateDouble() * 1000.0);
+        case 2: return QStringLiteral("t\u00e4xt, %1").arg(number(100));
+        case 3: return QStringList{QStringLiteral("a"), QStringLiteral("b, c")};
+        case 4: return QDate(2000 + number(30), 1 + number(12), 1 + number(28));
+        case 5: return QTime(number(24), number(60), number(60));
+        case 6: return QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5), Qt::UTC);
+        case 7: return QRect(number(10), -number(10), number(100), number(100));
+        case 8: return QByteArray("by\0tes", 6);
+        case 9: return QVariant::fromValue(qlonglong(m_random.generate64()));
+        case 10: return QUrl(QStringLiteral("https://example.org/a b"));
+        case 11: return number(2) == 0;
         case 12:
         case 13: {
             QVariantList list;
@@ -414,16 +473,10 @@ QByteArray damaged(QByteArray data, QRandomGenerator &random)
     for (int i = 0; i < iDamages && !data.isEmpty(); ++i) {
         const qsizetype iPos = qsizetype(random.bounded(quint32(data.size())));
         switch (random.bounded(6)) {
-        case 0:
-            data[iPos] = char(random.bounded(256));
-            break;
-        case 1:
-            data.truncate(iPos);
-            break;
+        case 0: data[iPos] = char(random.bounded(256)); break;
+        case 1: data.truncate(iPos); break;
         case 2:
-        case 3:
-            data.insert(iPos, inserts[random.bounded(int(sizeof(inserts)))]);
-            break;
+        case 3: data.insert(iPos, inserts[random.bounded(int(sizeof(inserts)))]); break;
         default: {
             QList<QByteArray> lines = data.split('\n');
             const qsizetype iLine = qsizetype(random.bounded(quint32(lines.size())));
@@ -445,7 +498,7 @@ QStringList iniFiles()
     const QStringList roots = {TestHelpers::fixturesDir(), TestHelpers::demoProjectDir(),
                                TestHelpers::sourceDir() + QStringLiteral("/data/installation")};
     const QStringList suffixes = {QStringLiteral("dat"), QStringLiteral("evtdat"), QStringLiteral("lay"),
-                                  QStringLiteral("pod"), QStringLiteral("std"), QStringLiteral("txt"),
+                                  QStringLiteral("pod"), QStringLiteral("std"),    QStringLiteral("txt"),
                                   QStringLiteral("inc")};
     for (const QString &sRoot : roots) {
         QDirIterator it(sRoot, QDir::Files, QDirIterator::Subdirectories);

@@ -96,35 +96,63 @@ void TestIniReader::rules_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("key before any group") << QByteArray("a=1\n[x]\nb=2\n") << QString() << "a" << "1";
-    QTest::newRow("[General] holds top keys") << QByteArray("[General]\na=1\n") << QString() << "a" << "1";
-    QTest::newRow("[%General] is a group") << QByteArray("[%General]\na=1\n") << "General" << "a" << "1";
-    QTest::newRow("keys are case-sensitive") << QByteArray("Key=1\nkey=2\n") << QString() << "Key" << "1";
-    QTest::newRow("backslash separates") << QByteArray("[g]\nsub\\k=v\n") << "g/sub" << "k" << "v";
-    QTest::newRow("%20 in a key") << QByteArray("a%20b=v\n") << QString() << "a b" << "v";
+    QTest::newRow("key before any group") << QByteArray("a=1\n[x]\nb=2\n") << QString() << "a"
+                                          << "1";
+    QTest::newRow("[General] holds top keys") << QByteArray("[General]\na=1\n") << QString() << "a"
+                                              << "1";
+    QTest::newRow("[%General] is a group") << QByteArray("[%General]\na=1\n") << "General"
+                                           << "a"
+                                           << "1";
+    QTest::newRow("keys are case-sensitive") << QByteArray("Key=1\nkey=2\n") << QString() << "Key"
+                                             << "1";
+    QTest::newRow("backslash separates") << QByteArray("[g]\nsub\\k=v\n") << "g/sub"
+                                         << "k"
+                                         << "v";
+    QTest::newRow("%20 in a key") << QByteArray("a%20b=v\n") << QString() << "a b"
+                                  << "v";
     QTest::newRow("%U00E4 in a group") << QByteArray("[%U00E4]\nk=v\n") << QString::fromUtf8("\xc3\xa4") << "k"
                                        << "v";
-    QTest::newRow("escapes") << QByteArray("k=\\\"q\\\" \\\\ \\t\n") << QString() << "k" << "\"q\" \\ \t";
+    QTest::newRow("escapes") << QByteArray("k=\\\"q\\\" \\\\ \\t\n") << QString() << "k"
+                             << "\"q\" \\ \t";
     QTest::newRow("greedy hex") << QByteArray("k=Pr\\x00fcf\n") << QString() << "k"
                                 << QStringLiteral("Pr") + QChar(0x0fcf);
-    QTest::newRow("octal") << QByteArray("k=\\101B\n") << QString() << "k" << "AB";
-    QTest::newRow("quotes span lines") << QByteArray("k=\"a\nb\"\nm=1\n") << QString() << "k" << "a\nb";
-    QTest::newRow("comma list joined") << QByteArray("k=a, b ,c\n") << QString() << "k" << "a, b, c";
-    QTest::newRow("comment") << QByteArray("k=a;b\n") << QString() << "k" << "a";
-    QTest::newRow("continued line") << QByteArray("k=a\\\n b\n") << QString() << "k" << "a b";
-    QTest::newRow("@ByteArray") << QByteArray("k=@ByteArray(xyz)\n") << QString() << "k" << "xyz";
-    QTest::newRow("@@") << QByteArray("k=@@at\n") << QString() << "k" << "@at";
-    QTest::newRow("@Invalid()") << QByteArray("k=@Invalid()\n") << QString() << "k" << "";
-    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFk=v\n") << QString() << "k" << "v";
-    QTest::newRow("CRLF") << QByteArray("[g]\r\nk=v\r\n") << "g" << "k" << "v";
-    QTest::newRow("CR") << QByteArray("[g]\rk=v\r") << "g" << "k" << "v";
-    QTest::newRow("trimmed") << QByteArray("  k  =   v  \t\n") << QString() << "k" << "v";
-    QTest::newRow("later key wins") << QByteArray("k=1\nk=2\n") << QString() << "k" << "2";
-    QTest::newRow("duplicate group merged, first part")
-        << QByteArray("[g]\na=1\n[h]\nb=2\n[g]\nc=3\n") << "g" << "a" << "1";
-    QTest::newRow("duplicate group merged, second part")
-        << QByteArray("[g]\na=1\n[h]\nb=2\n[g]\nc=3\n") << "g" << "c" << "3";
-    QTest::newRow("longer group wins") << QByteArray("[a/b]\nc=2\n[a]\nb\\c=1\n") << "a/b" << "c" << "2";
+    QTest::newRow("octal") << QByteArray("k=\\101B\n") << QString() << "k"
+                           << "AB";
+    QTest::newRow("quotes span lines") << QByteArray("k=\"a\nb\"\nm=1\n") << QString() << "k"
+                                       << "a\nb";
+    QTest::newRow("comma list joined") << QByteArray("k=a, b ,c\n") << QString() << "k"
+                                       << "a, b, c";
+    QTest::newRow("comment") << QByteArray("k=a;b\n") << QString() << "k"
+                             << "a";
+    QTest::newRow("continued line") << QByteArray("k=a\\\n b\n") << QString() << "k"
+                                    << "a b";
+    QTest::newRow("@ByteArray") << QByteArray("k=@ByteArray(xyz)\n") << QString() << "k"
+                                << "xyz";
+    QTest::newRow("@@") << QByteArray("k=@@at\n") << QString() << "k"
+                        << "@at";
+    QTest::newRow("@Invalid()") << QByteArray("k=@Invalid()\n") << QString() << "k"
+                                << "";
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFk=v\n") << QString() << "k"
+                                     << "v";
+    QTest::newRow("CRLF") << QByteArray("[g]\r\nk=v\r\n") << "g"
+                          << "k"
+                          << "v";
+    QTest::newRow("CR") << QByteArray("[g]\rk=v\r") << "g"
+                        << "k"
+                        << "v";
+    QTest::newRow("trimmed") << QByteArray("  k  =   v  \t\n") << QString() << "k"
+                             << "v";
+    QTest::newRow("later key wins") << QByteArray("k=1\nk=2\n") << QString() << "k"
+                                    << "2";
+    QTest::newRow("duplicate group merged, first part") << QByteArray("[g]\na=1\n[h]\nb=2\n[g]\nc=3\n") << "g"
+                                                        << "a"
+                                                        << "1";
+    QTest::newRow("duplicate group merged, second part") << QByteArray("[g]\na=1\n[h]\nb=2\n[g]\nc=3\n") << "g"
+                                                         << "c"
+                                                         << "3";
+    QTest::newRow("longer group wins") << QByteArray("[a/b]\nc=2\n[a]\nb\\c=1\n") << "a/b"
+                                       << "c"
+                                       << "2";
 }
 
 void TestIniReader::rules()
@@ -152,28 +180,50 @@ void TestIniReader::keptData_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("settingsClass");
 
-    const QByteArray client = "[client]\nproperty\\size=1\nproperty\\1\\value=Main Street\n[client/property/2]\nvalue=x\n";
-    QTest::newRow("nested group header") << client << "client" << "property/size" << "1" << "";
-    QTest::newRow("nested group header, backslash")
-        << QByteArray("[projectdata]\nname=Demo\n[projectdata\\extra]\nk=1\n") << "projectdata" << "name" << "Demo"
-        << "";
-    QTest::newRow("list element with @") << QByteArray("k=garden, @home\n") << QString() << "k" << "garden, @home"
+    const QByteArray client =
+        "[client]\nproperty\\size=1\nproperty\\1\\value=Main Street\n[client/property/2]\nvalue=x\n";
+    QTest::newRow("nested group header") << client << "client"
+                                         << "property/size"
+                                         << "1"
                                          << "";
-    QTest::newRow("list elements with @ forms")
-        << QByteArray("k=@@x, @Invalid(), @ByteArray(b)\n") << QString() << "k" << "@x, , b" << "";
-    QTest::newRow("escaped comma") << QByteArray("k=a\\,b\n") << QString() << "k" << "a,b" << "ab";
-    QTest::newRow("escaped comma in quotes") << QByteArray("k=\"a\\,b\"\n") << QString() << "k" << "a,b" << "ab";
-    QTest::newRow("escaped comma in a list") << QByteArray("k=x, a\\,b\n") << QString() << "k" << "x, a,b"
+    QTest::newRow("nested group header, backslash")
+        << QByteArray("[projectdata]\nname=Demo\n[projectdata\\extra]\nk=1\n") << "projectdata"
+        << "name"
+        << "Demo"
+        << "";
+    QTest::newRow("list element with @") << QByteArray("k=garden, @home\n") << QString() << "k"
+                                         << "garden, @home"
+                                         << "";
+    QTest::newRow("list elements with @ forms") << QByteArray("k=@@x, @Invalid(), @ByteArray(b)\n") << QString() << "k"
+                                                << "@x, , b"
+                                                << "";
+    QTest::newRow("escaped comma") << QByteArray("k=a\\,b\n") << QString() << "k"
+                                   << "a,b"
+                                   << "ab";
+    QTest::newRow("escaped comma in quotes") << QByteArray("k=\"a\\,b\"\n") << QString() << "k"
+                                             << "a,b"
+                                             << "ab";
+    QTest::newRow("escaped comma in a list") << QByteArray("k=x, a\\,b\n") << QString() << "k"
+                                             << "x, a,b"
                                              << "x, ab";
-    QTest::newRow("Latin-1 value") << QByteArray("k=M\xfcllerstra\xdf" "e\n") << QString() << "k"
-                                   << QString::fromUtf8("M\xc3\xbcllerstra\xc3\x9f" "e")
+    QTest::newRow("Latin-1 value") << QByteArray("k=M\xfcllerstra\xdf"
+                                                 "e\n")
+                                   << QString() << "k"
+                                   << QString::fromUtf8("M\xc3\xbcllerstra\xc3\x9f"
+                                                        "e")
                                    << QStringLiteral("M\ufffdllerstra\ufffde");
     QTest::newRow("Latin-1 at the end") << QByteArray("k=caf\xe9\n") << QString() << "k"
                                         << QString::fromUtf8("caf\xc3\xa9") << "caf";
-    QTest::newRow("Latin-1 key") << QByteArray("Stra\xdf" "e=1\n") << QString() << QString::fromUtf8("Stra\xc3\x9f" "e")
-                                 << "1" << "";
+    QTest::newRow("Latin-1 key") << QByteArray("Stra\xdf"
+                                               "e=1\n")
+                                 << QString()
+                                 << QString::fromUtf8("Stra\xc3\x9f"
+                                                      "e")
+                                 << "1"
+                                 << "";
     QTest::newRow("Latin-1 group") << QByteArray("[M\xfcller]\nk=v\n") << QString::fromUtf8("M\xc3\xbcller") << "k"
-                                   << "v" << "";
+                                   << "v"
+                                   << "";
     QTest::newRow("UTF-8 as before") << QByteArray("k=M\xc3\xbcller\n") << QString() << "k"
                                      << QString::fromUtf8("M\xc3\xbcller") << QString::fromUtf8("M\xc3\xbcller");
 }
@@ -214,9 +264,8 @@ void TestIniReader::variants_data()
     QTest::newRow("list") << variantLine(list) << int(QMetaType::QVariantList) << "1, two";
     QTest::newRow("string list") << variantLine(streamed(QStringList{"a", "b"}, QDataStream::Qt_4_0))
                                  << int(QMetaType::QStringList) << "a, b";
-    QTest::newRow("date-time") << variantLine(streamed(QDateTime(QDate(2019, 5, 6), QTime(7, 8), Qt::UTC),
-                                                       QDataStream::Qt_5_6),
-                                              "@DateTime(")
+    QTest::newRow("date-time") << variantLine(
+        streamed(QDateTime(QDate(2019, 5, 6), QTime(7, 8), Qt::UTC), QDataStream::Qt_5_6), "@DateTime(")
                                << int(QMetaType::QDateTime) << "2019-05-06T07:08:00.000Z";
     QTest::newRow("lists at the depth limit")
         << variantLine(nestedLists(IniVariantStream::kMaxDepth)) << int(QMetaType::QVariantList) << "";
@@ -233,8 +282,7 @@ void TestIniReader::variants_data()
     QImage image(64, 64, QImage::Format_RGB32);
     image.fill(Qt::red);
     QTest::newRow("image") << variantLine(streamed(image, QDataStream::Qt_4_0)) << int(QMetaType::UnknownType) << "";
-    QTest::newRow("user type") << variantLine(bigEndian(127) + bigEndian(8) + QByteArray("QString\0", 8)
-                                              + bigEndian(0))
+    QTest::newRow("user type") << variantLine(bigEndian(127) + bigEndian(8) + QByteArray("QString\0", 8) + bigEndian(0))
                                << int(QMetaType::UnknownType) << "";
 }
 
@@ -256,16 +304,23 @@ void TestIniReader::hostileValues_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("8 MB line") << QByteArray("k=" + QByteArray(8 << 20, 'x') + "\nnext=1\n") << "next" << "1";
+    QTest::newRow("8 MB line") << QByteArray("k=" + QByteArray(8 << 20, 'x') + "\nnext=1\n") << "next"
+                               << "1";
     QTest::newRow("NUL in a value") << QByteArray("k=a\0b\n", 6) << "k" << QString::fromLatin1("a\0b", 3);
     QTest::newRow("NUL in a key") << QByteArray("k\0x=v\n", 6) << QString::fromLatin1("k\0x", 3) << "v";
-    QTest::newRow("unterminated quote") << QByteArray("k=\"abc\n[g]\nm=1\n") << "k" << "abc\n[g]\nm=1\n";
-    QTest::newRow("backslash at the end") << QByteArray("k=abc\\") << "k" << "abc";
-    QTest::newRow("hex escape at the end") << QByteArray("k=a\\x") << "k" << "a";
+    QTest::newRow("unterminated quote") << QByteArray("k=\"abc\n[g]\nm=1\n") << "k"
+                                        << "abc\n[g]\nm=1\n";
+    QTest::newRow("backslash at the end") << QByteArray("k=abc\\") << "k"
+                                          << "abc";
+    QTest::newRow("hex escape at the end") << QByteArray("k=a\\x") << "k"
+                                           << "a";
     QTest::newRow("octal escape at the end") << QByteArray("k=a\\0") << "k" << QString::fromLatin1("a\0", 2);
-    QTest::newRow("unclosed group header") << QByteArray("[g\nk=v\n") << "g/k" << "v";
-    QTest::newRow("only a byte-order mark") << QByteArray("\xEF\xBB\xBF") << "k" << "";
-    QTest::newRow("only stray bytes") << QByteArray("\xff\xfe\x80") << "k" << "";
+    QTest::newRow("unclosed group header") << QByteArray("[g\nk=v\n") << "g/k"
+                                           << "v";
+    QTest::newRow("only a byte-order mark") << QByteArray("\xEF\xBB\xBF") << "k"
+                                            << "";
+    QTest::newRow("only stray bytes") << QByteArray("\xff\xfe\x80") << "k"
+                                      << "";
 }
 
 void TestIniReader::hostileValues()

@@ -108,8 +108,8 @@ void TestInspectionStandard::loading_data()
     QTest::addRow("only misc-data") << QByteArray("[misc-data]\ntext-delimiter=#\n") << true << 0 << 0 << 0 << "#";
     QTest::addRow("empty file") << QByteArray() << false << 0 << 0 << 0 << "";
     QTest::addRow("keys without group") << QByteArray("text-delimiter=#\n") << false << 0 << 0 << 0 << "";
-    QTest::addRow("class size 0") << QByteArray("[damage-classes]\nclass\\size=0\nclass\\1\\value=A\n") << true << 0 << 0
-                                  << 0 << "";
+    QTest::addRow("class size 0") << QByteArray("[damage-classes]\nclass\\size=0\nclass\\1\\value=A\n") << true << 0
+                                  << 0 << 0 << "";
     QTest::addRow("non-numeric id") << QByteArray("[section-properties]\nproperty\\size=1\nproperty\\1\\id=x7\n"
                                                   "property\\1\\description=D\n")
                                     << true << 1 << 0 << 0 << "";
@@ -153,13 +153,18 @@ void TestInspectionStandard::direction_data()
     QTest::addRow("other code") << sBoth << "X" << 0;
     QTest::addRow("case differs") << sBoth << "d" << 0;
     QTest::addRow("no code on the section") << sBoth << "" << 0;
-    QTest::addRow("equal texts: against wins") << "in-dir=S\nagainst-dir=S" << "S" << 2;
+    QTest::addRow("equal texts: against wins") << "in-dir=S\nagainst-dir=S"
+                                               << "S" << 2;
     // A standard without direction codes must not call every uncoded
     // section "against the flow".
-    QTest::addRow("no direction keys, no code") << "text-delimiter=|" << "" << 0;
-    QTest::addRow("empty against-dir, no code") << "in-dir=D\nagainst-dir=" << "" << 0;
-    QTest::addRow("empty against-dir, in code") << "in-dir=D\nagainst-dir=" << "D" << 1;
-    QTest::addRow("empty in-dir, no code") << "in-dir=\nagainst-dir=U" << "" << 0;
+    QTest::addRow("no direction keys, no code") << "text-delimiter=|"
+                                                << "" << 0;
+    QTest::addRow("empty against-dir, no code") << "in-dir=D\nagainst-dir="
+                                                << "" << 0;
+    QTest::addRow("empty against-dir, in code") << "in-dir=D\nagainst-dir="
+                                                << "D" << 1;
+    QTest::addRow("empty in-dir, no code") << "in-dir=\nagainst-dir=U"
+                                           << "" << 0;
 }
 
 void TestInspectionStandard::direction()
@@ -202,26 +207,45 @@ void TestInspectionStandard::measurements_data()
     QTest::addColumn<float>("expected");
 
     // Pipe diameter in centimetres.
-    QTest::addRow("diameter mm") << 6 << "300" << "mm" << 30.0f;
-    QTest::addRow("diameter with blanks") << 6 << " 250 " << "mm" << 25.0f;
-    QTest::addRow("diameter inch") << 6 << "12" << "in" << 30.48f;
-    QTest::addRow("diameter German comma") << 6 << "300,5" << "mm" << 30.05f;
-    QTest::addRow("unquoted comma split by the reader") << 6 << "300, 5" << "mm" << 30.05f;
-    QTest::addRow("diameter unknown unit") << 6 << "300" << "yd" << 0.0f;
-    QTest::addRow("diameter not a number") << 6 << "DN300" << "mm" << 0.0f;
-    QTest::addRow("diameter empty") << 6 << "" << "mm" << 0.0f;
-    QTest::addRow("diameter nan") << 6 << "nan" << "mm" << 0.0f;
-    QTest::addRow("diameter inf") << 6 << "inf" << "mm" << 0.0f;
-    QTest::addRow("diameter beyond float") << 6 << "1e300" << "mm" << 0.0f;
+    QTest::addRow("diameter mm") << 6 << "300"
+                                 << "mm" << 30.0f;
+    QTest::addRow("diameter with blanks") << 6 << " 250 "
+                                          << "mm" << 25.0f;
+    QTest::addRow("diameter inch") << 6 << "12"
+                                   << "in" << 30.48f;
+    QTest::addRow("diameter German comma") << 6 << "300,5"
+                                           << "mm" << 30.05f;
+    QTest::addRow("unquoted comma split by the reader") << 6 << "300, 5"
+                                                        << "mm" << 30.05f;
+    QTest::addRow("diameter unknown unit") << 6 << "300"
+                                           << "yd" << 0.0f;
+    QTest::addRow("diameter not a number") << 6 << "DN300"
+                                           << "mm" << 0.0f;
+    QTest::addRow("diameter empty") << 6 << ""
+                                    << "mm" << 0.0f;
+    QTest::addRow("diameter nan") << 6 << "nan"
+                                  << "mm" << 0.0f;
+    QTest::addRow("diameter inf") << 6 << "inf"
+                                  << "mm" << 0.0f;
+    QTest::addRow("diameter beyond float") << 6 << "1e300"
+                                           << "mm" << 0.0f;
     // Manhole altitudes in metres.
-    QTest::addRow("start altitude m") << 61 << "100.25" << "m" << 100.25f;
-    QTest::addRow("start altitude German comma") << 61 << "100,25" << "m" << 100.25f;
-    QTest::addRow("end altitude negative comma") << 62 << "-3,5" << "m" << -3.5f;
-    QTest::addRow("end altitude ft") << 62 << "10" << "ft" << 3.048f;
-    QTest::addRow("end altitude mm") << 62 << "100250" << "mm" << 100.25f;
-    QTest::addRow("grouped number is not taken") << 61 << "1.000,5" << "m" << 0.0f;
-    QTest::addRow("two commas") << 61 << "1,0,5" << "m" << 0.0f;
-    QTest::addRow("comma nan") << 62 << "na,n" << "m" << 0.0f;
+    QTest::addRow("start altitude m") << 61 << "100.25"
+                                      << "m" << 100.25f;
+    QTest::addRow("start altitude German comma") << 61 << "100,25"
+                                                 << "m" << 100.25f;
+    QTest::addRow("end altitude negative comma") << 62 << "-3,5"
+                                                 << "m" << -3.5f;
+    QTest::addRow("end altitude ft") << 62 << "10"
+                                     << "ft" << 3.048f;
+    QTest::addRow("end altitude mm") << 62 << "100250"
+                                     << "mm" << 100.25f;
+    QTest::addRow("grouped number is not taken") << 61 << "1.000,5"
+                                                 << "m" << 0.0f;
+    QTest::addRow("two commas") << 61 << "1,0,5"
+                                << "m" << 0.0f;
+    QTest::addRow("comma nan") << 62 << "na,n"
+                               << "m" << 0.0f;
 }
 
 void TestInspectionStandard::measurements()

@@ -23,7 +23,8 @@ QByteArray tableGroup(const char *pGroup, int iWidth, int iHeight, const QList<i
     QByteArray cText = QByteArray("[") + pGroup + "]\nwidth=" + QByteArray::number(iWidth) + "\n";
     cText += "rows\\size=1\nrows\\1\\height=" + QByteArray::number(iHeight) + "\n";
     for (int i = 0; i < cCellWidths.size(); ++i)
-        cText += "rows\\1\\cells\\" + QByteArray::number(i + 1) + "\\width=" + QByteArray::number(cCellWidths.at(i)) + "\n";
+        cText +=
+            "rows\\1\\cells\\" + QByteArray::number(i + 1) + "\\width=" + QByteArray::number(cCellWidths.at(i)) + "\n";
     cText += "rows\\1\\cells\\size=" + QByteArray::number(cCellWidths.size()) + "\n";
     return cText;
 }
@@ -92,14 +93,16 @@ void TestLayoutReader::cellGeometry_data()
     QTest::addColumn<QList<int>>("widths");
     QTest::addColumn<int>("height");
 
-    QTest::addRow("cells fit") << 1000 << 50 << QList<int>{300, 700} << QList<int>{0, 300} << QList<int>{300, 700} << 50;
+    QTest::addRow("cells fit") << 1000 << 50 << QList<int>{300, 700} << QList<int>{0, 300} << QList<int>{300, 700}
+                               << 50;
     QTest::addRow("last cell clipped at the edge")
         << 1000 << 50 << QList<int>{600, 600} << QList<int>{0, 600} << QList<int>{600, 400} << 50;
-    QTest::addRow("cell after a full row") << 1000 << 50 << QList<int>{1000, 200, 100} << QList<int>{0, 1000, 1000}
-                                           << QList<int>{1000, 0, 0} << 50;
-    QTest::addRow("first cell wider than the row") << 500 << 50 << QList<int>{900} << QList<int>{0} << QList<int>{500} << 50;
-    QTest::addRow("negative cell width") << 1000 << 50 << QList<int>{-300, 200} << QList<int>{0, 0} << QList<int>{0, 200}
-                                         << 50;
+    QTest::addRow("cell after a full row")
+        << 1000 << 50 << QList<int>{1000, 200, 100} << QList<int>{0, 1000, 1000} << QList<int>{1000, 0, 0} << 50;
+    QTest::addRow("first cell wider than the row")
+        << 500 << 50 << QList<int>{900} << QList<int>{0} << QList<int>{500} << 50;
+    QTest::addRow("negative cell width") << 1000 << 50 << QList<int>{-300, 200} << QList<int>{0, 0}
+                                         << QList<int>{0, 200} << 50;
     QTest::addRow("negative table width") << -1000 << 50 << QList<int>{300} << QList<int>{0} << QList<int>{0} << 50;
     QTest::addRow("negative row height") << 1000 << -50 << QList<int>{300} << QList<int>{0} << QList<int>{300} << 0;
     QTest::addRow("huge widths do not overflow") << 2147483647 << 50 << QList<int>{2147483647, 2147483647}
@@ -161,8 +164,8 @@ void TestLayoutReader::colours()
     // The same value through a cell and a graph pen of a file.
     const QByteArray cValue = text.toLatin1();
     const QByteArray cFile = "[event]\nwidth=100\nrows\\size=1\nrows\\1\\height=10\nrows\\1\\cells\\size=1\n"
-                             "rows\\1\\cells\\1\\width=10\nrows\\1\\cells\\1\\color=" + cValue +
-                             "\n[altitude-graph]\ncolor=" + cValue + "\n";
+                             "rows\\1\\cells\\1\\width=10\nrows\\1\\cells\\1\\color="
+                             + cValue + "\n[altitude-graph]\ncolor=" + cValue + "\n";
     const auto pLayout = readPrintoutLayout(write(cFile));
     QVERIFY(pLayout);
     QCOMPARE(pLayout->event()->cellAt(0, 0)->color(), colour);
@@ -334,8 +337,8 @@ void TestLayoutReader::manyRows()
     QByteArray cFile = "[event]\nwidth=1000\nrows\\size=" + QByteArray::number(sizeKey) + "\n";
     for (int i = 1; i <= rows; ++i) {
         const QByteArray cRow = "rows\\" + QByteArray::number(i);
-        cFile += cRow + "\\height=" + QByteArray::number(rowHeight) + "\n" + cRow + "\\cells\\size=1\n" + cRow +
-                 "\\cells\\1\\width=400\n";
+        cFile += cRow + "\\height=" + QByteArray::number(rowHeight) + "\n" + cRow + "\\cells\\size=1\n" + cRow
+                 + "\\cells\\1\\width=400\n";
     }
     const auto pLayout = readPrintoutLayout(write(cFile));
     QVERIFY(pLayout);

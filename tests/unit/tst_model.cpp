@@ -21,8 +21,7 @@ CInspectionEvent *makeEvent(CInspectionSegment *cSection, int iId, float fMeter)
 
 std::unique_ptr<CCorvaneProject> makeProject()
 {
-    return std::make_unique<CCorvaneProject>(CPropertyList::withIds(10).release(),
-                                             CPropertyList::withIds(10).release(),
+    return std::make_unique<CCorvaneProject>(CPropertyList::withIds(10).release(), CPropertyList::withIds(10).release(),
                                              CPropertyList::withIds(10).release());
 }
 } // namespace

@@ -34,11 +34,21 @@ void TestPathUtils::trailingSlash_data()
     QTest::addColumn<QString>("sPath");
     QTest::addColumn<QString>("sEnsured");
     QTest::addColumn<QString>("sRemoved");
-    QTest::addRow("empty") << "" << "" << "";
-    QTest::addRow("plain") << "C:/data" << "C:/data/" << "C:/data";
-    QTest::addRow("with slash") << "C:/data/" << "C:/data/" << "C:/data";
-    QTest::addRow("two slashes") << "a//" << "a//" << "a/";
-    QTest::addRow("root") << "/" << "/" << "";
+    QTest::addRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::addRow("plain") << "C:/data"
+                           << "C:/data/"
+                           << "C:/data";
+    QTest::addRow("with slash") << "C:/data/"
+                                << "C:/data/"
+                                << "C:/data";
+    QTest::addRow("two slashes") << "a//"
+                                 << "a//"
+                                 << "a/";
+    QTest::addRow("root") << "/"
+                          << "/"
+                          << "";
 }
 
 void TestPathUtils::trailingSlash()
@@ -61,13 +71,41 @@ void TestPathUtils::components_data()
     QTest::addColumn<QString>("sFileName");
     QTest::addColumn<QString>("sDirectory");
     QTest::addColumn<QString>("sParent");
-    QTest::addRow("file") << "a/b/project.dat" << "project.dat" << "project.dat" << "a/b/" << "a/b/";
-    QTest::addRow("dir with slash") << "a/b/" << "b" << "" << "a/b/" << "a/";
-    QTest::addRow("dir without slash") << "a/b" << "b" << "b" << "a/" << "a/";
-    QTest::addRow("bare name") << "name" << "name" << "name" << "name/" << "name/";
-    QTest::addRow("empty") << "" << "" << "" << "" << "";
-    QTest::addRow("absolute") << "/x" << "x" << "x" << "/" << "/";
-    QTest::addRow("backslash is no separator") << "a\\b" << "a\\b" << "a\\b" << "a\\b/" << "a\\b/";
+    QTest::addRow("file") << "a/b/project.dat"
+                          << "project.dat"
+                          << "project.dat"
+                          << "a/b/"
+                          << "a/b/";
+    QTest::addRow("dir with slash") << "a/b/"
+                                    << "b"
+                                    << ""
+                                    << "a/b/"
+                                    << "a/";
+    QTest::addRow("dir without slash") << "a/b"
+                                       << "b"
+                                       << "b"
+                                       << "a/"
+                                       << "a/";
+    QTest::addRow("bare name") << "name"
+                               << "name"
+                               << "name"
+                               << "name/"
+                               << "name/";
+    QTest::addRow("empty") << ""
+                           << ""
+                           << ""
+                           << ""
+                           << "";
+    QTest::addRow("absolute") << "/x"
+                              << "x"
+                              << "x"
+                              << "/"
+                              << "/";
+    QTest::addRow("backslash is no separator") << "a\\b"
+                                               << "a\\b"
+                                               << "a\\b"
+                                               << "a\\b/"
+                                               << "a\\b/";
 }
 
 void TestPathUtils::components()
@@ -87,16 +125,26 @@ void TestPathUtils::validFileName_data()
 {
     QTest::addColumn<QString>("sText");
     QTest::addColumn<QString>("sExpected");
-    QTest::addRow("empty") << "" << "_";
-    QTest::addRow("blank, colon, dot") << " my:report." << "_my_report_";
+    QTest::addRow("empty") << ""
+                           << "_";
+    QTest::addRow("blank, colon, dot") << " my:report."
+                                       << "_my_report_";
     QTest::addRow("umlaut") << QString::fromUtf8("Müll") << "M_ll";
-    QTest::addRow("tab") << "a\tb" << "a_b";
+    QTest::addRow("tab") << "a\tb"
+                         << "a_b";
     QTest::addRow("outside latin-1") << QString::fromUtf8("a\u20acb") << "a_b";
-    QTest::addRow("all forbidden") << "/?%*:|\"<>@\\" << "___________";
-    QTest::addRow("leading dot only once") << "..x" << "_.x";
-    QTest::addRow("single blank") << " " << "_";
-    QTest::addRow("plain stays") << "Report 2024-01-05 (A)" << "Report 2024-01-05 (A)";
-    QTest::addRow("DEL stays") << "a\x7f" "b" << "a\x7f" "b";
+    QTest::addRow("all forbidden") << "/?%*:|\"<>@\\"
+                                   << "___________";
+    QTest::addRow("leading dot only once") << "..x"
+                                           << "_.x";
+    QTest::addRow("single blank") << " "
+                                  << "_";
+    QTest::addRow("plain stays") << "Report 2024-01-05 (A)"
+                                 << "Report 2024-01-05 (A)";
+    QTest::addRow("DEL stays") << "a\x7f"
+                                  "b"
+                               << "a\x7f"
+                                  "b";
 }
 
 void TestPathUtils::validFileName()
@@ -140,9 +188,18 @@ void TestPathUtils::mediaDirectories_data()
     QTest::addColumn<QString>("sPhotos");
     QTest::addColumn<QString>("sVideos");
     QTest::addColumn<QString>("sInclination");
-    QTest::addRow("empty") << "" << "" << "" << "";
-    QTest::addRow("with slash") << "/p/" << "/p/Photos/" << "/p/Videos/" << "/p/Inclination/";
-    QTest::addRow("without slash") << "/p" << "/p/Photos/" << "/p/Videos/" << "/p/Inclination/";
+    QTest::addRow("empty") << ""
+                           << ""
+                           << ""
+                           << "";
+    QTest::addRow("with slash") << "/p/"
+                                << "/p/Photos/"
+                                << "/p/Videos/"
+                                << "/p/Inclination/";
+    QTest::addRow("without slash") << "/p"
+                                   << "/p/Photos/"
+                                   << "/p/Videos/"
+                                   << "/p/Inclination/";
 }
 
 void TestPathUtils::mediaDirectories()
@@ -154,23 +211,32 @@ void TestPathUtils::mediaDirectories()
     QCOMPARE(photosDirectory(sProject), sPhotos);
     QCOMPARE(videosDirectory(sProject), sVideos);
     QCOMPARE(inclinationDirectory(sProject), sInclination);
-    QCOMPARE(projectFilePath(sProject), sProject.isEmpty() ? QStringLiteral("project.dat")
-                                                           : QStringLiteral("/p/project.dat"));
+    QCOMPARE(projectFilePath(sProject),
+             sProject.isEmpty() ? QStringLiteral("project.dat") : QStringLiteral("/p/project.dat"));
 }
 
 void TestPathUtils::mediaFilePath_data()
 {
     QTest::addColumn<QString>("sName");
     QTest::addColumn<QString>("sExpected");
-    QTest::addRow("bare name") << "1-2.jpg" << "/p/Photos/1-2.jpg";
-    QTest::addRow("name with blanks and dots") << "a b..c.jpg" << "/p/Photos/a b..c.jpg";
-    QTest::addRow("empty") << "" << "";
-    QTest::addRow("dot") << "." << "";
-    QTest::addRow("dot dot") << ".." << "";
-    QTest::addRow("parent escape") << "../project.dat" << "";
-    QTest::addRow("absolute") << "/etc/passwd" << "";
-    QTest::addRow("sub directory") << "sub/x.jpg" << "";
-    QTest::addRow("backslash") << "..\\x.jpg" << "";
+    QTest::addRow("bare name") << "1-2.jpg"
+                               << "/p/Photos/1-2.jpg";
+    QTest::addRow("name with blanks and dots") << "a b..c.jpg"
+                                               << "/p/Photos/a b..c.jpg";
+    QTest::addRow("empty") << ""
+                           << "";
+    QTest::addRow("dot") << "."
+                         << "";
+    QTest::addRow("dot dot") << ".."
+                             << "";
+    QTest::addRow("parent escape") << "../project.dat"
+                                   << "";
+    QTest::addRow("absolute") << "/etc/passwd"
+                              << "";
+    QTest::addRow("sub directory") << "sub/x.jpg"
+                                   << "";
+    QTest::addRow("backslash") << "..\\x.jpg"
+                               << "";
     QTest::addRow("nul") << QString(QStringLiteral("x.jpg") + QChar(0) + QStringLiteral("y")) << "";
 }
 

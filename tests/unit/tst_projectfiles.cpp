@@ -56,31 +56,37 @@ void TestProjectFiles::projectFileChecks_data()
     QTest::addColumn<QDate>("created");
 
     const QByteArray named = "[projectdata]\nname=P\n";
-    QTest::addRow("version 4 rejected before the name") << QByteArray("[projectfile]\nversion=4\n") << 3 << "" << false << QDate();
+    QTest::addRow("version 4 rejected before the name")
+        << QByteArray("[projectfile]\nversion=4\n") << 3 << "" << false << QDate();
     QTest::addRow("version 0") << QByteArray("[projectfile]\nversion=0\n" + named) << 3 << "" << false << QDate();
     QTest::addRow("version text") << QByteArray("[projectfile]\nversion=two\n" + named) << 3 << "" << false << QDate();
     QTest::addRow("no version key") << named << 3 << "" << false << QDate();
     QTest::addRow("missing file") << QByteArray() << 3 << "" << false << QDate();
     QTest::addRow("empty file") << QByteArray() << 3 << "" << false << QDate();
     QTest::addRow("version 3 without name") << QByteArray("[projectfile]\nversion=3\n") << 2 << "" << false << QDate();
-    QTest::addRow("version 2 empty name") << QByteArray("[projectfile]\nversion=2\n[projectdata]\nname=\n") << 2 << "" << false << QDate();
-    QTest::addRow("blank name") << QByteArray("[projectfile]\nversion=2\n[projectdata]\nname=   \n") << 2 << "" << false << QDate();
-    QTest::addRow("comment-only name") << QByteArray("[projectfile]\nversion=2\n[projectdata]\nname=;x\n") << 2 << "" << false << QDate();
+    QTest::addRow("version 2 empty name")
+        << QByteArray("[projectfile]\nversion=2\n[projectdata]\nname=\n") << 2 << "" << false << QDate();
+    QTest::addRow("blank name") << QByteArray("[projectfile]\nversion=2\n[projectdata]\nname=   \n") << 2 << "" << false
+                                << QDate();
+    QTest::addRow("comment-only name") << QByteArray("[projectfile]\nversion=2\n[projectdata]\nname=;x\n") << 2 << ""
+                                       << false << QDate();
     QTest::addRow("version 1") << QByteArray("[projectfile]\nversion=1\n" + named) << 0 << "P" << false << QDate();
     QTest::addRow("quoted version, blanks")
         << QByteArray("[projectfile]\nversion = \"2\" \n" + named) << 0 << "P" << false << QDate();
     QTest::addRow("extended True, iso date")
         << QByteArray("[projectfile]\nversion=3\n[projectdata]\nname=P\nextendedproject=True\ncreated=2023-04-01\n")
         << 0 << "P" << true << QDate(2023, 4, 1);
-    QTest::addRow("extended no is true")
-        << QByteArray("[projectfile]\nversion=3\n[projectdata]\nname=P\nextendedproject=no\n") << 0 << "P" << true << QDate();
+    QTest::addRow("extended no is true") << QByteArray(
+        "[projectfile]\nversion=3\n[projectdata]\nname=P\nextendedproject=no\n")
+                                         << 0 << "P" << true << QDate();
     QTest::addRow("extended FALSE, bad date")
-        << QByteArray("[projectfile]\nversion=3\n[projectdata]\nname=P\nextendedproject=FALSE\ncreated=1.4.2023\n")
-        << 0 << "P" << false << QDate();
+        << QByteArray("[projectfile]\nversion=3\n[projectdata]\nname=P\nextendedproject=FALSE\ncreated=1.4.2023\n") << 0
+        << "P" << false << QDate();
     QTest::addRow("extended 0") << QByteArray("[projectfile]\nversion=3\n[projectdata]\nname=P\nextendedproject=0\n")
                                 << 0 << "P" << false << QDate();
     QTest::addRow("name with unquoted comma")
-        << QByteArray("[projectfile]\nversion=3\n[projectdata]\nname=North,  South\n") << 0 << "North, South" << false << QDate();
+        << QByteArray("[projectfile]\nversion=3\n[projectdata]\nname=North,  South\n") << 0 << "North, South" << false
+        << QDate();
 }
 
 void TestProjectFiles::projectFileChecks()
@@ -145,17 +151,19 @@ void TestProjectFiles::fullProject()
     QCOMPARE(cProject->directory(), sDirectory + QLatin1Char('/'));
     QVERIFY(cProject->extended());
 
-    const QString sExpected = QStringLiteral(
-        "S 3 'Manhole A, Manhole B' incl='' videos=[S-3.mpg] props={1=MH 3|}\n"
-        "  E 5 m=0 'Survey start' BDB img='' img2='' video='' t=0:0:0 props={}\n"
-        "S 7 'S-7 without event file' incl='' videos=[] props={}\n"
-        "S 12 'S-12' incl='12.inc' videos=[S-12 part 1.mpg|S-12 part 2.mpg] "
-        "props={1=MH 100|; 2=MH 101|; 4=In flow direction|D; 6=300|}\n"
-        "  E 2 m=3.5 'Connection, left' BCA img='12-2.jpg' img2='' video='S-12 part 1.mpg' t=0:0:42 props={200001=0|}\n"
-        "  E 3 m=7.25 'Crack' BAB img='' img2='' video='S-12 part 2.mpg' t=0:2:5 props={}\n"
-        "  E 1 m=12 'Deformation' BAA img='12-1.jpg' img2='12-1b.jpg' video='S-12 part 1.mpg' t=0:1:30 props={200001=2|}\n"
-        "  E 4 m=%1 'Start of survey' BDA img='' img2='' video='' t=0:0:0 props={}")
-        .arg(double(12.345678901f));
+    const QString sExpected =
+        QStringLiteral("S 3 'Manhole A, Manhole B' incl='' videos=[S-3.mpg] props={1=MH 3|}\n"
+                       "  E 5 m=0 'Survey start' BDB img='' img2='' video='' t=0:0:0 props={}\n"
+                       "S 7 'S-7 without event file' incl='' videos=[] props={}\n"
+                       "S 12 'S-12' incl='12.inc' videos=[S-12 part 1.mpg|S-12 part 2.mpg] "
+                       "props={1=MH 100|; 2=MH 101|; 4=In flow direction|D; 6=300|}\n"
+                       "  E 2 m=3.5 'Connection, left' BCA img='12-2.jpg' img2='' video='S-12 part 1.mpg' t=0:0:42 "
+                       "props={200001=0|}\n"
+                       "  E 3 m=7.25 'Crack' BAB img='' img2='' video='S-12 part 2.mpg' t=0:2:5 props={}\n"
+                       "  E 1 m=12 'Deformation' BAA img='12-1.jpg' img2='12-1b.jpg' video='S-12 part 1.mpg' t=0:1:30 "
+                       "props={200001=2|}\n"
+                       "  E 4 m=%1 'Start of survey' BDA img='' img2='' video='' t=0:0:0 props={}")
+            .arg(double(12.345678901f));
     QCOMPARE(dumpProject(cProject), sExpected);
     QCOMPARE(StorageTestSupport::findEvent(cProject, 4)->meterValue(), 12.345678901f);
 }

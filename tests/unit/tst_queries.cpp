@@ -53,8 +53,7 @@ void setAddress(CPropertyList *cList, int iId, const QString &sValue)
 class MarkingTranslator : public QTranslator
 {
 public:
-    QString translate(const char *sContext, const char *sSourceText, const char * = nullptr,
-                      int = -1) const override
+    QString translate(const char *sContext, const char *sSourceText, const char * = nullptr, int = -1) const override
     {
         if (qstrcmp(sContext, "CSharedTranslations") != 0)
             return QString();
@@ -109,8 +108,8 @@ private:
 
     std::unique_ptr<CCorvaneProject> m_cProject;
     CInspectionSegment *m_cSection = nullptr;
-    CInspectionEvent *m_cEvent = nullptr;       // at 3.5 m
-    CInspectionEvent *m_cLastEvent = nullptr;   // at 12.5 m
+    CInspectionEvent *m_cEvent = nullptr;     // at 3.5 m
+    CInspectionEvent *m_cLastEvent = nullptr; // at 12.5 m
 };
 
 void TestQueries::initTestCase()
@@ -118,9 +117,9 @@ void TestQueries::initTestCase()
     CApplicationContext::setInstance(new CApplicationContext(
         TestHelpers::fixturesDir() + QStringLiteral("/queries/install"), QStringLiteral("en_US")));
 
-    m_cProject = std::make_unique<CCorvaneProject>(CPropertyList::withIds(10).release(),
-                                                   CPropertyList::withIds(10).release(),
-                                                   CPropertyList::withIds(10).release());
+    m_cProject =
+        std::make_unique<CCorvaneProject>(CPropertyList::withIds(10).release(), CPropertyList::withIds(10).release(),
+                                          CPropertyList::withIds(10).release());
     m_cProject->setName(QStringLiteral("Ostrel Nord"));
     m_cProject->setCreated(QDate(2010, 5, 3));
     m_cProject->setLastModified(QDate(2011, 2, 14));
@@ -143,11 +142,11 @@ void TestQueries::initTestCase()
     m_cSection->setInclinationFile(QStringLiteral("s7.inc"));
     m_cProject->addSection(m_cSection);
 
-    m_cEvent = new CInspectionEvent(m_cSection,
-                                    makeProperties({QStringLiteral("17|crack width|CW"), QStringLiteral("1|2|2"),
-                                                    QStringLiteral("200030|last|LC"),
-                                                    QStringLiteral("200031|beyond|BC")}),
-                                    1);
+    m_cEvent =
+        new CInspectionEvent(m_cSection,
+                             makeProperties({QStringLiteral("17|crack width|CW"), QStringLiteral("1|2|2"),
+                                             QStringLiteral("200030|last|LC"), QStringLiteral("200031|beyond|BC")}),
+                             1);
     m_cEvent->setMeterValue(3.5f);
     m_cEvent->setText(QStringLiteral("Crack, longitudinal"));
     m_cEvent->setAbbreviation(QStringLiteral("BAB"));
@@ -277,7 +276,7 @@ void TestQueries::fixedCaptions()
 
 void TestQueries::sectionPropertyCaptions_data()
 {
-    QTest::addColumn<QString>("runtime");   // none, plain (no standard), standard
+    QTest::addColumn<QString>("runtime"); // none, plain (no standard), standard
     QTest::addColumn<int>("fieldId");
     QTest::addColumn<QString>("caption");
     QTest::addRow("property 1") << "standard" << 1001103 << "Start Node";
@@ -326,9 +325,8 @@ void TestQueries::fieldIdLists_data()
     QTest::addRow("section") << int(SectionObject)
                              << QList<int>{1001100, 1001101, 1001102, 1001103, 1001106, 1001132, 1001183, 1001184};
     // The meter value comes third; properties follow in list order.
-    QTest::addRow("event") << int(EventObject)
-                           << QList<int>{1002000, 1002001, 1002006, 1002002, 1002003, 1002004, 1002005,
-                                         1002023, 1002007, 1202036, 1202037};
+    QTest::addRow("event") << int(EventObject) << QList<int>{1002000, 1002001, 1002006, 1002002, 1002003, 1002004,
+                                                             1002005, 1002023, 1002007, 1202036, 1202037};
 }
 
 void TestQueries::fieldIdLists()
@@ -346,51 +344,94 @@ void TestQueries::valuesAndCodes_data()
     QTest::addColumn<QString>("code");
 
     const int P = ProjectObject, S = SectionObject, E = EventObject;
-    QTest::addRow("project name") << P << 1000031 << "Ostrel Nord" << "";
-    QTest::addRow("created") << P << 1000032 << "2010.05.03" << "";
-    QTest::addRow("last modified") << P << 1000033 << "2011.02.14" << "";
-    QTest::addRow("catalog") << P << 1000034 << "Query Test Coding (Ümlaut)" << "";
-    QTest::addRow("client name") << P << 1000001 << "Stadt Ostrel" << "";
-    QTest::addRow("client street") << P << 1000005 << "Rathausplatz 1" << "";
-    QTest::addRow("client e-mail") << P << 1000010 << "rathaus@ostrel.example" << "";
-    QTest::addRow("client 0 is property 0") << P << 1000000 << "" << "";
-    QTest::addRow("officer name") << P << 1000011 << "Erika Mustermann" << "";
-    QTest::addRow("officer department") << P << 1000013 << "Tiefbauamt" << "";
-    QTest::addRow("contractor name") << P << 1000021 << "Kanal-TV GmbH" << "";
-    QTest::addRow("contractor telephone") << P << 1000027 << "+49 1234" << "";
-    QTest::addRow("project asked for section field") << P << 1001100 << "" << "";
-    QTest::addRow("project asked for nothing") << P << 5 << "" << "";
+    QTest::addRow("project name") << P << 1000031 << "Ostrel Nord"
+                                  << "";
+    QTest::addRow("created") << P << 1000032 << "2010.05.03"
+                             << "";
+    QTest::addRow("last modified") << P << 1000033 << "2011.02.14"
+                                   << "";
+    QTest::addRow("catalog") << P << 1000034 << "Query Test Coding (Ümlaut)"
+                             << "";
+    QTest::addRow("client name") << P << 1000001 << "Stadt Ostrel"
+                                 << "";
+    QTest::addRow("client street") << P << 1000005 << "Rathausplatz 1"
+                                   << "";
+    QTest::addRow("client e-mail") << P << 1000010 << "rathaus@ostrel.example"
+                                   << "";
+    QTest::addRow("client 0 is property 0") << P << 1000000 << ""
+                                            << "";
+    QTest::addRow("officer name") << P << 1000011 << "Erika Mustermann"
+                                  << "";
+    QTest::addRow("officer department") << P << 1000013 << "Tiefbauamt"
+                                        << "";
+    QTest::addRow("contractor name") << P << 1000021 << "Kanal-TV GmbH"
+                                     << "";
+    QTest::addRow("contractor telephone") << P << 1000027 << "+49 1234"
+                                          << "";
+    QTest::addRow("project asked for section field") << P << 1001100 << ""
+                                                     << "";
+    QTest::addRow("project asked for nothing") << P << 5 << ""
+                                               << "";
 
-    QTest::addRow("section name") << S << 1001100 << "S-7" << "";
-    QTest::addRow("section length") << S << 1001101 << "9.00 m" << "";
-    QTest::addRow("section inclination") << S << 1001102 << "s7.inc" << "";
-    QTest::addRow("unused section field") << S << 1001050 << "" << "";
-    QTest::addRow("section property 4") << S << 1001106 << "Downstream" << "D";
-    QTest::addRow("unlisted property 8") << S << 1001110 << "Concrete" << "B";
-    QTest::addRow("unlisted property 9") << S << 1001111 << "42.5" << "";
-    QTest::addRow("section property 30") << S << 1001132 << "Köln" << "K";
-    QTest::addRow("absent section property") << S << 1001105 << "" << "";
-    QTest::addRow("section property 82") << S << 1001184 << "" << "";
-    QTest::addRow("section: project name") << S << 1000031 << "Ostrel Nord" << "";
-    QTest::addRow("section: contractor") << S << 1000021 << "Kanal-TV GmbH" << "";
-    QTest::addRow("section asked for event") << S << 1002000 << "" << "";
+    QTest::addRow("section name") << S << 1001100 << "S-7"
+                                  << "";
+    QTest::addRow("section length") << S << 1001101 << "9.00 m"
+                                    << "";
+    QTest::addRow("section inclination") << S << 1001102 << "s7.inc"
+                                         << "";
+    QTest::addRow("unused section field") << S << 1001050 << ""
+                                          << "";
+    QTest::addRow("section property 4") << S << 1001106 << "Downstream"
+                                        << "D";
+    QTest::addRow("unlisted property 8") << S << 1001110 << "Concrete"
+                                         << "B";
+    QTest::addRow("unlisted property 9") << S << 1001111 << "42.5"
+                                         << "";
+    QTest::addRow("section property 30") << S << 1001132 << "Köln"
+                                         << "K";
+    QTest::addRow("absent section property") << S << 1001105 << ""
+                                             << "";
+    QTest::addRow("section property 82") << S << 1001184 << ""
+                                         << "";
+    QTest::addRow("section: project name") << S << 1000031 << "Ostrel Nord"
+                                           << "";
+    QTest::addRow("section: contractor") << S << 1000021 << "Kanal-TV GmbH"
+                                         << "";
+    QTest::addRow("section asked for event") << S << 1002000 << ""
+                                             << "";
 
-    QTest::addRow("event text") << E << 1002000 << "Crack, longitudinal" << "";
-    QTest::addRow("event code") << E << 1002001 << "BAB" << "";
-    QTest::addRow("photo 1") << E << 1002002 << "a.jpg" << "";
-    QTest::addRow("photo 2") << E << 1002003 << "b.jpg" << "";
-    QTest::addRow("video") << E << 1002004 << "s7.webm" << "";
-    QTest::addRow("time index") << E << 1002005 << "01:02:03" << "";
-    QTest::addRow("meter value") << E << 1002006 << "3.50 m" << "";
-    QTest::addRow("event property 17") << E << 1002023 << "crack width" << "CW";
-    QTest::addRow("event property 200030") << E << 1202036 << "last" << "LC";
-    QTest::addRow("event property 200031") << E << 1202037 << "" << "";
-    QTest::addRow("event: section name") << E << 1001100 << "S-7" << "";
-    QTest::addRow("event: section length") << E << 1001101 << "9.00 m" << "";
-    QTest::addRow("event: section property") << E << 1001106 << "Downstream" << "D";
-    QTest::addRow("event: project created") << E << 1000032 << "2010.05.03" << "";
-    QTest::addRow("event: officer") << E << 1000011 << "Erika Mustermann" << "";
-    QTest::addRow("event: unknown") << E << 2000000 << "" << "";
+    QTest::addRow("event text") << E << 1002000 << "Crack, longitudinal"
+                                << "";
+    QTest::addRow("event code") << E << 1002001 << "BAB"
+                                << "";
+    QTest::addRow("photo 1") << E << 1002002 << "a.jpg"
+                             << "";
+    QTest::addRow("photo 2") << E << 1002003 << "b.jpg"
+                             << "";
+    QTest::addRow("video") << E << 1002004 << "s7.webm"
+                           << "";
+    QTest::addRow("time index") << E << 1002005 << "01:02:03"
+                                << "";
+    QTest::addRow("meter value") << E << 1002006 << "3.50 m"
+                                 << "";
+    QTest::addRow("event property 17") << E << 1002023 << "crack width"
+                                       << "CW";
+    QTest::addRow("event property 200030") << E << 1202036 << "last"
+                                           << "LC";
+    QTest::addRow("event property 200031") << E << 1202037 << ""
+                                           << "";
+    QTest::addRow("event: section name") << E << 1001100 << "S-7"
+                                         << "";
+    QTest::addRow("event: section length") << E << 1001101 << "9.00 m"
+                                           << "";
+    QTest::addRow("event: section property") << E << 1001106 << "Downstream"
+                                             << "D";
+    QTest::addRow("event: project created") << E << 1000032 << "2010.05.03"
+                                            << "";
+    QTest::addRow("event: officer") << E << 1000011 << "Erika Mustermann"
+                                    << "";
+    QTest::addRow("event: unknown") << E << 2000000 << ""
+                                    << "";
 }
 
 void TestQueries::valuesAndCodes()
@@ -410,17 +451,24 @@ void TestQueries::damageClassFallback_data()
     QTest::addColumn<int>("fieldId");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("code");
-    QTest::addRow("200001 absent: property 1") << QStringList{"1|v1|c1"} << 1202007 << "v1" << "c1";
-    QTest::addRow("200001 present") << QStringList{"1|v1|c1", "200001|dc|dcc"} << 1202007 << "dc" << "dcc";
-    QTest::addRow("200002 absent: property 2") << QStringList{"2|v2|c2"} << 1202008 << "v2" << "c2";
-    QTest::addRow("200002 present") << QStringList{"200002|x|y", "2|v2|c2"} << 1202008 << "x" << "y";
-    QTest::addRow("200002 present, 200001 falls back")
-        << QStringList{"1|v1|c1", "200002|x|y"} << 1202007 << "v1" << "c1";
-    QTest::addRow("neither present") << QStringList{"3|v3|c3"} << 1202007 << "" << "";
-    QTest::addRow("200003 has no fallback") << QStringList{"3|v3|c3"} << 1202009 << "" << "";
+    QTest::addRow("200001 absent: property 1") << QStringList{"1|v1|c1"} << 1202007 << "v1"
+                                               << "c1";
+    QTest::addRow("200001 present") << QStringList{"1|v1|c1", "200001|dc|dcc"} << 1202007 << "dc"
+                                    << "dcc";
+    QTest::addRow("200002 absent: property 2") << QStringList{"2|v2|c2"} << 1202008 << "v2"
+                                               << "c2";
+    QTest::addRow("200002 present") << QStringList{"200002|x|y", "2|v2|c2"} << 1202008 << "x"
+                                    << "y";
+    QTest::addRow("200002 present, 200001 falls back") << QStringList{"1|v1|c1", "200002|x|y"} << 1202007 << "v1"
+                                                       << "c1";
+    QTest::addRow("neither present") << QStringList{"3|v3|c3"} << 1202007 << ""
+                                     << "";
+    QTest::addRow("200003 has no fallback") << QStringList{"3|v3|c3"} << 1202009 << ""
+                                            << "";
     QTest::addRow("property 1 asked directly") << QStringList{"200001|dc|dcc", "1|v1|c1"} << 1002007 << "v1"
                                                << "c1";
-    QTest::addRow("empty 200001 is still present") << QStringList{"200001||", "1|v1|c1"} << 1202007 << "" << "";
+    QTest::addRow("empty 200001 is still present") << QStringList{"200001||", "1|v1|c1"} << 1202007 << ""
+                                                   << "";
 }
 
 void TestQueries::damageClassFallback()
@@ -467,10 +515,14 @@ void TestQueries::localeFormatting_data()
     QTest::addColumn<QString>("sectionLength");
     QTest::addColumn<QString>("meterValue");
     QTest::addColumn<QString>("lastMeterValue");
-    QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << "9,00 m" << "3,50 m" << "12,50 m";
+    QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << "9,00 m"
+                            << "3,50 m"
+                            << "12,50 m";
     QTest::addRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates) << "29.52 ft"
-                                   << "11.48 ft" << "41.00 ft";
-    QTest::addRow("Swedish writes German") << QLocale(QLocale::Swedish, QLocale::Sweden) << "9,00 m" << "3,50 m"
+                                   << "11.48 ft"
+                                   << "41.00 ft";
+    QTest::addRow("Swedish writes German") << QLocale(QLocale::Swedish, QLocale::Sweden) << "9,00 m"
+                                           << "3,50 m"
                                            << "12,50 m";
 }
 
@@ -492,8 +544,8 @@ void TestQueries::localeFormatting()
 
 void TestQueries::listsFollowFieldIds()
 {
-    std::unique_ptr<CInspectionStandard> cStandard =
-        loadInspectionStandard(TestHelpers::fixturesDir() + QStringLiteral("/queries/install/CatalogBaseData/Queries.std"));
+    std::unique_ptr<CInspectionStandard> cStandard = loadInspectionStandard(
+        TestHelpers::fixturesDir() + QStringLiteral("/queries/install/CatalogBaseData/Queries.std"));
     CProjectRuntimeData cRuntime(m_cProject.get(),
                                  std::make_unique<CProjectCatalogData>(std::move(cStandard), nullptr, nullptr));
     setCurrentRuntimeData(&cRuntime);
@@ -555,7 +607,8 @@ void TestQueries::objectsWithoutOwners()
     // not fit an int, are not listed.
     const int iHuge = std::numeric_limits<int>::max() - 5;
     const CInspectionSegment cOddSection(
-        m_cProject.get(), makeProperties({"0|zero|", "-1|minus|", QStringLiteral("%1|huge|").arg(iHuge), "2|MH 2|"}), 2);
+        m_cProject.get(), makeProperties({"0|zero|", "-1|minus|", QStringLiteral("%1|huge|").arg(iHuge), "2|MH 2|"}),
+        2);
     QCOMPARE(CSectionObjectQuery(&cOddSection).fieldIds(), (QList<int>{1001100, 1001101, 1001102, 1001104}));
     const CInspectionEvent cOddEvent(
         m_cSection, makeProperties({"0|zero|", "-6|minus|", QStringLiteral("%1|huge|").arg(iHuge), "5|five|"}), 3);

@@ -77,10 +77,18 @@ void TestRegistry::localeLookups_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("byCode");
     QTest::addColumn<QString>("byLanguage");
-    QTest::addRow("de_CH falls back to first de") << "de_CH" << "" << "de_at.qm";
-    QTest::addRow("exact de_DE") << "de_DE" << "de.qm" << "de_at.qm";
-    QTest::addRow("no match") << "ja_JP" << "" << "";
-    QTest::addRow("case-sensitive") << "EN_US" << "" << "";
+    QTest::addRow("de_CH falls back to first de") << "de_CH"
+                                                  << ""
+                                                  << "de_at.qm";
+    QTest::addRow("exact de_DE") << "de_DE"
+                                 << "de.qm"
+                                 << "de_at.qm";
+    QTest::addRow("no match") << "ja_JP"
+                              << ""
+                              << "";
+    QTest::addRow("case-sensitive") << "EN_US"
+                                    << ""
+                                    << "";
 }
 
 void TestRegistry::localeLookups()
@@ -101,11 +109,16 @@ void TestRegistry::damagedFiles_data()
     QTest::addColumn<QString>("catalogs");
     QTest::addColumn<int>("localeCount");
     QTest::addColumn<int>("catalogCount");
-    QTest::addRow("missing files") << "Missing.dat" << "Missing.dat" << 0 << 0;
-    QTest::addRow("huge size with one element") << "HugeSize.dat" << "SizeZero.dat" << 1 << 0;
-    QTest::addRow("wrong group") << "WrongGroup.dat" << "WrongGroup.dat" << 0 << 0;
-    QTest::addRow("binary garbage") << "Garbage.dat" << "Garbage.dat" << 0 << 0;
-    QTest::addRow("directory in place of file") << "" << "" << 0 << 0;
+    QTest::addRow("missing files") << "Missing.dat"
+                                   << "Missing.dat" << 0 << 0;
+    QTest::addRow("huge size with one element") << "HugeSize.dat"
+                                                << "SizeZero.dat" << 1 << 0;
+    QTest::addRow("wrong group") << "WrongGroup.dat"
+                                 << "WrongGroup.dat" << 0 << 0;
+    QTest::addRow("binary garbage") << "Garbage.dat"
+                                    << "Garbage.dat" << 0 << 0;
+    QTest::addRow("directory in place of file") << ""
+                                                << "" << 0 << 0;
 }
 
 void TestRegistry::damagedFiles()

@@ -1,5 +1,5 @@
-#include "TestHelpers.h"
 #include "PdfText.h"
+#include "TestHelpers.h"
 #include "report/ReportPrinter.h"
 #include "report/items/CCustomPrintoutItem.h"
 #include "report/items/PrintoutPage.h"
@@ -124,14 +124,30 @@ private slots:
         QTest::addColumn<QString>("sText");
         QTest::addColumn<QString>("sWidthOf");
         QTest::addColumn<QString>("sExpected");
-        QTest::addRow("whole text fits") << "Hello world" << "Hello world" << "Hello world";
-        QTest::addRow("break after last space") << "Hello world" << "Hello wor" << "Hello ";
-        QTest::addRow("no space: after last fitting character") << "Abcdefghij" << "Abcde" << "Abcde";
-        QTest::addRow("single character wider than width") << "Wide" << "" << "W";
-        QTest::addRow("carriage return ends the line") << "ab\r\nabcdefgh" << "abc" << "ab\r";
-        QTest::addRow("line feed alone forms a line") << "\nabcdefgh" << "abc" << "\n";
-        QTest::addRow("several lines that all fit stay together") << "ab\ncd" << "abcdefgh" << "ab\ncd";
-        QTest::addRow("empty text") << "" << "abc" << "";
+        QTest::addRow("whole text fits") << "Hello world"
+                                         << "Hello world"
+                                         << "Hello world";
+        QTest::addRow("break after last space") << "Hello world"
+                                                << "Hello wor"
+                                                << "Hello ";
+        QTest::addRow("no space: after last fitting character") << "Abcdefghij"
+                                                                << "Abcde"
+                                                                << "Abcde";
+        QTest::addRow("single character wider than width") << "Wide"
+                                                           << ""
+                                                           << "W";
+        QTest::addRow("carriage return ends the line") << "ab\r\nabcdefgh"
+                                                       << "abc"
+                                                       << "ab\r";
+        QTest::addRow("line feed alone forms a line") << "\nabcdefgh"
+                                                      << "abc"
+                                                      << "\n";
+        QTest::addRow("several lines that all fit stay together") << "ab\ncd"
+                                                                  << "abcdefgh"
+                                                                  << "ab\ncd";
+        QTest::addRow("empty text") << ""
+                                    << "abc"
+                                    << "";
         // Addresses break after their punctuation before inside a word.
         QTest::addRow("e-mail address after the at sign") << "entwaesserung@ostrelbach.example"
                                                           << "entwaesserung@ostrelb"
@@ -168,12 +184,21 @@ private slots:
         QTest::addColumn<QString>("sText");
         QTest::addColumn<QString>("sWidthOf");
         QTest::addColumn<QString>("sExpected");
-        QTest::addRow("two lines at a space") << "xx xx xx xx" << "xx xx x" << "xx xx \nxx xx";
-        QTest::addRow("break character kept, line feed added") << "ab\r\nabcdefgh" << "abc"
-                                                              << "ab\r\n\n\nabc\ndef\ngh";
-        QTest::addRow("long word broken by characters") << "abcdefgh" << "abc" << "abc\ndef\ngh";
-        QTest::addRow("empty text wraps to empty text") << "" << "abc" << "";
-        QTest::addRow("zero width: one character per line") << "abc" << "" << "a\nb\nc";
+        QTest::addRow("two lines at a space") << "xx xx xx xx"
+                                              << "xx xx x"
+                                              << "xx xx \nxx xx";
+        QTest::addRow("break character kept, line feed added") << "ab\r\nabcdefgh"
+                                                               << "abc"
+                                                               << "ab\r\n\n\nabc\ndef\ngh";
+        QTest::addRow("long word broken by characters") << "abcdefgh"
+                                                        << "abc"
+                                                        << "abc\ndef\ngh";
+        QTest::addRow("empty text wraps to empty text") << ""
+                                                        << "abc"
+                                                        << "";
+        QTest::addRow("zero width: one character per line") << "abc"
+                                                            << ""
+                                                            << "a\nb\nc";
         QTest::addRow("e-mail address in a narrow cell") << "entwaesserung@ostrelbach.example"
                                                          << "entwaesserung@ostrelbac"
                                                          << "entwaesserung@\nostrelbach.example";
@@ -192,10 +217,15 @@ private slots:
         QTest::addColumn<QString>("sHeightOf");
         QTest::addColumn<QString>("sExpected");
         const QString sThree = QStringLiteral("first line\nsecond line\nthird line");
-        QTest::addRow("keeps the lines that fit") << sThree << "first line\nsecond line" << "first line\nsecond l...";
-        QTest::addRow("lower than one line keeps the first") << sThree << "" << "first l...";
-        QTest::addRow("fitting text still gets the ellipsis") << sThree << sThree << "first line\nsecond line\nthird l...";
-        QTest::addRow("short text") << "ab" << "" << "...";
+        QTest::addRow("keeps the lines that fit") << sThree << "first line\nsecond line"
+                                                  << "first line\nsecond l...";
+        QTest::addRow("lower than one line keeps the first") << sThree << ""
+                                                             << "first l...";
+        QTest::addRow("fitting text still gets the ellipsis")
+            << sThree << sThree << "first line\nsecond line\nthird l...";
+        QTest::addRow("short text") << "ab"
+                                    << ""
+                                    << "...";
     }
     void truncateToHeight()
     {
@@ -209,13 +239,13 @@ private slots:
     void fitText_data()
     {
         QTest::addColumn<QString>("sText");
-        QTest::addColumn<int>("iLines");         // rectangle height in lines at size 20
+        QTest::addColumn<int>("iLines"); // rectangle height in lines at size 20
         QTest::addColumn<int>("iExpectedSize");
         QTest::addColumn<bool>("bTruncated");
         QTest::addRow("fits at own size, not enlarged") << "Short text" << 1 << 20 << false;
         QTest::addRow("too high: wrapped again at 12") << "one two three four five six seven" << 2 << 12 << false;
-        QTest::addRow("too high even at 12: cut with ellipsis") << QString(40, QLatin1Char('w')).append(" end ").repeated(20)
-                                                                << 1 << 12 << true;
+        QTest::addRow("too high even at 12: cut with ellipsis")
+            << QString(40, QLatin1Char('w')).append(" end ").repeated(20) << 1 << 12 << true;
     }
     void fitText()
     {
@@ -248,8 +278,8 @@ private slots:
         QTest::addRow("5000 characters in a zero rectangle") << QString(5000, QLatin1Char('N')) << 0 << 0;
         QTest::addRow("negative rectangle") << QStringLiteral("a b c d e f") << -500 << -500;
         QTest::addRow("a megabyte of lines") << QStringLiteral("line of text\n").repeated(80000) << 5000 << 2000;
-        QTest::addRow("many short lines, then a long one") << QStringLiteral("ab\n").repeated(20000) + QString(3000, 'x')
-                                                           << 3000 << 2000;
+        QTest::addRow("many short lines, then a long one")
+            << QStringLiteral("ab\n").repeated(20000) + QString(3000, 'x') << 3000 << 2000;
         QTest::addRow("100,000 characters without a break") << QString(100000, QLatin1Char('m')) << 1 << 100000;
     }
     void hostileTextsFitQuickly()
@@ -301,10 +331,10 @@ private slots:
         QTest::addColumn<QString>("sPaper");
         QTest::addRow("Germany: A4") << QLocale(QLocale::German, QLocale::Germany) << 27700 << QRect(0, 0, 21000, 29700)
                                      << "(A4)";
-        QTest::addRow("United States: Letter") << QLocale(QLocale::English, QLocale::UnitedStates) << 25940
-                                               << QRect(0, 0, 21500, 27900) << "(letter)";
-        QTest::addRow("United Kingdom: A4") << QLocale(QLocale::English, QLocale::UnitedKingdom) << 27700
-                                            << QRect(0, 0, 21000, 29700) << "(A4)";
+        QTest::addRow("United States: Letter")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << 25940 << QRect(0, 0, 21500, 27900) << "(letter)";
+        QTest::addRow("United Kingdom: A4")
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) << 27700 << QRect(0, 0, 21000, 29700) << "(A4)";
     }
     void paperByLocale()
     {
@@ -372,8 +402,8 @@ private slots:
         }
         QVERIFY(printPages(cPainter, *pPrinter, cPages));
         QVERIFY(!cPainter.isActive());
-        QCOMPARE(cLog, QStringList({"paint first", "free first", "paint second", "free second", "paint third",
-                                    "free third"}));
+        QCOMPARE(cLog, QStringList(
+                           {"paint first", "free first", "paint second", "free second", "paint third", "free third"}));
         QCOMPARE(PdfText::pageCount(sPath), 3);
         const QStringList cTexts = PdfText::pageTexts(sPath);
         QCOMPARE(cTexts.size(), 3);

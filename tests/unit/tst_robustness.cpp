@@ -97,8 +97,8 @@ const char *kindName(int iKind)
 bool isIniFile(const QString &sPath)
 {
     return sPath.endsWith(QLatin1String(".dat")) || sPath.endsWith(QLatin1String(".evtdat"))
-        || sPath.endsWith(QLatin1String(".std")) || sPath.endsWith(QLatin1String(".pod"))
-        || sPath.endsWith(QLatin1String(".lay"));
+           || sPath.endsWith(QLatin1String(".std")) || sPath.endsWith(QLatin1String(".pod"))
+           || sPath.endsWith(QLatin1String(".lay"));
 }
 
 bool isInclinationFile(const QString &sPath)
@@ -154,9 +154,7 @@ public:
             note(QStringLiteral("%1 bytes at %2").arg(iLength).arg(iAt));
             break;
         }
-        case DuplicateGroup:
-            duplicateGroup(data);
-            break;
+        case DuplicateGroup: duplicateGroup(data); break;
         case BadArraySize:
             replaceValues(data, QRegularExpression(QStringLiteral("^([^=]*size)=(.*)$")),
                           {"-1", "2000000000", "0", "2147483647", "-2147483648", "99999999999"}, 1 + pick(3));
@@ -170,19 +168,13 @@ public:
                                "4294967296", "0x7fffffff", "3.4028236e38"},
                               1 + pick(4));
             break;
-        case HugeValue:
-            replaceWithHugeText(data, isInclinationFile(sFile));
-            break;
-        case DeleteFile:
-            cTree.files.remove(sFile);
-            break;
+        case HugeValue: replaceWithHugeText(data, isInclinationFile(sFile)); break;
+        case DeleteFile: cTree.files.remove(sFile); break;
         case FileToDirectory:
             cTree.files.remove(sFile);
             cTree.directories.append(sFile);
             break;
-        case NonNumericGroup:
-            renameGroups(data);
-            break;
+        case NonNumericGroup: renameGroups(data); break;
         case HostileName:
             replaceValues(data,
                           QRegularExpression(QStringLiteral(
@@ -190,8 +182,7 @@ public:
                               "[^=]*(BaseFileName|PrintoutDataFile|PrintoutLayoutFileName|LanguageFile))=(.*)$")),
                           m_hostileNames, 1 + pick(3));
             break;
-        default:
-            break;
+        default: break;
         }
         return true;
     }
@@ -226,8 +217,7 @@ private:
                     || sPath == QLatin1String("Catalogs.dat") || sPath == QLatin1String("Locales.dat"))
                     result << sPath;
                 break;
-            default:
-                result << sPath;
+            default: result << sPath;
             }
         }
         return result;
@@ -284,8 +274,8 @@ private:
 
     void replaceInclinationNumber(QByteArray &data)
     {
-        static const char *const texts[] = {"nan", "inf", "-inf", "1e39", "-1e39", "-0", "12,5", "1e308", "1e38",
-                                            "-3e38", ""};
+        static const char *const texts[] = {"nan",  "inf",   "-inf", "1e39",  "-1e39", "-0",
+                                            "12,5", "1e308", "1e38", "-3e38", ""};
         QList<QByteArray> all = lines(data);
         if (all.isEmpty())
             return;
@@ -332,8 +322,8 @@ private:
 
     void renameGroups(QByteArray &data)
     {
-        static const char *const names[] = {"abc", "-5", "0", "99999999999", "1e3", " 12", "2147483648", "",
-                                            "12abc", "%U0041", "General", "\xc3\xa4"};
+        static const char *const names[] = {"abc",        "-5", "0",     "99999999999", "1e3",     " 12",
+                                            "2147483648", "",   "12abc", "%U0041",      "General", "\xc3\xa4"};
         QList<QByteArray> all = lines(data);
         QList<int> headers;
         for (int i = 0; i < all.size(); ++i) {
@@ -399,14 +389,15 @@ QByteArray treeHash(const QString &sDirectory)
     while (it.hasNext()) {
         const QFileInfo info(it.next());
         QString sEntry = QDir(sDirectory).relativeFilePath(info.filePath()) + QLatin1Char(' ')
-                       + QString::number(int(info.permissions()));
+                         + QString::number(int(info.permissions()));
         if (info.isDir()) {
             sEntry += QStringLiteral(" dir");
         } else if (info.isFile()) {
             QFile file(info.filePath());
             if (file.open(QIODevice::ReadOnly))
-                sEntry += QLatin1Char(' ')
-                        + QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
+                sEntry +=
+                    QLatin1Char(' ')
+                    + QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
         } else {
             sEntry += QStringLiteral(" other");
         }
@@ -446,8 +437,14 @@ public:
     CSentinelPipe(const CSentinelPipe &) = delete;
     CSentinelPipe &operator=(const CSentinelPipe &) = delete;
 
-    bool isValid() const { return m_bValid; }
-    int openCount() const { return m_iOpened; }
+    bool isValid() const
+    {
+        return m_bValid;
+    }
+    int openCount() const
+    {
+        return m_iOpened;
+    }
 
 private:
     void watch()
@@ -528,8 +525,7 @@ private:
     void checkObjectQueries(const CDataCoreObject *cObject, const QString &sRound);
     void checkProfiles(const CProjectRuntimeData *cRuntimeData, const QString &sRound);
     void checkReport(const CProjectRuntimeData *cRuntimeData, const QString &sRound);
-    void runRounds(const QString &sTarget, int iKind, quint32 uiSeed, int iRounds,
-                   int iReportEvery);
+    void runRounds(const QString &sTarget, int iKind, quint32 uiSeed, int iRounds, int iReportEvery);
     // Every round writes its trees to new directories: the settings class
     // caches files by path and would not notice a rewrite of equal size
     // within the same millisecond.
@@ -571,17 +567,17 @@ void TestRobustness::initTestCase()
     const QStringList photos = {QStringLiteral("Photos/5_0077.jpg"), QStringLiteral("Photos/104_0089.jpg")};
     m_project = readTree(TestHelpers::demoProjectDir(), [&photos](const QString &sPath) {
         return sPath.endsWith(QLatin1String(".dat")) || sPath.endsWith(QLatin1String(".evtdat"))
-            || sPath.startsWith(QLatin1String("Inclination/")) || sPath == QLatin1String("logo.txt")
-            || photos.contains(sPath);
+               || sPath.startsWith(QLatin1String("Inclination/")) || sPath == QLatin1String("logo.txt")
+               || photos.contains(sPath);
     });
     QVERIFY2(m_project.files.contains(QStringLiteral("project.dat")), "demo project missing");
     QVERIFY(m_project.files.contains(QStringLiteral("Photos/5_0077.jpg")));
 
     m_install = readTree(TestHelpers::installDir(), [](const QString &sPath) {
         return sPath.endsWith(QLatin1String(".dat")) || sPath.startsWith(QLatin1String("CatalogBaseData/"))
-            || sPath.startsWith(QLatin1String("CatalogPrintoutData/"))
-            || sPath.startsWith(QLatin1String("PrintoutLayouts/"))
-            || sPath.startsWith(QLatin1String("LanguageFiles/"));
+               || sPath.startsWith(QLatin1String("CatalogPrintoutData/"))
+               || sPath.startsWith(QLatin1String("PrintoutLayouts/"))
+               || sPath.startsWith(QLatin1String("LanguageFiles/"));
     });
     QVERIFY2(m_install.files.contains(QStringLiteral("Catalogs.dat")), "installation data missing");
     QVERIFY(m_install.files.contains(QStringLiteral("PrintoutLayouts/OstrelDemo_A4.lay")));
@@ -593,10 +589,18 @@ void TestRobustness::initTestCase()
 #endif
     // Names that leave the media (or catalog) directory; the relative ones
     // lead to the sentinel pipe from every directory the readers use.
-    m_hostileNames = {QStringLiteral("../../etc/passwd"), QStringLiteral("/etc/passwd"), QStringLiteral(".."),
-                      QStringLiteral("."), QStringLiteral("../../secret"), QStringLiteral("../../../secret"),
-                      QStringLiteral("..\\..\\secret"), sentinelPath(), QStringLiteral("Photos/../../secret"),
-                      QString(), QStringLiteral("../project.dat"), QStringLiteral("/dev/null")};
+    m_hostileNames = {QStringLiteral("../../etc/passwd"),
+                      QStringLiteral("/etc/passwd"),
+                      QStringLiteral(".."),
+                      QStringLiteral("."),
+                      QStringLiteral("../../secret"),
+                      QStringLiteral("../../../secret"),
+                      QStringLiteral("..\\..\\secret"),
+                      sentinelPath(),
+                      QStringLiteral("Photos/../../secret"),
+                      QString(),
+                      QStringLiteral("../project.dat"),
+                      QStringLiteral("/dev/null")};
     QVERIFY(QDir().mkpath(m_root.path() + QStringLiteral("/out")));
 }
 
@@ -640,9 +644,10 @@ void TestRobustness::checkProfiles(const CProjectRuntimeData *cRuntimeData, cons
         QVERIFY2(isFinite(cSection->calculatedLength()), qPrintable(sWhere));
         for (int e = 0; e < cSection->events()->count(); ++e)
             QVERIFY2(isFinite(cSection->events()->at(e)->meterValue()),
-                     qPrintable(sWhere + QStringLiteral(" event %1 meter value %2")
-                                             .arg(e)
-                                             .arg(double(cSection->events()->at(e)->meterValue()))));
+                     qPrintable(sWhere
+                                + QStringLiteral(" event %1 meter value %2")
+                                      .arg(e)
+                                      .arg(double(cSection->events()->at(e)->meterValue()))));
         if (cStandard) {
             QVERIFY2(isFinite(cStandard->pipeDiameterCm(cSection)), qPrintable(sWhere));
             QVERIFY2(isFinite(cStandard->startManholeAltitude(cSection)), qPrintable(sWhere));
@@ -660,10 +665,10 @@ void TestRobustness::checkProfiles(const CProjectRuntimeData *cRuntimeData, cons
         if (!cData)
             continue;
         const CInclinationProfile cProfile(cStandard, cSection, cData->points());
-        const float values[] = {cProfile.minDistance(),      cProfile.maxDistance(),   cProfile.minInclination(),
-                                cProfile.maxInclination(),   cProfile.minAltitude(),   cProfile.maxAltitude(),
-                                cProfile.startAltitude(),    cProfile.endAltitude(),   cProfile.pipeDiameter(),
-                                cProfile.firstDistance(),    cProfile.lastDistance(),  cProfile.measuredLength(),
+        const float values[] = {cProfile.minDistance(),          cProfile.maxDistance(),  cProfile.minInclination(),
+                                cProfile.maxInclination(),       cProfile.minAltitude(),  cProfile.maxAltitude(),
+                                cProfile.startAltitude(),        cProfile.endAltitude(),  cProfile.pipeDiameter(),
+                                cProfile.firstDistance(),        cProfile.lastDistance(), cProfile.measuredLength(),
                                 cProfile.inclinationCorrection()};
         for (float fValue : values)
             QVERIFY2(isFinite(fValue), qPrintable(sWhere + QStringLiteral(" profile value")));
@@ -756,7 +761,8 @@ void TestRobustness::runRounds(const QString &sTarget, int iKind, quint32 uiSeed
         if (!cMutator.apply(iKind, cTarget))
             QSKIP("the mutation applies to no file");
         QVERIFY(writeTrees(cProject, cInstall));
-        const QString sRound = QStringLiteral("round %1 (seed %2): %3").arg(iRound).arg(uiSeed).arg(cMutator.description());
+        const QString sRound =
+            QStringLiteral("round %1 (seed %2): %3").arg(iRound).arg(uiSeed).arg(cMutator.description());
         if (m_bVerbose)
             qInfo("%s", qPrintable(sRound));
 
@@ -828,31 +834,59 @@ void TestRobustness::damagedProjects_data()
     QTest::addColumn<QString>("sFind");
     QTest::addColumn<QString>("sReplace");
 
-    QTest::addRow("meter value beyond float") << "12.evtdat" << "metervalue=1.68" << "metervalue=1e39";
-    QTest::addRow("meter value nan") << "12.evtdat" << "metervalue=1.68" << "metervalue=nan";
-    QTest::addRow("negative meter value beyond float") << "5.evtdat" << "metervalue=-0.4" << "metervalue=-1e300";
-    QTest::addRow("video hour huge") << "5.evtdat" << "video-hour=0" << "video-hour=4294967295";
-    QTest::addRow("video second negative") << "5.evtdat" << "video-second=4" << "video-second=-1";
-    QTest::addRow("section length beyond float") << "segments.dat" << "property\\10\\value=2.50"
+    QTest::addRow("meter value beyond float") << "12.evtdat"
+                                              << "metervalue=1.68"
+                                              << "metervalue=1e39";
+    QTest::addRow("meter value nan") << "12.evtdat"
+                                     << "metervalue=1.68"
+                                     << "metervalue=nan";
+    QTest::addRow("negative meter value beyond float") << "5.evtdat"
+                                                       << "metervalue=-0.4"
+                                                       << "metervalue=-1e300";
+    QTest::addRow("video hour huge") << "5.evtdat"
+                                     << "video-hour=0"
+                                     << "video-hour=4294967295";
+    QTest::addRow("video second negative") << "5.evtdat"
+                                           << "video-second=4"
+                                           << "video-second=-1";
+    QTest::addRow("section length beyond float") << "segments.dat"
+                                                 << "property\\10\\value=2.50"
                                                  << "property\\10\\value=1e39";
-    QTest::addRow("inclination distance beyond float") << "Inclination/INC_0003.txt" << "2.00;0.78" << "1e39;0.78";
-    QTest::addRow("inclination all huge") << "Inclination/INC_0003.txt" << "4.00;0.94" << "3e38;3e38\n-3e38;-3e38";
-    QTest::addRow("start altitude beyond float") << "Inclination/INC_0003.txt" << "Start Altitude:767.22"
+    QTest::addRow("inclination distance beyond float") << "Inclination/INC_0003.txt"
+                                                       << "2.00;0.78"
+                                                       << "1e39;0.78";
+    QTest::addRow("inclination all huge") << "Inclination/INC_0003.txt"
+                                          << "4.00;0.94"
+                                          << "3e38;3e38\n-3e38;-3e38";
+    QTest::addRow("start altitude beyond float") << "Inclination/INC_0003.txt"
+                                                 << "Start Altitude:767.22"
                                                  << "Start Altitude:1e39";
-    QTest::addRow("photo name leaves directory") << "5.evtdat" << "imagefile=5_0077.jpg"
+    QTest::addRow("photo name leaves directory") << "5.evtdat"
+                                                 << "imagefile=5_0077.jpg"
                                                  << "imagefile=../../secret";
-    QTest::addRow("inclination name absolute") << "segments.dat" << "inclinationfile=INC_0012.txt"
+    QTest::addRow("inclination name absolute") << "segments.dat"
+                                               << "inclinationfile=INC_0012.txt"
                                                << "inclinationfile=" + sentinelPath();
-    QTest::addRow("property size two billion") << "5.evtdat" << "property\\size=2" << "property\\size=2000000000";
-    QTest::addRow("event file is a directory") << "12.evtdat" << "" << "";
-    QTest::addRow("events at both ends of float") << "12.evtdat" << "metervalue=0\n"
+    QTest::addRow("property size two billion") << "5.evtdat"
+                                               << "property\\size=2"
+                                               << "property\\size=2000000000";
+    QTest::addRow("event file is a directory") << "12.evtdat"
+                                               << ""
+                                               << "";
+    QTest::addRow("events at both ends of float") << "12.evtdat"
+                                                  << "metervalue=0\n"
                                                   << "metervalue=-3.4e38\n";
-    QTest::addRow("event far beyond the section") << "12.evtdat" << "metervalue=1.68" << "metervalue=3.4e38";
-    QTest::addRow("inclination at both ends of float") << "Inclination/INC_0003.txt" << "2.00;0.78"
+    QTest::addRow("event far beyond the section") << "12.evtdat"
+                                                  << "metervalue=1.68"
+                                                  << "metervalue=3.4e38";
+    QTest::addRow("inclination at both ends of float") << "Inclination/INC_0003.txt"
+                                                       << "2.00;0.78"
                                                        << "-3.4e38;3.4e38\n3.4e38;-3.4e38";
-    QTest::addRow("variant list of two billion") << "project.dat" << "created=2024-04-15"
+    QTest::addRow("variant list of two billion") << "project.dat"
+                                                 << "created=2024-04-15"
                                                  << "created=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)";
-    QTest::addRow("variant of unknown type") << "segments.dat" << "name=S12 - S13"
+    QTest::addRow("variant of unknown type") << "segments.dat"
+                                             << "name=S12 - S13"
                                              << "name=@Variant(\\0\\0\\0\\x7f\\xff\\xff\\xff)";
 }
 
@@ -888,7 +922,8 @@ void TestRobustness::damagedCatalogs_data()
     const QString sLayout = QStringLiteral("PrintoutLayouts/OstrelDemo_A4.lay");
     const QString sData = QStringLiteral("CatalogPrintoutData/OstrelDemo.pod");
     const QString sStandard = QStringLiteral("CatalogBaseData/OstrelDemo.std");
-    const struct {
+    const struct
+    {
         const char *pszKey;
         const char *pszValue;
     } layoutCases[] = {{"width", "2000000000"},
@@ -924,13 +959,18 @@ void TestRobustness::damagedCatalogs_data()
     for (const auto &cCase : layoutCases)
         QTest::addRow("layout %s=%s", cCase.pszKey, cCase.pszValue)
             << sLayout << QString::fromLatin1(cCase.pszKey) << QString::fromLatin1(cCase.pszValue);
-    QTest::addRow("damage class colours garbage") << sData << "color" << "#zz";
-    QTest::addRow("damage class values equal") << sData << "value" << "0";
+    QTest::addRow("damage class colours garbage") << sData << "color"
+                                                  << "#zz";
+    QTest::addRow("damage class values equal") << sData << "value"
+                                               << "0";
     QTest::addRow("damage class texts huge") << sData << "text" << QString(100000, QLatin1Char('W'));
-    QTest::addRow("standard units unknown") << sStandard << "[a-z-]+-unit" << "parsec";
+    QTest::addRow("standard units unknown") << sStandard << "[a-z-]+-unit"
+                                            << "parsec";
     QTest::addRow("standard delimiter long") << sStandard << "text-delimiter" << QString(5000, QLatin1Char('|'));
-    QTest::addRow("standard directions empty") << sStandard << "[a-z-]+-dir" << "";
-    QTest::addRow("standard property ids negative") << sStandard << "id" << "-1";
+    QTest::addRow("standard directions empty") << sStandard << "[a-z-]+-dir"
+                                               << "";
+    QTest::addRow("standard property ids negative") << sStandard << "id"
+                                                    << "-1";
 }
 
 void TestRobustness::damagedCatalogs()
@@ -944,14 +984,16 @@ void TestRobustness::damagedCatalogs()
                                       QRegularExpression::MultilineOption);
     QString sText = QString::fromUtf8(cInstall.files.value(sFile));
     QVERIFY2(cPattern.match(sText).hasMatch(), qPrintable(sKey));
-    sText.replace(cPattern, QStringLiteral("\\1=") + QString(sValue).replace(QLatin1Char('\\'), QStringLiteral("\\\\")));
+    sText.replace(cPattern,
+                  QStringLiteral("\\1=") + QString(sValue).replace(QLatin1Char('\\'), QStringLiteral("\\\\")));
     cInstall.files[sFile] = sText.toUtf8();
     QVERIFY(writeTrees(m_project, cInstall));
     const QByteArray before = treeHash(projectPath());
     QElapsedTimer cTimer;
     cTimer.start();
     exercise(QString::fromLatin1(QTest::currentDataTag()), true);
-    QVERIFY2(cTimer.elapsed() < 20000 * TestHelpers::timeFactor(), qPrintable(QStringLiteral("took %1 ms").arg(cTimer.elapsed())));
+    QVERIFY2(cTimer.elapsed() < 20000 * TestHelpers::timeFactor(),
+             qPrintable(QStringLiteral("took %1 ms").arg(cTimer.elapsed())));
     QCOMPARE(treeHash(projectPath()), before);
 }
 
@@ -964,14 +1006,14 @@ void TestRobustness::layoutRectangles_data()
     QTest::addColumn<QRect>("cExpected");
     const int iMax = std::numeric_limits<int>::max();
     QTest::addRow("as written") << 16000 << 600 << 8000 << 1200 << QRect(16000, 600, 8000, 1200);
-    QTest::addRow("right edge beyond int") << 2000000000 << 0 << 2000000000 << 10
-                                           << QRect(2000000000, 0, iMax - 2000000000, 10);
-    QTest::addRow("bottom edge beyond int") << 0 << 2000000000 << 10 << 2000000000
-                                            << QRect(0, 2000000000, 10, iMax - 2000000000);
-    QTest::addRow("lowest int position") << std::numeric_limits<int>::min() << std::numeric_limits<int>::min() << 0
-                                         << 0 << QRect(-iMax, -iMax, 0, 0);
-    QTest::addRow("negative position, huge size") << -2000000000 << -2000000000 << iMax << iMax
-                                                  << QRect(-2000000000, -2000000000, iMax, iMax);
+    QTest::addRow("right edge beyond int")
+        << 2000000000 << 0 << 2000000000 << 10 << QRect(2000000000, 0, iMax - 2000000000, 10);
+    QTest::addRow("bottom edge beyond int")
+        << 0 << 2000000000 << 10 << 2000000000 << QRect(0, 2000000000, 10, iMax - 2000000000);
+    QTest::addRow("lowest int position") << std::numeric_limits<int>::min() << std::numeric_limits<int>::min() << 0 << 0
+                                         << QRect(-iMax, -iMax, 0, 0);
+    QTest::addRow("negative position, huge size")
+        << -2000000000 << -2000000000 << iMax << iMax << QRect(-2000000000, -2000000000, iMax, iMax);
     QTest::addRow("negative size") << 10 << 10 << -5 << -2000000000 << QRect(10, 10, 0, 0);
 }
 
@@ -985,7 +1027,8 @@ void TestRobustness::layoutRectangles()
     QFETCH(int, iHeight);
     QFETCH(QRect, cExpected);
     // A file of its own per row: see writeTrees.
-    const QString sPath = m_root.path() + QStringLiteral("/rect-%1.lay").arg(QString::fromLatin1(QTest::currentDataTag()));
+    const QString sPath =
+        m_root.path() + QStringLiteral("/rect-%1.lay").arg(QString::fromLatin1(QTest::currentDataTag()));
     QFile file(sPath);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QStringLiteral("[inclination-legend]\nrect-x=%1\nrect-y=%2\nrect-width=%3\nrect-height=%4\n")

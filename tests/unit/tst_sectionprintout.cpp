@@ -326,26 +326,26 @@ void TestSectionPrintout::assignPass_data()
 
     // Page 1 holds 10000 units, later pages 20000.
     QTest::addRow("rows apart sit at their positions")
-        << QList<float>{0.0f, 1.0f, 2.0f} << QList<int>{500} << 100 << QList<int>{1, 1, 1}
-        << QList<int>{0, 1000, 2000} << QList<int>{0, 1000, 2000} << QList<int>{1000, 1000, 500} << 0;
+        << QList<float>{0.0f, 1.0f, 2.0f} << QList<int>{500} << 100 << QList<int>{1, 1, 1} << QList<int>{0, 1000, 2000}
+        << QList<int>{0, 1000, 2000} << QList<int>{1000, 1000, 500} << 0;
     QTest::addRow("close rows stack, connectors slant")
-        << QList<float>{0.0f, 0.1f, 0.2f} << QList<int>{500} << 100 << QList<int>{1, 1, 1}
-        << QList<int>{0, 100, 200} << QList<int>{0, 500, 1000} << QList<int>{500, 500, 500} << 0;
+        << QList<float>{0.0f, 0.1f, 0.2f} << QList<int>{500} << 100 << QList<int>{1, 1, 1} << QList<int>{0, 100, 200}
+        << QList<int>{0, 500, 1000} << QList<int>{500, 500, 500} << 0;
     QTest::addRow("row crossing the bottom moves on, no connector")
-        << QList<float>{0.0f, 9.8f, 10.5f} << QList<int>{500} << 100 << QList<int>{1, 2, 2}
-        << QList<int>{0, -1, 500} << QList<int>{0, 0, 500} << QList<int>{500, 500, 500} << 1;
+        << QList<float>{0.0f, 9.8f, 10.5f} << QList<int>{500} << 100 << QList<int>{1, 2, 2} << QList<int>{0, -1, 500}
+        << QList<int>{0, 0, 500} << QList<int>{500, 500, 500} << 1;
     QTest::addRow("row on page 2 at its position")
-        << QList<float>{0.0f, 15.0f} << QList<int>{500} << 100 << QList<int>{1, 2}
-        << QList<int>{0, 5000} << QList<int>{0, 5000} << QList<int>{500, 500} << 0;
+        << QList<float>{0.0f, 15.0f} << QList<int>{500} << 100 << QList<int>{1, 2} << QList<int>{0, 5000}
+        << QList<int>{0, 5000} << QList<int>{500, 500} << 0;
     QTest::addRow("row ending exactly at the bottom stays")
-        << QList<float>{0.0f, 9.5f} << QList<int>{500} << 100 << QList<int>{1, 1}
-        << QList<int>{0, 9500} << QList<int>{0, 9500} << QList<int>{9500, 500} << 0;
+        << QList<float>{0.0f, 9.5f} << QList<int>{500} << 100 << QList<int>{1, 1} << QList<int>{0, 9500}
+        << QList<int>{0, 9500} << QList<int>{9500, 500} << 0;
     QTest::addRow("rows pushed by a stack keep moving")
         << QList<float>{0.0f, 9.0f, 9.1f, 9.2f} << QList<int>{600} << 100 << QList<int>{1, 1, 2, 2}
         << QList<int>{0, 9000, -1, -1} << QList<int>{0, 9000, 0, 600} << QList<int>{9000, 600, 600, 600} << 2;
     QTest::addRow("the first position is the origin")
-        << QList<float>{100.0f, 100.5f} << QList<int>{300} << 50 << QList<int>{1, 1}
-        << QList<int>{0, 1000} << QList<int>{0, 1000} << QList<int>{1000, 300} << 0;
+        << QList<float>{100.0f, 100.5f} << QList<int>{300} << 50 << QList<int>{1, 1} << QList<int>{0, 1000}
+        << QList<int>{0, 1000} << QList<int>{1000, 300} << 0;
 }
 
 void TestSectionPrintout::assignPass()
@@ -486,12 +486,24 @@ void TestSectionPrintout::photoNumbers_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("numbers");
-    QTest::addRow("one photo") << "S001_0042.jpg" << "" << "0042";
-    QTest::addRow("two photos") << "S001_0042.jpg" << "S001_0043.jpg" << "0042, 0043";
-    QTest::addRow("only the second") << "" << "P0007.bmp" << "0007";
-    QTest::addRow("no photos") << "" << "" << "";
-    QTest::addRow("short name") << "ab.jpg" << "" << "ab";
-    QTest::addRow("name of four characters") << ".jpg" << "x0001.png" << "0001";
+    QTest::addRow("one photo") << "S001_0042.jpg"
+                               << ""
+                               << "0042";
+    QTest::addRow("two photos") << "S001_0042.jpg"
+                                << "S001_0043.jpg"
+                                << "0042, 0043";
+    QTest::addRow("only the second") << ""
+                                     << "P0007.bmp"
+                                     << "0007";
+    QTest::addRow("no photos") << ""
+                               << ""
+                               << "";
+    QTest::addRow("short name") << "ab.jpg"
+                                << ""
+                                << "ab";
+    QTest::addRow("name of four characters") << ".jpg"
+                                             << "x0001.png"
+                                             << "0001";
 }
 
 void TestSectionPrintout::photoNumbers()
@@ -750,7 +762,9 @@ void TestSectionPrintout::protocolPages()
             QVERIFY(pItem->position().y() >= 0);
             QVERIFY2(pItem->position().y() + pItem->height() <= 27700 + 2000,
                      qPrintable(QString("item of height %1 at %2 leaves page %3")
-                                    .arg(pItem->height()).arg(pItem->position().y()).arg(p + 1)));
+                                    .arg(pItem->height())
+                                    .arg(pItem->position().y())
+                                    .arg(p + 1)));
         }
         // Data rows are those after the caption (page 1) and the spacer.
         const int iSkipped = (p == 0 ? 1 : 0) + 1;
@@ -768,11 +782,31 @@ void TestSectionPrintout::nodeOrder_data()
     QTest::addColumn<QString>("startNode");
     QTest::addColumn<QString>("endNode");
     QTest::addColumn<QString>("image");
-    QTest::addRow("in flow direction") << "" << "D" << "S1" << "S2" << "in";
-    QTest::addRow("against flow, empty convention counts as U-D") << "" << "U" << "S2" << "S1" << "against";
-    QTest::addRow("against flow, U-D") << "U-D" << "U" << "S2" << "S1" << "against";
-    QTest::addRow("against flow, other convention") << "D-U" << "U" << "S1" << "S2" << "against";
-    QTest::addRow("unknown direction") << "" << "X" << "S1" << "S2" << "";
+    QTest::addRow("in flow direction") << ""
+                                       << "D"
+                                       << "S1"
+                                       << "S2"
+                                       << "in";
+    QTest::addRow("against flow, empty convention counts as U-D") << ""
+                                                                  << "U"
+                                                                  << "S2"
+                                                                  << "S1"
+                                                                  << "against";
+    QTest::addRow("against flow, U-D") << "U-D"
+                                       << "U"
+                                       << "S2"
+                                       << "S1"
+                                       << "against";
+    QTest::addRow("against flow, other convention") << "D-U"
+                                                    << "U"
+                                                    << "S1"
+                                                    << "S2"
+                                                    << "against";
+    QTest::addRow("unknown direction") << ""
+                                       << "X"
+                                       << "S1"
+                                       << "S2"
+                                       << "";
 }
 
 void TestSectionPrintout::nodeOrder()
@@ -794,8 +828,8 @@ void TestSectionPrintout::nodeOrder()
     const auto graphics = itemsOf<CSectionGraphicPrintoutItem>(*pages.front());
     QCOMPARE(graphics.first()->data().sStartNode, startNode);
     QCOMPARE(graphics.first()->data().sEndNode, endNode);
-    const QImage cExpected = image.isEmpty() ? QImage()
-                                             : QImage(QStringLiteral(":/printing/%1_flow_direction.bmp").arg(image));
+    const QImage cExpected =
+        image.isEmpty() ? QImage() : QImage(QStringLiteral(":/printing/%1_flow_direction.bmp").arg(image));
     QCOMPARE(graphics.first()->data().cDirectionImage.isNull(), image.isEmpty());
     QCOMPARE(graphics.first()->data().cDirectionImage, cExpected);
 }
@@ -807,9 +841,15 @@ void TestSectionPrintout::damageClassColours_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QColor>("colour");
-    QTest::addRow("listed class") << true << "4" << "DC" << "4" << QColor(200, 0, 0);
-    QTest::addRow("unlisted class") << true << "9" << "DC" << "9" << QColor(76, 76, 76);
-    QTest::addRow("no damage information") << false << "4" << "" << "" << QColor(76, 76, 76);
+    QTest::addRow("listed class") << true << "4"
+                                  << "DC"
+                                  << "4" << QColor(200, 0, 0);
+    QTest::addRow("unlisted class") << true << "9"
+                                    << "DC"
+                                    << "9" << QColor(76, 76, 76);
+    QTest::addRow("no damage information") << false << "4"
+                                           << ""
+                                           << "" << QColor(76, 76, 76);
 }
 
 void TestSectionPrintout::damageClassColours()
@@ -840,14 +880,14 @@ void TestSectionPrintout::photoPages_data()
     QTest::addColumn<int>("perPage");
     QTest::addColumn<QStringList>("photos");
     QTest::addColumn<QList<int>>("picturesPerPage");
-    const QStringList seven{"a_0001.jpg", "a_0002.jpg", "a_0003.jpg", "", "a_0004.jpg", "a_0005.jpg",
-                            "a_0006.jpg", "a_0007.jpg"};
+    const QStringList seven{"a_0001.jpg", "a_0002.jpg", "a_0003.jpg", "",
+                            "a_0004.jpg", "a_0005.jpg", "a_0006.jpg", "a_0007.jpg"};
     QTest::addRow("seven photos at three per page") << 3 << seven << QList<int>{3, 3, 1};
     QTest::addRow("seven photos at one per page") << 1 << seven << QList<int>{1, 1, 1, 1, 1, 1, 1};
     QTest::addRow("no photo mode") << 0 << seven << QList<int>{};
     QTest::addRow("no photos") << 3 << QStringList{"", ""} << QList<int>{};
-    QTest::addRow("hostile names still get a frame") << 3 << QStringList{"../../etc/passwd", "x/y.jpg"}
-                                                     << QList<int>{2};
+    QTest::addRow("hostile names still get a frame")
+        << 3 << QStringList{"../../etc/passwd", "x/y.jpg"} << QList<int>{2};
 }
 
 void TestSectionPrintout::photoPages()

@@ -85,10 +85,10 @@ private slots:
         const IntList cAbc{100, 200, 300};
         QTest::addRow("one row: first template only") << cAbc << 0 << 1 << 2 << 1 << IntList{100};
         QTest::addRow("two rows: first and last") << cAbc << 0 << 1 << 2 << 2 << IntList{100, 300};
-        QTest::addRow("five rows: first, three middle, last") << cAbc << 0 << 1 << 2 << 5
-                                                              << IntList{100, 200, 200, 200, 300};
-        QTest::addRow("no last template: middle for the rest") << cAbc << 0 << 1 << 7 << 4
-                                                               << IntList{100, 200, 200, 200};
+        QTest::addRow("five rows: first, three middle, last")
+            << cAbc << 0 << 1 << 2 << 5 << IntList{100, 200, 200, 200, 300};
+        QTest::addRow("no last template: middle for the rest")
+            << cAbc << 0 << 1 << 7 << 4 << IntList{100, 200, 200, 200};
         QTest::addRow("no middle template: first instead") << cAbc << 0 << 9 << 2 << 4 << IntList{100, 100, 100, 300};
         QTest::addRow("neither middle nor last: first") << cAbc << 0 << -1 << -1 << 3 << IntList{100, 100, 100};
         QTest::addRow("no first template: middle") << cAbc << 5 << 1 << 2 << 3 << IntList{200, 200, 300};
@@ -195,9 +195,12 @@ private slots:
         QTest::addColumn<int>("iFieldId");
         QTest::addColumn<QString>("sLabel");
         QTest::addColumn<QString>("sValue");
-        QTest::addRow("caption in capitals") << 1002000 << "TEXT:" << "Crack";
-        QTest::addRow("field without caption: value only") << 1202007 << "" << "3";
-        QTest::addRow("nothing linked") << 0 << "" << "";
+        QTest::addRow("caption in capitals") << 1002000 << "TEXT:"
+                                             << "Crack";
+        QTest::addRow("field without caption: value only") << 1202007 << ""
+                                                           << "3";
+        QTest::addRow("nothing linked") << 0 << ""
+                                        << "";
     }
     void labeledCells()
     {
@@ -286,12 +289,12 @@ private slots:
         cRegistry.add(pTable->cellAt(0, 0), 1002000, 2);
         auto pItem = std::make_unique<CTablePrintoutItem>(pTable.get());
         pItem->addCellItem(createCellItem(pTable->cellAt(0, 0), cRegistry, cFixture.pEvent, true, nullptr));
-        pItem->addCellItem(std::make_unique<CTableCellItem>(pTable->cellAt(1, 2),
-                                                            std::make_unique<CTableCellData>("Plain cell")));
+        pItem->addCellItem(
+            std::make_unique<CTableCellItem>(pTable->cellAt(1, 2), std::make_unique<CTableCellData>("Plain cell")));
         // A cell of another table: not drawn, and no failure.
         const auto pForeign = makeTable({500});
-        pItem->addCellItem(std::make_unique<CTableCellItem>(pForeign->cellAt(0, 0),
-                                                            std::make_unique<CTableCellData>("Foreign cell")));
+        pItem->addCellItem(
+            std::make_unique<CTableCellItem>(pForeign->cellAt(0, 0), std::make_unique<CTableCellData>("Foreign cell")));
         pItem->addCellItem(std::make_unique<CTableCellItem>(nullptr, std::make_unique<CTableCellData>("No cell")));
         // Broken styles: no font size, no alignment, a rectangle smaller than its margins.
         LayoutTable cBroken(50);

@@ -148,7 +148,8 @@ private:
 
 void TestTranslations::initTestCase()
 {
-    QVERIFY2(m_cGerman.load(qmPath(QStringLiteral("corvane_de.qm"))), qPrintable(qmPath(QStringLiteral("corvane_de.qm"))));
+    QVERIFY2(m_cGerman.load(qmPath(QStringLiteral("corvane_de.qm"))),
+             qPrintable(qmPath(QStringLiteral("corvane_de.qm"))));
     QVERIFY(!m_cGerman.isEmpty());
 }
 
@@ -214,19 +215,42 @@ void TestTranslations::compiledGerman_data()
     QTest::addColumn<QString>("disambiguation");
     QTest::addColumn<QString>("german");
 
-    QTest::addRow("main window menu command") << "MainWindow" << "Open" << "" << "Öffnen";
-    QTest::addRow("main window shortcut stays a key") << "MainWindow" << "F6" << "" << "F6";
-    QTest::addRow("player button") << "MediaPlayer" << "Play" << "" << "Abspielen";
-    QTest::addRow("dialog form button") << "PrintoutSettingsDialog" << "Create Report" << "" << "Bericht erstellen";
-    QTest::addRow("dialog form option") << "PrintoutSettingsDialog" << "3 Per Page" << "" << "3 pro Seite";
-    QTest::addRow("dialog progress with placeholders")
-        << "CPrintoutSettingsDialog" << "Printing page %1 of %2" << "" << "Drucke Seite %1 von %2";
-    QTest::addRow("main window message box") << "CAppMainWindow" << "Unsupported project" << ""
+    QTest::addRow("main window menu command") << "MainWindow"
+                                              << "Open"
+                                              << ""
+                                              << "Öffnen";
+    QTest::addRow("main window shortcut stays a key") << "MainWindow"
+                                                      << "F6"
+                                                      << ""
+                                                      << "F6";
+    QTest::addRow("player button") << "MediaPlayer"
+                                   << "Play"
+                                   << ""
+                                   << "Abspielen";
+    QTest::addRow("dialog form button") << "PrintoutSettingsDialog"
+                                        << "Create Report"
+                                        << ""
+                                        << "Bericht erstellen";
+    QTest::addRow("dialog form option") << "PrintoutSettingsDialog"
+                                        << "3 Per Page"
+                                        << ""
+                                        << "3 pro Seite";
+    QTest::addRow("dialog progress with placeholders") << "CPrintoutSettingsDialog"
+                                                       << "Printing page %1 of %2"
+                                                       << ""
+                                                       << "Drucke Seite %1 von %2";
+    QTest::addRow("main window message box") << "CAppMainWindow"
+                                             << "Unsupported project"
+                                             << ""
                                              << "Nicht unterstütztes Projekt";
-    QTest::addRow("property table header") << "CDataCoreObjectDisplayWidget" << "Property" << ""
+    QTest::addRow("property table header") << "CDataCoreObjectDisplayWidget"
+                                           << "Property"
+                                           << ""
                                            << "Eigenschaft";
-    QTest::addRow("disambiguated printout caption") << "CPrintoutTextTranslator" << "DC"
-                                                    << "abbrev. for Damage Class" << "SK";
+    QTest::addRow("disambiguated printout caption") << "CPrintoutTextTranslator"
+                                                    << "DC"
+                                                    << "abbrev. for Damage Class"
+                                                    << "SK";
 }
 
 void TestTranslations::compiledGerman()
@@ -237,8 +261,8 @@ void TestTranslations::compiledGerman()
     QFETCH(QString, german);
 
     const QByteArray disambiguationUtf8 = disambiguation.toUtf8();
-    const QString sTranslated = m_cGerman.translate(qPrintable(context), qPrintable(source),
-                                                    disambiguation.isEmpty() ? nullptr : disambiguationUtf8.constData());
+    const QString sTranslated = m_cGerman.translate(
+        qPrintable(context), qPrintable(source), disambiguation.isEmpty() ? nullptr : disambiguationUtf8.constData());
     QCOMPARE(sTranslated, german);
 }
 

@@ -115,7 +115,8 @@ void TestUnits::formatDecimal_data()
     QTest::addRow("negative German") << "de_DE" << -3.5f << "-3,50";
     QTest::addRow("two decimals rounded") << "en_US" << 2.345f << "2.35";
     QTest::addRow("tiny value") << "en_US" << 0.004f << "0.00";
-    QTest::addRow("Swiss is not Swedish") << "de_CH" << 1234.5f << QLocale(QStringLiteral("de_CH")).toString(1234.5, 'f', 2);
+    QTest::addRow("Swiss is not Swedish")
+        << "de_CH" << 1234.5f << QLocale(QStringLiteral("de_CH")).toString(1234.5, 'f', 2);
 }
 
 void TestUnits::formatDecimal()
