@@ -77,7 +77,8 @@ void CPropertyList::assign(const Builder &cBuilder, CPropertyStore *cStore)
     }
     std::byte *pTexts = pRows;
     if (cBuilder.m_bWide) {
-        std::memcpy(pTexts, cBuilder.m_texts.data(), uTextBytes);
+        if (uTextBytes > 0)
+            std::memcpy(pTexts, cBuilder.m_texts.data(), uTextBytes);
     } else {
         for (const char16_t ch : cBuilder.m_texts)
             *pTexts++ = static_cast<std::byte>(ch);

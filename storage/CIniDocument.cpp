@@ -608,7 +608,8 @@ bool CIniDocument::fullKeyEquals(const Entry &entry, QStringView sKey) const
 {
     const QString &sSection = m_sections[entry.uSection].sName;
     return sKey.size() >= sSection.size()
-           && std::memcmp(sKey.data(), sSection.constData(), size_t(sSection.size()) * sizeof(QChar)) == 0
+           && (sSection.isEmpty()
+               || std::memcmp(sKey.data(), sSection.constData(), size_t(sSection.size()) * sizeof(QChar)) == 0)
            && keyEquals(entry, sKey.sliced(sSection.size()));
 }
 
@@ -651,7 +652,10 @@ bool CIniDocument::fullKeyEquals(const Entry &entry, QStringView sPrefix, QStrin
 {
     const QStringView sSection(m_sections[entry.uSection].sName);
     if (sSection.size() <= sPrefix.size()) {
-        return std::memcmp(sSection.data(), sPrefix.data(), size_t(sSection.size()) * sizeof(QChar)) == 0
+        // (An empty section name or prefix may have no data at all, which
+        // memcmp must not be given even for no bytes.)
+        return (sSection.isEmpty()
+                || std::memcmp(sSection.data(), sPrefix.data(), size_t(sSection.size()) * sizeof(QChar)) == 0)
                && keyEquals(entry, sPrefix.sliced(sSection.size()), sKey);
     }
     const qsizetype iInKey = sSection.size() - sPrefix.size();

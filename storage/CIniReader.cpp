@@ -334,18 +334,13 @@ bool CIniReader::readText(const QString &sKey, QString &sText) const
     const QByteArrayView raw = m_document->rawValue(iEntry);
     // Plain ASCII (no quotes, escapes or commas, no "@" form) is its own
     // text, widened in one pass.
-    qsizetype iBegin = 0;
-    while (iBegin < raw.size() && (raw.at(iBegin) == ' ' || raw.at(iBegin) == '\t'))
-        ++iBegin;
-    qsizetype iEnd = raw.size();
-    while (iEnd > iBegin && (raw.at(iEnd - 1) == ' ' || raw.at(iEnd - 1) == '\t'))
-        --iEnd;
-    bool bPlain = iBegin == iEnd || raw.at(iBegin) != '@';
+    const QByteArrayView trimmed = IniValue::trimmedBlanks(raw);
+    bool bPlain = trimmed.isEmpty() || trimmed.front() != '@';
     if (bPlain) {
-        sText.resize(iEnd - iBegin);
+        sText.resize(trimmed.size());
         char16_t *pOut = reinterpret_cast<char16_t *>(sText.data());
-        for (qsizetype i = iBegin; i < iEnd; ++i) {
-            const auto ch = static_cast<uchar>(raw.at(i));
+        for (const char c : trimmed) {
+            const auto ch = static_cast<uchar>(c);
             if (ch >= 0x80 || ch == '\\' || ch == '"' || ch == ',') {
                 bPlain = false;
                 break;
@@ -361,14 +356,7 @@ bool CIniReader::readText(const QString &sKey, QString &sText) const
 }
 
 namespace {
-QByteArrayView trimmedBlanks(QByteArrayView raw)
-{
-    while (!raw.isEmpty() && (raw.front() == ' ' || raw.front() == '\t'))
-        raw = raw.sliced(1);
-    while (!raw.isEmpty() && (raw.back() == ' ' || raw.back() == '\t'))
-        raw.chop(1);
-    return raw;
-}
+using IniValue::trimmedBlanks;
 
 // Numbers are most often written as plain digits; those are read here
 // without a text in between. Anything else (signs, blanks, exponents, other

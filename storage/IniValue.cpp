@@ -241,20 +241,24 @@ QVariant IniValue::listToVariant(const QStringList &list)
     return result;
 }
 
+QByteArrayView IniValue::trimmedBlanks(QByteArrayView raw)
+{
+    while (!raw.isEmpty() && (raw.front() == ' ' || raw.front() == '\t'))
+        raw = raw.sliced(1);
+    while (!raw.isEmpty() && (raw.back() == ' ' || raw.back() == '\t'))
+        raw.chop(1);
+    return raw;
+}
+
 QString IniValue::plainText(QByteArrayView raw, bool &bPlain)
 {
     bPlain = false;
     if (hasSpecialCharacter(raw))
         return QString();
-    qsizetype iBegin = 0;
-    while (iBegin < raw.size() && (raw.at(iBegin) == ' ' || raw.at(iBegin) == '\t'))
-        ++iBegin;
-    if (iBegin < raw.size() && raw.at(iBegin) == '@')
+    const QByteArrayView trimmed = trimmedBlanks(raw);
+    if (!trimmed.isEmpty() && trimmed.front() == '@')
         return QString();
-    qsizetype iEnd = raw.size();
-    while (iEnd > iBegin && (raw.at(iEnd - 1) == ' ' || raw.at(iEnd - 1) == '\t'))
-        --iEnd;
-    QString sText = QString::fromUtf8(raw.sliced(iBegin, iEnd - iBegin));
+    QString sText = QString::fromUtf8(trimmed);
     if (sText.isNull())
         sText.reserve(0); // an empty value is an empty, not a null, text
     bPlain = true;
@@ -270,13 +274,7 @@ QVariant IniValue::decode(QByteArrayView raw)
         return QVariant(std::move(sPlain));
     if (!hasSpecialCharacter(raw)) {
         // A plain value in an "@" form.
-        qsizetype iBegin = 0;
-        while (iBegin < raw.size() && (raw.at(iBegin) == ' ' || raw.at(iBegin) == '\t'))
-            ++iBegin;
-        qsizetype iEnd = raw.size();
-        while (iEnd > iBegin && (raw.at(iEnd - 1) == ' ' || raw.at(iEnd - 1) == '\t'))
-            --iEnd;
-        return textToVariant(QString::fromUtf8(raw.sliced(iBegin, iEnd - iBegin)));
+        return textToVariant(QString::fromUtf8(trimmedBlanks(raw)));
     }
     // Reserved, so that an empty value (or first list element) is an empty
     // text rather than a null one, as in the settings class.

@@ -16,6 +16,9 @@
 //
 // Raw values are valid UTF-8, as CIniDocument hands them out.
 namespace IniValue {
+// The value without the blanks and tabs around it.
+QByteArrayView trimmedBlanks(QByteArrayView raw);
+
 // The unescaped text, or the list when an unquoted comma split the value.
 // Returns true for a list.
 bool unescape(QByteArrayView raw, QString &sText, QStringList &list);
