@@ -35,6 +35,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include <sys/resource.h>
@@ -206,8 +207,12 @@ RunFigures runOnce(const CCorvaneProject *pProject, const PrintoutLayout *pLayou
     figures.dCpuSeconds = cpuSeconds() - dCpuStart;
     figures.dPeakMiB = peakMiB();
     figures.iBytes = QFileInfo(sOutput).size();
-    if (result != ReportResult::Written)
-        out() << "  report run failed (" << static_cast<int>(result) << ")\n";
+    if (result != ReportResult::Written) {
+        // Figures of a report that was not written would mean nothing.
+        out() << "report run failed (" << static_cast<int>(result) << ")\n";
+        out().flush();
+        std::exit(1);
+    }
     return figures;
 }
 
@@ -253,7 +258,10 @@ int main(int argc, char *argv[])
         pDamageClasses = std::make_unique<CDamageClassList>();
 
     QTemporaryDir tempDir;
-    const QString sProject = sKeep.isEmpty() ? tempDir.path() + QLatin1Char('/') : sKeep + QLatin1Char('/');
+    // The reports go beside the project: a report is never written into the
+    // project it reads.
+    const QString sBase = sKeep.isEmpty() ? tempDir.path() + QLatin1Char('/') : sKeep + QLatin1Char('/');
+    const QString sProject = sBase + QStringLiteral("project/");
     QDir().mkpath(sProject + QStringLiteral("Photos"));
 
     // Photos: a dozen distinct frames, copied to one file per event.
@@ -304,14 +312,14 @@ int main(int argc, char *argv[])
     out().flush();
 
     const RunFigures without = runOnce(pProject.get(), pLayout.get(), pStandard.get(), pDamageClasses.get(), 0,
-                                       sProject + QStringLiteral("report_nophotos.pdf"));
+                                       sBase + QStringLiteral("report_nophotos.pdf"));
     out() << "report without photos: " << without.iPages << " pages in " << without.dSeconds << " s, "
           << without.iPages / qMax(without.dSeconds, 0.001) << " pages/s, pages built at " << without.dBuiltMiB
           << " MiB, peak " << without.dPeakMiB << " MiB, " << without.iBytes / 1024 << " KiB\n";
     out().flush();
 
     const RunFigures with = runOnce(pProject.get(), pLayout.get(), pStandard.get(), pDamageClasses.get(), 3,
-                                    sProject + QStringLiteral("report_photos3.pdf"));
+                                    sBase + QStringLiteral("report_photos3.pdf"));
     out() << "report with photos (3 per page): " << with.iPages << " pages in " << with.dSeconds << " s, "
           << with.iPages / qMax(with.dSeconds, 0.001) << " pages/s, pages built at " << with.dBuiltMiB << " MiB, peak "
           << with.dPeakMiB << " MiB, " << with.iBytes / (1024 * 1024) << " MiB\n";
