@@ -189,6 +189,8 @@ public:
         bShown = true;
         eModality = cDialog->windowModality();
         sLabel = cDialog->labelText();
+        if (!labels.contains(sLabel))
+            labels.append(sLabel);
         if (m_bCancel && !bCanceled && cDialog->value() >= 1) {
             bCanceled = true;
             QPushButton *cButton = cDialog->findChild<QPushButton *>();
@@ -201,10 +203,34 @@ public:
     bool bCanceled = false;
     Qt::WindowModality eModality = Qt::NonModal;
     QString sLabel;
+    QStringList labels; // every text the dialog showed, in order
+
 
 private:
     bool m_bCancel;
     QTimer m_timer;
+};
+
+// Puts a stand-in facade into the window for one test and takes it out
+// again however the test ends, so that no later step reaches a facade that
+// is gone.
+class FacadeSwap
+{
+public:
+    FacadeSwap(CAppMainWindow *cWindow, IPersistenceFacade *cFacade) : m_cWindow(cWindow)
+    {
+        m_cWindow->setPersistenceFacade(cFacade);
+    }
+    ~FacadeSwap()
+    {
+        m_cWindow->closeCurrentProject();
+        m_cWindow->setPersistenceFacade(nullptr);
+    }
+    FacadeSwap(const FacadeSwap &) = delete;
+    FacadeSwap &operator=(const FacadeSwap &) = delete;
+
+private:
+    CAppMainWindow *m_cWindow;
 };
 
 } // namespace
@@ -634,7 +660,7 @@ private slots:
         QFETCH(bool, bOpened);
         auto *cInner = static_cast<CBasePersistenceFacade *>(CApplicationContext::instance()->persistenceFacade());
         SlowFacade cFacade(cInner, 60, bOpenFirst);
-        m_cWindow->setPersistenceFacade(&cFacade);
+        const FacadeSwap cSwap(m_cWindow.get(), &cFacade);
         openTestProject(); // the project open before: it goes first
         m_cFake->calls.clear();
         BoxCatcher cBoxes;
@@ -644,7 +670,10 @@ private slots:
         QVERIFY(cWatcher.bShown);
         QVERIFY(cWatcher.iTicks > 5);
         QCOMPARE(int(cWatcher.eModality), int(Qt::WindowModal));
-        QVERIFY2(cWatcher.sLabel.contains(QStringLiteral("of 11 files read")), qPrintable(cWatcher.sLabel));
+        // The stand-in's counts; a slow machine may also show the real
+        // open's counts that follow them.
+        QVERIFY2(!cWatcher.labels.filter(QStringLiteral("of 11 files read")).isEmpty(),
+                 qPrintable(cWatcher.labels.join(QLatin1Char('|'))));
         QCOMPARE(cFacade.bSawCancel.load(), bCancel);
         QCOMPARE(cBoxes.titles, QStringList());
         QCOMPARE(currentRuntimeData() != nullptr, bOpened);
@@ -656,8 +685,6 @@ private slots:
         QVERIFY(action("actionOpen")->isEnabled());
         // Nothing of the dialog is left.
         QVERIFY(!m_cWindow->findChild<QProgressDialog *>());
-        m_cWindow->closeCurrentProject();
-        m_cWindow->setPersistenceFacade(nullptr);
     }
 
     void quickOpenShowsNoProgress()
@@ -674,7 +701,7 @@ private slots:
     {
         auto *cInner = static_cast<CBasePersistenceFacade *>(CApplicationContext::instance()->persistenceFacade());
         SlowFacade cFacade(cInner, 1000);
-        m_cWindow->setPersistenceFacade(&cFacade);
+        const FacadeSwap cSwap(m_cWindow.get(), &cFacade);
         bool bTried = false;
         QTimer::singleShot(100, this, [&] {
             bTried = true;
@@ -689,7 +716,6 @@ private slots:
         QVERIFY(cFacade.bSawCancel);
         QCOMPARE(currentRuntimeData(), nullptr);
         QCOMPARE(cInner->openProjectCount(), 0);
-        m_cWindow->setPersistenceFacade(nullptr);
     }
 
     // An observation text of megabytes on one line once froze the viewer for
@@ -886,7 +912,7 @@ private slots:
                 .arg(player()->currentMediaFile().isEmpty() ? "none" : "loaded")
                 .arg(currentRuntimeData() != nullptr);
         });
-        m_cWindow->setPersistenceFacade(&cFacade);
+        const FacadeSwap cSwap(m_cWindow.get(), &cFacade);
         openTestProject();
         tree()->setCurrentIndex(eventItem(0, 0));
         if (bByClose)
@@ -894,8 +920,6 @@ private slots:
         else
             m_cWindow->openProjectAt(m_sProject);
         QCOMPARE(cFacade.statesAtClose, QStringList({"items=0 object=0 media=none slot=0"}));
-        m_cWindow->closeCurrentProject();
-        m_cWindow->setPersistenceFacade(nullptr);
     }
 
     void reopenReplacesProject()
