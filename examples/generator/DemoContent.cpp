@@ -56,7 +56,7 @@ QString observationName(const QString &sCode, const QString &sChar1, const QStri
     return sCode;
 }
 
-struct EventSpec
+struct EventRow
 {
     double dPosition;
     const char *pszCode;
@@ -70,20 +70,20 @@ struct EventSpec
     const char *pszRemark;
 };
 
-DemoEvent makeEvent(int iId, const EventSpec &cSpec)
+DemoEvent makeEvent(int iId, const EventRow &cRow)
 {
     DemoEvent event;
     event.iId = iId;
-    event.dPosition = cSpec.dPosition;
-    event.sCode = QString::fromLatin1(cSpec.pszCode);
-    event.sChar1 = QString::fromLatin1(cSpec.pszChar1);
-    event.sChar2 = QString::fromLatin1(cSpec.pszChar2);
-    event.iClockFrom = cSpec.iClockFrom;
-    event.iClockTo = cSpec.iClockTo;
-    event.sQuantity = QString::fromUtf8(cSpec.pszQuantity);
-    event.iDamageClass = cSpec.iDamageClass;
-    event.iPhotoCount = cSpec.iPhotos;
-    event.sRemark = QString::fromUtf8(cSpec.pszRemark);
+    event.dPosition = cRow.dPosition;
+    event.sCode = QString::fromLatin1(cRow.pszCode);
+    event.sChar1 = QString::fromLatin1(cRow.pszChar1);
+    event.sChar2 = QString::fromLatin1(cRow.pszChar2);
+    event.iClockFrom = cRow.iClockFrom;
+    event.iClockTo = cRow.iClockTo;
+    event.sQuantity = QString::fromUtf8(cRow.pszQuantity);
+    event.iDamageClass = cRow.iDamageClass;
+    event.iPhotoCount = cRow.iPhotos;
+    event.sRemark = QString::fromUtf8(cRow.pszRemark);
     QStringList details;
     if (event.sCode == "BCD" || event.sCode == "BCE" || event.sCode == "BDB" || event.sCode == "BDC")
         details << event.sRemark;
@@ -99,12 +99,12 @@ DemoEvent makeEvent(int iId, const EventSpec &cSpec)
     return event;
 }
 
-std::vector<DemoEvent> makeEvents(std::initializer_list<EventSpec> specs)
+std::vector<DemoEvent> makeEvents(std::initializer_list<EventRow> rows)
 {
     std::vector<DemoEvent> events;
     int iId = 1;
-    for (const EventSpec &cSpec : specs)
-        events.push_back(makeEvent(iId++, cSpec));
+    for (const EventRow &cRow : rows)
+        events.push_back(makeEvent(iId++, cRow));
     return events;
 }
 
@@ -163,24 +163,24 @@ DemoVideo video(const QString &sFile, double dFrom, double dTo, double dSeconds,
 std::vector<DemoEvent> longSectionEvents(double dLength, double dJoint)
 {
     QRandomGenerator rng(20240416u);
-    std::vector<EventSpec> specs;
-    specs.push_back({0.0, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S12"});
-    specs.push_back({0.0, "BDD", "", "", 0, 0, "10 % of height", 0, 0, ""});
+    std::vector<EventRow> rows;
+    rows.push_back({0.0, "BCD", "", "", 0, 0, "", 0, 1, "Manhole S12"});
+    rows.push_back({0.0, "BDD", "", "", 0, 0, "10 % of height", 0, 0, ""});
     const int iDefects = 44;
     QList<int> usedJoints;
-    std::vector<QByteArray> keep; // owns the quantity texts of the specs
+    std::vector<QByteArray> keep; // owns the quantity texts of the rows
     keep.reserve(iDefects * 2);
     for (int i = 0; i < iDefects; ++i) {
         double dPos = 0.6 + i * (dLength - 1.4) / iDefects + rng.bounded(50) / 100.0;
         const int iKind = rng.bounded(100);
-        EventSpec cSpec{0.0, "BAB", "B", "A", 12, 0, "", 3, 1, ""};
+        EventRow cRow{0.0, "BAB", "B", "A", 12, 0, "", 3, 1, ""};
         auto quantity = [&](const QString &sText) {
             keep.push_back(sText.toUtf8());
             return keep.back().constData();
         };
         if (iKind < 22) { // crack, longitudinal or circumferential
             const bool bCirc = rng.bounded(3) == 0;
-            cSpec = {0,
+            cRow = {0,
                      "BAB",
                      "B",
                      bCirc ? "B" : "A",
@@ -190,13 +190,13 @@ std::vector<DemoEvent> longSectionEvents(double dLength, double dJoint)
                      bCirc ? 2 : 3,
                      1,
                      ""};
-            if (cSpec.iClockFrom == 0)
-                cSpec.iClockFrom = 12;
+            if (cRow.iClockFrom == 0)
+                cRow.iClockFrom = 12;
         } else if (iKind < 36) { // surface damage in the crown or the invert
             const bool bInvert = rng.bounded(2) == 0;
-            cSpec = {0, "BAF", bInvert ? "C" : "B", "", bInvert ? 5 : 11, bInvert ? 7 : 1, "", 2, 1, ""};
+            cRow = {0, "BAF", bInvert ? "C" : "B", "", bInvert ? 5 : 11, bInvert ? 7 : 1, "", 2, 1, ""};
         } else if (iKind < 50) { // displaced joint
-            cSpec = {0,
+            cRow = {0,
                      "BAJ",
                      rng.bounded(2) ? "A" : "B",
                      "",
@@ -208,7 +208,7 @@ std::vector<DemoEvent> longSectionEvents(double dLength, double dJoint)
                      ""};
         } else if (iKind < 60) { // roots at a joint
             const bool bMass = rng.bounded(4) == 0;
-            cSpec = {0,
+            cRow = {0,
                      "BBA",
                      bMass ? "C" : "B",
                      "",
@@ -219,11 +219,11 @@ std::vector<DemoEvent> longSectionEvents(double dLength, double dJoint)
                      2,
                      ""};
         } else if (iKind < 70) { // infiltration at a joint
-            cSpec = {0, "BBF", rng.bounded(2) ? "A" : "B", "", 1 + int(rng.bounded(3)), 0, "", 3, 1, ""};
+            cRow = {0, "BBF", rng.bounded(2) ? "A" : "B", "", 1 + int(rng.bounded(3)), 0, "", 3, 1, ""};
         } else if (iKind < 82) { // lateral connection
             const bool bClosed = rng.bounded(3) == 0;
             const int iClock = rng.bounded(2) ? 2 : 10;
-            cSpec = {0,
+            cRow = {0,
                      "BCA",
                      "A",
                      bClosed ? "B" : "A",
@@ -234,39 +234,39 @@ std::vector<DemoEvent> longSectionEvents(double dLength, double dJoint)
                      1,
                      ""};
         } else if (iKind < 90) { // intruding sealing ring
-            cSpec = {0, "BAI", "A", "", 4, 8, "", 3, 1, ""};
+            cRow = {0, "BAI", "A", "", 4, 8, "", 3, 1, ""};
         } else if (iKind < 96) { // deposits
-            cSpec = {0, "BBC", "A", "", 5, 7, quantity(QString("%1 % of cross-section").arg(5 + 5 * rng.bounded(3))),
+            cRow = {0, "BBC", "A", "", 5, 7, quantity(QString("%1 % of cross-section").arg(5 + 5 * rng.bounded(3))),
                      2, 1,     ""};
         } else {
-            cSpec = {0, "BAB", "C", "C", 1, 5, "", 5, 2, ""};
+            cRow = {0, "BAB", "C", "C", 1, 5, "", 5, 2, ""};
         }
-        const QString sCode = QString::fromLatin1(cSpec.pszCode);
+        const QString sCode = QString::fromLatin1(cRow.pszCode);
         if (sCode == "BAJ" || sCode == "BBA" || sCode == "BBF" || sCode == "BAI") {
             // One joint observation per joint; otherwise record a crack there.
             const int iJoint = std::max(1, int(std::lround(dPos / dJoint)));
             if (usedJoints.contains(iJoint)) {
-                cSpec = {0, "BAB", "B", "A", 12, 0, quantity("width 1 mm"), 3, 1, ""};
+                cRow = {0, "BAB", "B", "A", 12, 0, quantity("width 1 mm"), 3, 1, ""};
             } else {
                 usedJoints.append(iJoint);
                 dPos = iJoint * dJoint + 0.01 * rng.bounded(4);
             }
         }
-        cSpec.dPosition = std::round(std::min(dPos, dLength - 0.3) * 100.0) / 100.0;
-        if (cSpec.iDamageClass >= 3 && rng.bounded(2) == 0)
-            cSpec.iPhotos = 2;
-        specs.push_back(cSpec);
+        cRow.dPosition = std::round(std::min(dPos, dLength - 0.3) * 100.0) / 100.0;
+        if (cRow.iDamageClass >= 3 && rng.bounded(2) == 0)
+            cRow.iPhotos = 2;
+        rows.push_back(cRow);
     }
     // Recorded in driving order, at least a hand's width apart.
-    std::stable_sort(specs.begin() + 2, specs.end(),
-                     [](const EventSpec &a, const EventSpec &b) { return a.dPosition < b.dPosition; });
-    for (size_t i = 3; i < specs.size(); ++i)
-        specs[i].dPosition = std::max(specs[i].dPosition, std::round((specs[i - 1].dPosition + 0.12) * 100.0) / 100.0);
-    specs.push_back({dLength, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S13"});
+    std::stable_sort(rows.begin() + 2, rows.end(),
+                     [](const EventRow &a, const EventRow &b) { return a.dPosition < b.dPosition; });
+    for (size_t i = 3; i < rows.size(); ++i)
+        rows[i].dPosition = std::max(rows[i].dPosition, std::round((rows[i - 1].dPosition + 0.12) * 100.0) / 100.0);
+    rows.push_back({dLength, "BCE", "", "", 0, 0, "", 0, 1, "Manhole S13"});
     std::vector<DemoEvent> events;
     int iId = 1;
-    for (const EventSpec &cSpec : specs)
-        events.push_back(makeEvent(iId++, cSpec));
+    for (const EventRow &cRow : rows)
+        events.push_back(makeEvent(iId++, cRow));
     return events;
 }
 

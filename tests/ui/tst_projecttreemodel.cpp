@@ -15,7 +15,7 @@
 // the counts, the next match, and that the model stays consistent.
 namespace {
 
-struct EventSpec
+struct EventRow
 {
     float fMetres;
     const char *pszText;
@@ -29,7 +29,7 @@ std::unique_ptr<CCorvaneProject> makeProject()
 {
     auto cProject = std::make_unique<CCorvaneProject>(new CPropertyList, new CPropertyList, new CPropertyList);
     cProject->setName(QStringLiteral("Filter"));
-    const QList<QPair<QString, QList<EventSpec>>> sections{
+    const QList<QPair<QString, QList<EventRow>>> sections{
         {QStringLiteral("S1"),
          {{0.0f, "Start node|Manhole S1", "BCD", 200001, "0", ""},
           {12.5f, "Crack, longitudinal", "BAB", 200001, "x", "3"},
@@ -40,22 +40,22 @@ std::unique_ptr<CCorvaneProject> makeProject()
           {7.0f, "Joint offset", "BAJ", 0, "", ""}}},
         {QStringLiteral("S3 without events"), {}}};
     int iSectionId = 1;
-    for (const auto &cSectionSpec : sections) {
+    for (const auto &cSectionRows : sections) {
         auto *cSection = new CInspectionSegment(cProject.get(), new CPropertyList, iSectionId++);
-        cSection->setName(cSectionSpec.first);
+        cSection->setName(cSectionRows.first);
         int iEventId = 1;
-        for (const EventSpec &spec : cSectionSpec.second) {
+        for (const EventRow &cRow : cSectionRows.second) {
             auto *cProperties = new CPropertyList;
-            if (spec.iClassProperty) {
-                auto *cClass = new CProperty(spec.iClassProperty);
-                cClass->setValue(QString::fromUtf8(spec.pszClassValue));
-                cClass->setCode(QString::fromUtf8(spec.pszClassCode));
+            if (cRow.iClassProperty) {
+                auto *cClass = new CProperty(cRow.iClassProperty);
+                cClass->setValue(QString::fromUtf8(cRow.pszClassValue));
+                cClass->setCode(QString::fromUtf8(cRow.pszClassCode));
                 cProperties->add(cClass);
             }
             auto *cEvent = new CInspectionEvent(cSection, cProperties, iEventId++);
-            cEvent->setMeterValue(spec.fMetres);
-            cEvent->setText(QString::fromUtf8(spec.pszText));
-            cEvent->setAbbreviation(QString::fromUtf8(spec.pszCode));
+            cEvent->setMeterValue(cRow.fMetres);
+            cEvent->setText(QString::fromUtf8(cRow.pszText));
+            cEvent->setAbbreviation(QString::fromUtf8(cRow.pszCode));
             cSection->addEvent(cEvent);
         }
         cProject->addSection(cSection);

@@ -30,7 +30,7 @@ using IntList = QList<int>;
 namespace {
 
 // A project of sections with the given ids, names and event positions.
-struct SectionSpec
+struct SectionRows
 {
     int iId;
     QString sName;
@@ -39,25 +39,25 @@ struct SectionSpec
     QString sLocation;
 };
 
-std::unique_ptr<CCorvaneProject> makeProject(const QList<SectionSpec> &specs)
+std::unique_ptr<CCorvaneProject> makeProject(const QList<SectionRows> &rows)
 {
     auto cProject = std::make_unique<CCorvaneProject>(new CPropertyList, new CPropertyList, new CPropertyList);
-    for (const SectionSpec &cSpec : specs) {
+    for (const SectionRows &cRow : rows) {
         auto *cProperties = new CPropertyList;
         const auto addProperty = [cProperties](int iId, const QString &sValue) {
             auto *cProperty = new CProperty(iId);
             cProperty->setValue(sValue);
             cProperties->add(cProperty);
         };
-        addProperty(3, QStringLiteral("No-%1").arg(cSpec.iId));
-        if (!cSpec.sLocation.isEmpty())
-            addProperty(13, cSpec.sLocation);
-        if (!cSpec.sCity.isEmpty())
-            addProperty(30, cSpec.sCity);
-        auto *cSection = new CInspectionSegment(cProject.get(), cProperties, cSpec.iId);
-        cSection->setName(cSpec.sName);
+        addProperty(3, QStringLiteral("No-%1").arg(cRow.iId));
+        if (!cRow.sLocation.isEmpty())
+            addProperty(13, cRow.sLocation);
+        if (!cRow.sCity.isEmpty())
+            addProperty(30, cRow.sCity);
+        auto *cSection = new CInspectionSegment(cProject.get(), cProperties, cRow.iId);
+        cSection->setName(cRow.sName);
         int iEvent = 1;
-        for (const float fMeter : cSpec.meters) {
+        for (const float fMeter : cRow.meters) {
             auto *cEvent = new CInspectionEvent(cSection, new CPropertyList, iEvent++);
             cEvent->setMeterValue(fMeter);
             cSection->addEvent(cEvent);
@@ -496,10 +496,10 @@ void TestFrontParts::contentsPagesMatchNumbering()
 {
     QFETCH(int, rowHeight);
     QFETCH(int, sections);
-    QList<SectionSpec> specs;
+    QList<SectionRows> rows;
     for (int i = 0; i < sections; ++i)
-        specs.append({i + 1, QStringLiteral("S%1").arg(i + 1), {}, {}, {}});
-    const auto cProject = makeProject(specs);
+        rows.append({i + 1, QStringLiteral("S%1").arg(i + 1), {}, {}, {}});
+    const auto cProject = makeProject(rows);
     PrintoutLayout cLayout;
     cLayout.setTable(PrintoutLayout::ProjectPageHeader, makeTable({3000}, 2));
     cLayout.setTable(PrintoutLayout::TableOfContents, makeTable({rowHeight}, 2));
@@ -559,10 +559,10 @@ void TestFrontParts::sectionOverviewPages()
     QFETCH(int, sections);
     QFETCH(int, rowHeight);
     QFETCH(IntList, rowsPerPage);
-    QList<SectionSpec> specs;
+    QList<SectionRows> rows;
     for (int i = 0; i < sections; ++i)
-        specs.append({i + 1, QStringLiteral("S%1").arg(i + 1), {0.0f, 1.0f}, {}, {}});
-    const auto cProject = makeProject(specs);
+        rows.append({i + 1, QStringLiteral("S%1").arg(i + 1), {0.0f, 1.0f}, {}, {}});
+    const auto cProject = makeProject(rows);
     PrintoutLayout cLayout;
     cLayout.setTable(PrintoutLayout::ProjectPageHeader, makeTable({3000}, 1));
     cLayout.setTable(PrintoutLayout::SectionList, makeTable({rowHeight, rowHeight, rowHeight}, 7));
